@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/services.h"
+#include "shared_data.h"
+
+namespace qv {
+
+/// Owns every subsystem's state, the forms and the services: what the game keeps module-level.
+/// Each test builds a fresh client on fake services.
+class Client {
+public:
+    explicit Client(platform::Services& services);
+    Client(const Client&) = delete;
+    Client& operator=(const Client&) = delete;
+
+    platform::Services& services;
+    SharedData shared;
+};
+
+} // namespace qv
