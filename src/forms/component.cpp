@@ -7,9 +7,13 @@ namespace qv::forms {
 
 Component::Component(Form& form, QString name) : form_(&form), name_(std::move(name)) {}
 
-void Component::setTag(const QString& tag) { assign(tag_, tag); }
+void Component::setTag(const QString& tag) {
+    assign(tag_, tag);
+}
 
-void Component::setEnabled(bool enabled) { assign(enabled_, enabled); }
+void Component::setEnabled(bool enabled) {
+    assign(enabled_, enabled);
+}
 
 void Component::changed() {
     ++revision_;
@@ -39,7 +43,9 @@ void Component::raise(Own ControlEvents::*own, Shared IndexedControlEvents::*sha
     }
 }
 
-void Component::raiseClick() { raise(&ControlEvents::click, &IndexedControlEvents::click); }
+void Component::raiseClick() {
+    raise(&ControlEvents::click, &IndexedControlEvents::click);
+}
 void Component::raiseDblClick() {
     raise(&ControlEvents::dblClick, &IndexedControlEvents::dblClick);
 }
@@ -67,8 +73,12 @@ void Component::raiseGotFocus() {
 void Component::raiseLostFocus() {
     raise(&ControlEvents::lostFocus, &IndexedControlEvents::lostFocus);
 }
-void Component::raiseChange() { raise(&ControlEvents::change, &IndexedControlEvents::change); }
-void Component::raiseTimer() { raise(&ControlEvents::timer, &IndexedControlEvents::timer); }
+void Component::raiseChange() {
+    raise(&ControlEvents::change, &IndexedControlEvents::change);
+}
+void Component::raiseTimer() {
+    raise(&ControlEvents::timer, &IndexedControlEvents::timer);
+}
 
 void ControlArrayBase::adopt(Component& element, int index) {
     element.array_ = this;

@@ -85,10 +85,18 @@ void Container::scale(double x1, double y1, double x2, double y2) {
     setScaleTop(y1);
 }
 
-double Container::xToPixels(double x) const { return widthToPixels(x - scaleLeft_); }
-double Container::yToPixels(double y) const { return heightToPixels(y - scaleTop_); }
-double Container::xFromPixels(double px) const { return widthFromPixels(px) + scaleLeft_; }
-double Container::yFromPixels(double py) const { return heightFromPixels(py) + scaleTop_; }
+double Container::xToPixels(double x) const {
+    return widthToPixels(x - scaleLeft_);
+}
+double Container::yToPixels(double y) const {
+    return heightToPixels(y - scaleTop_);
+}
+double Container::xFromPixels(double px) const {
+    return widthFromPixels(px) + scaleLeft_;
+}
+double Container::yFromPixels(double py) const {
+    return heightFromPixels(py) + scaleTop_;
+}
 
 double Container::widthToPixels(double width) const {
     return scaleMode_ == ScaleMode::Pixels ? width : twipsToPixels(width * unitTwipsX_);
@@ -131,9 +139,13 @@ Control* Container::hitTest(QPointF pixel) const {
     return nullptr;
 }
 
-void Container::attach(Control& control) { layerOf(control).push_back(&control); }
+void Container::attach(Control& control) {
+    layerOf(control).push_back(&control);
+}
 
-void Container::detach(Control& control) { std::erase(layerOf(control), &control); }
+void Container::detach(Control& control) {
+    std::erase(layerOf(control), &control);
+}
 
 void Container::moveInLayer(Control& control, bool toFront) {
     auto& layer = layerOf(control);

@@ -18,7 +18,9 @@ QSize ceilSize(QSizeF size) {
 
 } // namespace
 
-void Container::surfaceChanged() { component().changed(); }
+void Container::surfaceChanged() {
+    component().changed();
+}
 
 void Container::setBackColor(OleColor color) {
     backColor_ = color;
@@ -91,10 +93,9 @@ QImage& Container::drawingForPaint() {
     return drawing_;
 }
 
-void Container::paintPicture(const QImage& picture, double x, double y,
-                             std::optional<double> width, std::optional<double> height,
-                             std::optional<double> sourceX, std::optional<double> sourceY,
-                             std::optional<double> sourceWidth,
+void Container::paintPicture(const QImage& picture, double x, double y, std::optional<double> width,
+                             std::optional<double> height, std::optional<double> sourceX,
+                             std::optional<double> sourceY, std::optional<double> sourceWidth,
                              std::optional<double> sourceHeight) {
     if (picture.isNull()) {
         return;
@@ -103,8 +104,7 @@ void Container::paintPicture(const QImage& picture, double x, double y,
                         sourceY ? heightToPixels(*sourceY) : 0.0,
                         sourceWidth ? widthToPixels(*sourceWidth) : picture.width(),
                         sourceHeight ? heightToPixels(*sourceHeight) : picture.height());
-    const QRectF target(xToPixels(x), yToPixels(y),
-                        width ? widthToPixels(*width) : source.width(),
+    const QRectF target(xToPixels(x), yToPixels(y), width ? widthToPixels(*width) : source.width(),
                         height ? heightToPixels(*height) : source.height());
     QPainter painter(&drawingForPaint());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -148,8 +148,7 @@ QImage Container::composedImage() const {
 std::int64_t Container::point(double x, double y) const {
     const QPointF pixel(xToPixels(x), yToPixels(y));
     const QSizeF size = innerPixelSize();
-    if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= size.width() ||
-        pixel.y() >= size.height()) {
+    if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= size.width() || pixel.y() >= size.height()) {
         return -1;
     }
     const QImage image = composedImage();

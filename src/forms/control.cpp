@@ -24,7 +24,9 @@ void Control::setGeometry(const Geometry& geometry) {
     }
 }
 
-void Control::setLeft(double left) { move(left); }
+void Control::setLeft(double left) {
+    move(left);
+}
 
 void Control::setTop(double top) {
     Geometry geometry = geometry_;
@@ -59,18 +61,26 @@ void Control::setPixelSize(double widthPixels, double heightPixels) {
     }
 }
 
-void Control::setVisible(bool visible) { assign(visible_, visible); }
+void Control::setVisible(bool visible) {
+    assign(visible_, visible);
+}
 
-void Control::setToolTipText(const QString& text) { assign(toolTipText_, text); }
+void Control::setToolTipText(const QString& text) {
+    assign(toolTipText_, text);
+}
 
-void Control::setMousePointer(int pointer) { assign(mousePointer_, pointer); }
+void Control::setMousePointer(int pointer) {
+    assign(mousePointer_, pointer);
+}
 
 void Control::setMouseIcon(const QImage& icon) {
     mouseIcon_ = icon;
     changed();
 }
 
-bool Control::setFocus() { return form().setFocusTo(*this); }
+bool Control::setFocus() {
+    return form().setFocusTo(*this);
+}
 
 void Control::zOrder(int position) {
     container_->moveInLayer(*this, position == 0);
@@ -82,7 +92,9 @@ QRectF Control::pixelRect() const {
                                     geometry_.height);
 }
 
-bool Control::shownInForm() const { return visible_ && container_->shownInForm(); }
+bool Control::shownInForm() const {
+    return visible_ && container_->shownInForm();
+}
 
 void Control::copyControlPropertiesFrom(const Control& other) {
     copyComponentPropertiesFrom(other);

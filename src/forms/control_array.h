@@ -31,9 +31,9 @@ public:
     [[nodiscard]] T& operator[](int index) const {
         const auto found = elements_.find(index);
         if (found == elements_.end()) {
-            throw RuntimeError(RuntimeError::kNoSuchElement,
-                               "control array element " + std::to_string(index) +
-                                   " does not exist");
+            throw RuntimeError(RuntimeError::kNoSuchElement, "control array element " +
+                                                                 std::to_string(index) +
+                                                                 " does not exist");
         }
         return *found->second;
     }
@@ -44,9 +44,9 @@ public:
     /// exists is the platform's run-time error 360.
     T& load(int index) {
         if (exists(index)) {
-            throw RuntimeError(RuntimeError::kAlreadyLoaded,
-                               "control array element " + std::to_string(index) +
-                                   " is already loaded");
+            throw RuntimeError(RuntimeError::kAlreadyLoaded, "control array element " +
+                                                                 std::to_string(index) +
+                                                                 " is already loaded");
         }
         if (elements_.empty()) {
             return add(*container_, index);
@@ -58,9 +58,7 @@ public:
     }
 
     [[nodiscard]] int lBound() const { return elements_.empty() ? 0 : elements_.begin()->first; }
-    [[nodiscard]] int uBound() const {
-        return elements_.empty() ? -1 : elements_.rbegin()->first;
-    }
+    [[nodiscard]] int uBound() const { return elements_.empty() ? -1 : elements_.rbegin()->first; }
     [[nodiscard]] int count() const { return static_cast<int>(elements_.size()); }
     /// The elements in index order.
     [[nodiscard]] std::vector<T*> elements() const {

@@ -16,14 +16,26 @@ Form::Form(FormHost& host, QString name) : Component(*this, std::move(name)), ho
 
 Form::~Form() = default;
 
-platform::TimeService& Form::time() const { return host_->time(); }
+platform::TimeService& Form::time() const {
+    return host_->time();
+}
 
-void Form::setCaption(const QString& caption) { assign(caption_, caption); }
+void Form::setCaption(const QString& caption) {
+    assign(caption_, caption);
+}
 
-void Form::setLeft(double left) { move(left); }
-void Form::setTop(double top) { move(left_, top); }
-void Form::setWidth(double width) { move(left_, top_, width); }
-void Form::setHeight(double height) { move(left_, top_, width_, height); }
+void Form::setLeft(double left) {
+    move(left);
+}
+void Form::setTop(double top) {
+    move(left_, top);
+}
+void Form::setWidth(double width) {
+    move(left_, top_, width);
+}
+void Form::setHeight(double height) {
+    move(left_, top_, width_, height);
+}
 
 void Form::move(double left, std::optional<double> top, std::optional<double> width,
                 std::optional<double> height) {
@@ -46,7 +58,9 @@ void Form::setGeometryTwips(double left, double top, double width, double height
     }
 }
 
-QSizeF Form::innerPixelSize() const { return {twipsToPixels(width_), twipsToPixels(height_)}; }
+QSizeF Form::innerPixelSize() const {
+    return {twipsToPixels(width_), twipsToPixels(height_)};
+}
 
 void Form::setVisible(bool visible) {
     if (visible) {
@@ -103,18 +117,26 @@ void Form::setOpacity(int alpha) {
     }
 }
 
-void Form::setTopmost(bool topmost) { assign(topmost_, topmost); }
+void Form::setTopmost(bool topmost) {
+    assign(topmost_, topmost);
+}
 
-void Form::setShape(const QRegion& shape) { assign(shape_, shape); }
+void Form::setShape(const QRegion& shape) {
+    assign(shape_, shape);
+}
 
-void Form::setBorderStyle(int style) { assign(borderStyle_, style); }
+void Form::setBorderStyle(int style) {
+    assign(borderStyle_, style);
+}
 
 void Form::setIcon(const QImage& icon) {
     icon_ = icon;
     changed();
 }
 
-void Form::setKeyPreview(bool on) { assign(keyPreview_, on); }
+void Form::setKeyPreview(bool on) {
+    assign(keyPreview_, on);
+}
 
 bool Form::setFocusTo(Control& control) {
     if (!visible_ || control.layer() != Layer::Windowed || !control.shownInForm() ||
@@ -149,7 +171,9 @@ void Form::beginMove() {
     }
 }
 
-bool Form::unload() { return host_->unload(*this); }
+bool Form::unload() {
+    return host_->unload(*this);
+}
 
 void Form::setChangeListener(std::function<void()> listener) {
     changeListener_ = std::move(listener);

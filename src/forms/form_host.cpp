@@ -9,7 +9,9 @@
 
 namespace qv::forms {
 
-FormHost::FormHost(platform::TimeService& time) : time_(&time) { installFontSubstitutions(); }
+FormHost::FormHost(platform::TimeService& time) : time_(&time) {
+    installFontSubstitutions();
+}
 
 FormHost::~FormHost() {
     while (!forms_.empty()) {
@@ -17,8 +19,7 @@ FormHost::~FormHost() {
     }
 }
 
-Form& FormHost::load(std::type_index type,
-                     const std::function<std::unique_ptr<Form>()>& fallback) {
+Form& FormHost::load(std::type_index type, const std::function<std::unique_ptr<Form>()>& fallback) {
     const auto factory = factories_.find(type);
     std::unique_ptr<Form> created =
         factory != factories_.end() ? factory->second(*this) : fallback();

@@ -97,8 +97,7 @@ private:
 
     platform::TimeService* time_;
     WindowSystem* windowSystem_ = nullptr;
-    std::unordered_map<std::type_index, std::function<std::unique_ptr<Form>(FormHost&)>>
-        factories_;
+    std::unordered_map<std::type_index, std::function<std::unique_ptr<Form>(FormHost&)>> factories_;
     std::vector<Entry> forms_;
     std::vector<std::unique_ptr<Form>> unloaded_;
     Form* active_ = nullptr;

@@ -51,7 +51,8 @@ void InputRouter::mouseRelease(QPointF pixel, int button, int shift) {
     }
     const QPointF at = toTargetUnits(target, pixel);
     target.raiseMouseUp(button, shift, at.x(), at.y());
-    const bool clicked = button == mouse::kLeft && !afterDoubleClick_ && &targetAt(pixel) == &target;
+    const bool clicked =
+        button == mouse::kLeft && !afterDoubleClick_ && &targetAt(pixel) == &target;
     afterDoubleClick_ = false;
     if (clicked) {
         target.raiseClick();

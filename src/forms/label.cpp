@@ -23,9 +23,13 @@ void Label::setCaption(const QString& caption) {
     }
 }
 
-void Label::setBackStyle(int style) { assign(backStyle_, style); }
+void Label::setBackStyle(int style) {
+    assign(backStyle_, style);
+}
 
-void Label::setAlignment(int alignment) { assign(alignment_, alignment); }
+void Label::setAlignment(int alignment) {
+    assign(alignment_, alignment);
+}
 
 void Label::setAutoSize(bool on) {
     if (assign(autoSize_, on)) {

@@ -5,8 +5,7 @@
 namespace qv::forms {
 
 ListBox::ListBox(Container& container, QString name)
-    : StyledControl(container, std::move(name), Layer::Windowed, systemColor(8),
-                    systemColor(5)) {}
+    : StyledControl(container, std::move(name), Layer::Windowed, systemColor(8), systemColor(5)) {}
 
 void ListBox::addItem(const QString& item, std::optional<int> index) {
     const int at = index.value_or(listCount());

@@ -4,8 +4,8 @@
 
 namespace qv::forms {
 
-StyledControl::StyledControl(Container& container, QString name, Layer layer,
-                             OleColor foreColor, OleColor backColor)
+StyledControl::StyledControl(Container& container, QString name, Layer layer, OleColor foreColor,
+                             OleColor backColor)
     : Control(container, std::move(name), layer), font_(defaultFont()), foreColor_(foreColor),
       backColor_(backColor) {}
 
@@ -33,9 +33,13 @@ void StyledControl::setFontName(const QString& name) {
     setFont(font);
 }
 
-void StyledControl::setForeColor(OleColor color) { assign(foreColor_, color); }
+void StyledControl::setForeColor(OleColor color) {
+    assign(foreColor_, color);
+}
 
-void StyledControl::setBackColor(OleColor color) { assign(backColor_, color); }
+void StyledControl::setBackColor(OleColor color) {
+    assign(backColor_, color);
+}
 
 void StyledControl::copyStyledPropertiesFrom(const StyledControl& other) {
     copyControlPropertiesFrom(other);

@@ -5,8 +5,7 @@
 namespace qv::forms {
 
 TextBox::TextBox(Container& container, QString name)
-    : StyledControl(container, std::move(name), Layer::Windowed, systemColor(8),
-                    systemColor(5)) {}
+    : StyledControl(container, std::move(name), Layer::Windowed, systemColor(8), systemColor(5)) {}
 
 void TextBox::setText(const QString& text) {
     if (!assign(text_, text)) {
@@ -17,13 +16,21 @@ void TextBox::setText(const QString& text) {
     raiseChange();
 }
 
-void TextBox::setMaxLength(int length) { assign(maxLength_, std::max(0, length)); }
+void TextBox::setMaxLength(int length) {
+    assign(maxLength_, std::max(0, length));
+}
 
-void TextBox::setLocked(bool locked) { assign(locked_, locked); }
+void TextBox::setLocked(bool locked) {
+    assign(locked_, locked);
+}
 
-void TextBox::setMultiLine(bool on) { assign(multiLine_, on); }
+void TextBox::setMultiLine(bool on) {
+    assign(multiLine_, on);
+}
 
-void TextBox::setAlignment(int alignment) { assign(alignment_, alignment); }
+void TextBox::setAlignment(int alignment) {
+    assign(alignment_, alignment);
+}
 
 void TextBox::setSelStart(int start) {
     selLength_ = 0;
@@ -35,7 +42,9 @@ void TextBox::setSelLength(int length) {
     assign(selLength_, std::clamp(length, 0, static_cast<int>(text_.size()) - selStart_));
 }
 
-QString TextBox::selText() const { return text_.mid(selStart_, selLength_); }
+QString TextBox::selText() const {
+    return text_.mid(selStart_, selLength_);
+}
 
 void TextBox::setSelText(const QString& text) {
     const int caret = selStart_ + static_cast<int>(text.size());

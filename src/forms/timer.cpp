@@ -9,7 +9,9 @@ namespace qv::forms {
 Timer::Timer(Container& container, QString name)
     : Component(container.component().form(), std::move(name)), container_(&container) {}
 
-Timer::~Timer() { stop(); }
+Timer::~Timer() {
+    stop();
+}
 
 void Timer::setInterval(int ms) {
     interval_ = ms;

@@ -13,8 +13,7 @@ namespace qv::forms {
 /// controls; the renderer may host a real widget for a kind it knows (a web view).
 class UserControl : public Control {
 public:
-    UserControl(Container& container, QString name, QString kind,
-                Layer layer = Layer::Windowed);
+    UserControl(Container& container, QString name, QString kind, Layer layer = Layer::Windowed);
 
     [[nodiscard]] const QString& kind() const { return kind_; }
 
