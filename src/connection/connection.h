@@ -46,7 +46,7 @@ void PostToLobby(Client& client, int msg);
 /// The lobby's messages to the table window.
 void LobbyWndProc(Client& client, int uMsg);
 /// Restores the lobby window and ends the program at once.
-[[noreturn]] void RestoreLobbyAndEnd(Client& client);
+void RestoreLobbyAndEnd(Client& client);
 
 // Start-up and shut-down.
 /// The connection's share of the table window's load: reads the command line, prepares the

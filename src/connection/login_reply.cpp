@@ -48,7 +48,7 @@ void accept(Client& client, const GameMessage& message) {
     }
 }
 
-[[noreturn]] void refuse(Client& client, const QString& reason) {
+void refuse(Client& client, const QString& reason) {
     PostToLobby(client, LobbyMsgReconnect);
     client.conn.view->sysmsgClear(0);
     client.conn.view->sysmsgAdd(0, reason);
@@ -77,8 +77,10 @@ void OnLoginReply(Client& client, GameMessage& message) {
         break;
     case kStartFailed:
         refuse(client, u"启动游戏失败，请重新在大厅就座后进入游戏！"_s);
+        break;
     default:
         refuse(client, u"验证错误，请重新在大厅就座后进入游戏！"_s);
+        break;
     }
 }
 

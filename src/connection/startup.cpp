@@ -92,6 +92,7 @@ void Form_Load(Client& client, const QString& commandLine) {
     if (services.singleInstance.previousInstance()) {
         services.messageBox.show(u"Quorvale已经运行！"_s, u"警告"_s);
         RestoreLobbyAndEnd(client);
+        return;
     }
     putStartValues(client);
     const CommandLineResult read = ReadCommandLine(commandLine);
@@ -102,6 +103,7 @@ void Form_Load(Client& client, const QString& commandLine) {
     if (read.status == CommandLineStatus::Invalid || !takeCommandLine(client, read.line)) {
         conn.LobbyTitle = lobbyTitleOf(read.line);
         RestoreLobbyAndEnd(client);
+        return;
     }
     connectToServer(client);
     RestoreLobby(client);
