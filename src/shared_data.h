@@ -25,6 +25,9 @@ struct SharedData {
     float ScaleX = 1.0F;
     float ScaleY = 1.0F;
 
+    /// Per-seat wealth multiple of the table, 0 for none; written when players take their seats.
+    std::array<std::int32_t, 4> SeatWealth{};
+
     std::array<PlayerInfo, 4> custom;
 
     // Table window flags.

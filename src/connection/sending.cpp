@@ -1,8 +1,7 @@
 #include "client.h"
+#include "common/gbk.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
-
-#include <QStringEncoder>
 
 namespace qv::connection {
 namespace {
@@ -15,7 +14,6 @@ constexpr int kChatAccountEnd = 236;
 constexpr int kChatSubCodeByte = 236;
 constexpr std::uint32_t kPluginSubCodeA = 260;
 constexpr std::uint32_t kPluginSubCodeB = 272;
-constexpr std::uint8_t kUnmappable = '?';
 
 /// The chat's sub-code, read as the runtime reads it: a top byte of 128 or more counts as 0.
 std::uint32_t chatSubCode(const GameMessage& msg) {
@@ -23,22 +21,11 @@ std::uint32_t chatSubCode(const GameMessage& msg) {
     return msg.u8(kChatSubCodeByte) >= 0x80 ? (value & 0x00FFFFFFU) : value;
 }
 
-/// One character's code in the system code page (GBK): one byte, or two with the lead byte
-/// first; a character the code page lacks becomes "?".
-QByteArray codePageChar(QChar c) {
-    QStringEncoder encoder("GBK");
-    const QByteArray bytes = encoder.encode(QStringView(&c, 1));
-    if (encoder.hasError() || bytes.isEmpty() || bytes.size() > 2) {
-        return QByteArray(1, static_cast<char>(kUnmappable));
-    }
-    return bytes;
-}
-
 /// Writes `text` from `offset`, character by character, stopping before a character that would
 /// reach `limit`; returns the offset after the last byte written.
 int writeCodePageText(GameMessage& msg, int offset, const QString& text, int limit) {
     for (const QChar c : text) {
-        const QByteArray bytes = codePageChar(c);
+        const QByteArray bytes = toAnsi(QString(c));
         if (offset + bytes.size() > limit) {
             break;
         }
