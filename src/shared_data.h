@@ -24,7 +24,7 @@ struct SharedData {
     std::array<int, 8> HandBackSize2{};
     std::array<int, 8> HandBackSize3{};
 
-    /// Wealth multiple announced for the player at each absolute seat, 0 for none.
+    /// Per-seat wealth multiple of the table, 0 for none; written when players take their seats.
     std::array<std::int32_t, 4> SeatWealth{};
 
     /// VIP badge animation: running flag, per relative seat the frame (1 to 4) and the pump
