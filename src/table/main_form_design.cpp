@@ -128,7 +128,6 @@ constexpr auto kControls = std::to_array<ControlDesign>({
     {.name = u"ImgMatchListName", .kind = K::PictureButton, .container = u"Pic_matchDetail", .width = 16, .height = 16},
     {.name = u"LMatchShow", .kind = K::PictureBox, .container = u"Pic_matchDetail", .width = 324, .height = 166, .designPicture = true},
     {.name = u"LblInfoLMatch", .kind = K::Label, .container = u"LMatchShow", .firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17},
-    {.name = u"Inet1", .kind = K::Inet, .container = u"Pic_matchDetail"},
     {.name = u"LblPrizeInfo", .kind = K::Label, .container = u"Pic_matchDetail", .firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17},
     {.name = u"LblPrizeTip", .kind = K::Label, .container = u"Pic_matchDetail", .width = 80, .height = 17},
     {.name = u"LblNote", .kind = K::Label, .container = u"Pic_matchDetail", .width = 80, .height = 17},
@@ -192,9 +191,6 @@ constexpr auto kControls = std::to_array<ControlDesign>({
     {.name = u"APNG_Jadefinish", .kind = K::Sprite, .container = u"Pic1", .left = 720, .top = 416, .width = 65, .height = 49, .visible = false},
     {.name = u"APNG_JadeKuang", .kind = K::Sprite, .container = u"Pic1", .left = 520, .top = 392, .width = 25, .height = 25, .visible = false},
     {.name = u"APNG_JadeNum", .kind = K::Sprite, .container = u"Pic1", .firstIndex = 0, .lastIndex = 0, .left = 544, .top = 392, .width = 33, .height = 33, .visible = false},
-
-    // Non-visual.
-    {.name = u"Winsock1", .kind = K::Winsock, .container = u"Pic1"},
 });
 
 constexpr auto kTimers = std::to_array<TimerDesign>({

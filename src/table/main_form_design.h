@@ -16,8 +16,6 @@ enum class ControlKind {
     TextBox,
     Timer,
     WebBrowser,
-    Winsock,
-    Inet,
     /// Four-state picture button.
     PictureButton,
     /// Scrolling notice banner.
