@@ -1,5 +1,6 @@
 #pragma once
 
+#include "connection/connection_state.h"
 #include "platform/services.h"
 #include "shared_data.h"
 
@@ -15,6 +16,7 @@ public:
 
     platform::Services& services;
     SharedData shared;
+    connection::ConnectionState conn{*this};
 };
 
 } // namespace qv

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/app_folder.h"
+#include "platform/lobby_link.h"
 #include "platform/message_box.h"
+#include "platform/plugin_host.h"
 #include "platform/process.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
@@ -23,6 +25,10 @@ struct Services {
     SingleInstance& singleInstance;
     Shell& shell;
     Process& process;
+    /// The game lobby that started the client, found by its window title.
+    LobbyLink& lobby;
+    /// The item plug-in's component host.
+    PluginHost& plugins;
 };
 
 } // namespace qv::platform

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/fake/fake_desktop.h"
+#include "platform/fake/fake_lobby_link.h"
+#include "platform/fake/fake_plugin_host.h"
 #include "platform/fake/fake_process.h"
 #include "platform/fake/fake_socket.h"
 #include "platform/fake/fake_time_service.h"
@@ -23,6 +25,8 @@ struct FakePlatform {
     FakeSingleInstance singleInstance;
     FakeShell shell;
     FakeProcess process{time};
+    FakeLobbyLink lobby;
+    FakePluginHost plugins;
 
     Services services{.time = time,
                       .winsock = winsock,
@@ -31,7 +35,9 @@ struct FakePlatform {
                       .appFolder = appFolder,
                       .singleInstance = singleInstance,
                       .shell = shell,
-                      .process = process};
+                      .process = process,
+                      .lobby = lobby,
+                      .plugins = plugins};
 };
 
 } // namespace qv::platform::fake

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_lobby_link.h"
+#include "platform/qt/qt_plugin_host.h"
 #include "platform/qt/qt_process.h"
 #include "platform/qt/qt_socket.h"
 #include "platform/qt/qt_time_service.h"
@@ -22,6 +24,8 @@ struct QtPlatform {
     QtSingleInstance singleInstance;
     QtShell shell;
     QtProcess process;
+    QtLobbyLink lobby;
+    QtPluginHost plugins;
 
     Services services{.time = time,
                       .winsock = winsock,
@@ -30,7 +34,9 @@ struct QtPlatform {
                       .appFolder = appFolder,
                       .singleInstance = singleInstance,
                       .shell = shell,
-                      .process = process};
+                      .process = process,
+                      .lobby = lobby,
+                      .plugins = plugins};
 };
 
 } // namespace qv::platform::qt
