@@ -49,12 +49,18 @@ void applyStyle(forms::StyledControl& control, const ControlDesign& design) {
     }
 }
 
-void applyKind(forms::Control& control, const ControlDesign& design) {
+using ResourceLoader = std::function<void(forms::Image& image, int resId)>;
+
+void applyKind(forms::Control& control, const ControlDesign& design,
+               const ResourceLoader& loadResource) {
     if (auto* image = dynamic_cast<forms::Image*>(&control)) {
         image->setStretch(design.stretch);
         const QImage picture = DesignPicture(design.name, control.index());
         if (!picture.isNull()) {
             image->setPicture(picture);
+        }
+        if (design.pictureRes != 0) {
+            loadResource(*image, design.pictureRes);
         }
     } else if (auto* label = dynamic_cast<forms::Label*>(&control)) {
         applyStyle(*label, design);
@@ -95,7 +101,7 @@ void applyKind(forms::Control& control, const ControlDesign& design) {
     }
 }
 
-void applyTo(forms::Container& container) {
+void applyTo(forms::Container& container, const ResourceLoader& loadResource) {
     std::vector<forms::Control*> controls = container.windowlessControls();
     controls.insert(controls.end(), container.windowedControls().begin(),
                     container.windowedControls().end());
@@ -106,25 +112,24 @@ void applyTo(forms::Container& container) {
         }
         forms::Container& outer = control->container();
         control->move(outer.xFromPixels(design->left), outer.yFromPixels(design->top),
-                      outer.widthFromPixels(design->width),
-                      outer.heightFromPixels(design->height));
+                      outer.widthFromPixels(design->width), outer.heightFromPixels(design->height));
         control->setVisible(design->visible);
         control->setEnabled(design->enabled);
         control->setToolTipText(design->toolTip.toString());
         if (design->customCursor) {
             control->setMousePointer(forms::pointer::kCustom);
         }
-        applyKind(*control, *design);
+        applyKind(*control, *design, loadResource);
         if (auto* box = dynamic_cast<forms::PictureBox*>(control)) {
-            applyTo(*box);
+            applyTo(*box, loadResource);
         }
     }
 }
 
 } // namespace
 
-void applyDesign(forms::Form& form) {
-    applyTo(form);
+void applyDesign(forms::Form& form, const ResourceLoader& loadResource) {
+    applyTo(form, loadResource);
 }
 
 } // namespace qv::table

@@ -1,9 +1,12 @@
 #include "table/main_form.h"
 
 #include "client.h"
+#include "forms/form_host.h"
 #include "table/design_apply.h"
 #include "table/layout_seats.h"
 #include "table/layout_table.h"
+#include "table/main_form_design.h"
+#include "table/table_pictures.h"
 #include "table/window_chrome.h"
 
 namespace qv::table {
@@ -32,9 +35,24 @@ MainForm::MainForm(forms::FormHost& host, Client& client)
     setBorderStyle(0);
     setBackColor(forms::systemColor(kMenuBackground));
     move(0, 0, kDesignWidthTwips, kDesignHeightTwips);
-    applyDesign(*this);
-    events.activate = [this] { Form_Activate(); };
-    events.resize = [this] { Form_Resize(); };
+    applyDesign(*this,
+                [&client](Image& image, int resId) { LoadTablePicture(client, resId, image); });
+    for (Timer* timer :
+         {&TimerBong, &TimerKeepAlive, &TimerChat, &TimerProp, &Timer_Zoom, &Timer_Vshow1,
+          &Timer_Vshow2, &Timer_Vshow3, &TimerShuffle, &Timerformer, &TimerMusic, &Timer_ani}) {
+        for (const TimerDesign& design : mainFormTimers()) {
+            if (design.name == timer->name()) {
+                timer->setInterval(design.intervalMs);
+                timer->setEnabled(design.enabled);
+            }
+        }
+    }
+    events.activate = [this] {
+        Form_Activate();
+    };
+    events.resize = [this] {
+        Form_Resize();
+    };
     wireChrome(*this);
 }
 
@@ -137,6 +155,12 @@ void MainForm::Form_Resize() {
     runHook(resizeHooks.endBossKey);
     runHook(resizeHooks.fixBuffPos);
     runHook(resizeHooks.hideExchangeWindow);
+}
+
+void registerTableForms(forms::FormHost& host, Client& client) {
+    host.registerForm<MainForm>([&client](forms::FormHost& formHost) {
+        return std::make_unique<MainForm>(formHost, client);
+    });
 }
 
 } // namespace qv::table

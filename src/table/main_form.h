@@ -185,8 +185,7 @@ public:
     Image Img_reduce_bt{Pic_prize, u"Img_reduce_bt"_s};
     Image Img_chip_bt{Pic_prize, u"Img_chip_bt"_s};
     Image Img_buy_bt{Pic_prize, u"Img_buy_bt"_s};
-    ControlArray<Label> Lb_prize{
-        Pic_prize, u"Lb_prize"_s, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
+    ControlArray<Label> Lb_prize{Pic_prize, u"Lb_prize"_s, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
     Image Img_yan{Pic_prize, u"Img_yan"_s};
     Image bt_prizesort{Pic1, u"bt_prizesort"_s};
     PictureBox Pic_prizesort{Pic1, u"Pic_prizesort"_s};
@@ -255,5 +254,8 @@ private:
     [[nodiscard]] std::vector<std::pair<forms::Container*, int>> panelSlots();
     Client* client_;
 };
+
+/// Teaches `host` to make the table window for `client`.
+void registerTableForms(forms::FormHost& host, Client& client);
 
 } // namespace qv::table

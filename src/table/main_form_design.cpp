@@ -9,12 +9,13 @@ namespace {
 using K = ControlKind;
 using U = DesignUnit;
 using A = DesignAlign;
+using forms::rgb;
 
 constexpr QStringView kSong = u"宋体";
-constexpr std::uint32_t kCyan = rgb(128, 255, 255);
-constexpr std::uint32_t kGreen = rgb(0, 255, 0);
-constexpr std::uint32_t kYellow = rgb(255, 255, 0);
-constexpr std::uint32_t kBlack = rgb(0, 0, 0);
+constexpr forms::OleColor kCyan = rgb(128, 255, 255);
+constexpr forms::OleColor kGreen = rgb(0, 255, 0);
+constexpr forms::OleColor kYellow = rgb(255, 255, 0);
+constexpr forms::OleColor kBlack = rgb(0, 0, 0);
 
 // clang-format off
 constexpr auto kControls = std::to_array<ControlDesign>({
@@ -219,8 +220,14 @@ constexpr auto kLoadedArrays = std::to_array<ArrayRange>({
 
 } // namespace
 
-std::span<const ControlDesign> mainFormControls() { return kControls; }
-std::span<const TimerDesign> mainFormTimers() { return kTimers; }
-std::span<const ArrayRange> mainFormLoadedArrays() { return kLoadedArrays; }
+std::span<const ControlDesign> mainFormControls() {
+    return kControls;
+}
+std::span<const TimerDesign> mainFormTimers() {
+    return kTimers;
+}
+std::span<const ArrayRange> mainFormLoadedArrays() {
+    return kLoadedArrays;
+}
 
 } // namespace qv::table

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/color.h"
+
 #include <QStringView>
 
 #include <cstdint>
@@ -33,12 +35,8 @@ enum class DesignAlign { Left, Centre };
 
 inline constexpr int kNoIndex = -1;
 
-/// A colour as the platform keeps it: 0x00BBGGRR.
-constexpr std::uint32_t rgb(int red, int green, int blue) {
-    return static_cast<std::uint32_t>(red) | (static_cast<std::uint32_t>(green) << 8U) |
-           (static_cast<std::uint32_t>(blue) << 16U);
-}
-inline constexpr std::uint32_t kNoColour = 0xFFFFFFFFU;
+/// No colour of its own in the design: the control keeps its kind's default.
+inline constexpr forms::OleColor kNoColour = 0xFFFFFFFFU;
 
 /// One control of the window design, or a run of identical elements of a control array.
 /// Rectangles are pixels in the container (the window's twips divided by 15).
@@ -61,8 +59,8 @@ struct ControlDesign {
     QStringView fontName{};
     double fontSize = 0;
     bool bold = false;
-    std::uint32_t foreColor = kNoColour;
-    std::uint32_t backColor = kNoColour;
+    forms::OleColor foreColor = kNoColour;
+    forms::OleColor backColor = kNoColour;
     DesignAlign alignment = DesignAlign::Left;
     bool autoSize = false;
     QStringView toolTip{};

@@ -45,8 +45,7 @@ std::vector<ExpectedRect> expectedSeatLayout(double s) {
         e.push_back({u"img_vip"_s, i, vip[i][0] * s, vip[i][1] * s, 41, 35});
         e.push_back({u"OK"_s, i, ok[i][0] * s, ok[i][1] * s, 70, 29});
         e.push_back({u"first"_s, i, place[i][0] * s, place[i][1] * s, 70, 29});
-        e.push_back(
-            {u"ucAni_BBQS"_s, i, emoticon[i][0] * s, emoticon[i][1] * s, 65 * s, 65 * s});
+        e.push_back({u"ucAni_BBQS"_s, i, emoticon[i][0] * s, emoticon[i][1] * s, 65 * s, 65 * s});
     }
     for (int i = 0; i < 3; ++i) {
         e.push_back({u"Picture_ani"_s, i, 458 * s, 370 * s, 111 * s, 133 * s});
@@ -85,8 +84,7 @@ std::vector<ExpectedRect> expectedTableLayout(double s, double w) {
         {u"Operation"_s, 1, w / 2 - 0.5 * playWidth, 470 * s, playWidth, playHeight},
         {u"Operation"_s, 2, w / 2 + 0.8 * playWidth, 470 * s, playWidth, playHeight},
         {u"Operation"_s, 3, w - sortWidth - 10, plateTop - sortHeight, sortWidth, sortHeight},
-        {u"Operation"_s, 4, w - sortWidth - 10, plateTop - 2 * sortHeight, sortWidth,
-         sortHeight},
+        {u"Operation"_s, 4, w - sortWidth - 10, plateTop - 2 * sortHeight, sortWidth, sortHeight},
         {u"btnJiaopai"_s, 0, w / 2 - 33 * s, 470 * s, 66 * s, 38 * s},
         {u"ImgJiaopai"_s, 0, 312, 336, small ? 55 * s : 45, small ? 70 * s : 60},
         {u"Speak"_s, 0, 94 * s, 513 * s, 81, 81},
