@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/services.h"
+#include "rules/rules_state.h"
 #include "shared_data.h"
 
 namespace qv {
@@ -15,6 +16,7 @@ public:
 
     platform::Services& services;
     SharedData shared;
+    rules::RulesState rules;
 };
 
 } // namespace qv
