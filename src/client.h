@@ -1,5 +1,6 @@
 #pragma once
 
+#include "connection/connection_state.h"
 #include "platform/services.h"
 #include "rules/rules_state.h"
 #include "shared_data.h"
@@ -16,6 +17,7 @@ public:
 
     platform::Services& services;
     SharedData shared;
+    connection::ConnectionState conn{*this};
     rules::RulesState rules;
 };
 
