@@ -64,6 +64,10 @@ struct RunUnit {
     }
 };
 
+inline int faceAt(std::span<const CardCode> cards, int position) {
+    return cardFace(cards[static_cast<std::size_t>(position)]);
+}
+
 /// True when the selection of n cards has its first jokerCount cards as jokers and at least one
 /// natural card after them: what the pattern tests need before they read the first natural card.
 constexpr bool hasNaturalAfterJokers(int n, int jokerCount) {

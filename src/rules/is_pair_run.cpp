@@ -1,6 +1,6 @@
 #include "rules/arrangement.h"
 #include "rules/play_tests.h"
-#include "rules/run_walk.h"
+#include "rules/run_from_two.h"
 
 #include <array>
 
@@ -11,10 +11,6 @@ namespace {
 constexpr int kMinPairRun = 4;
 constexpr int kMaxPairRun = 26;
 constexpr int kMaxUnits = kMaxPairRun / 2;
-
-int faceAt(std::span<const CardCode> cards, int position) {
-    return cardFace(cards[static_cast<std::size_t>(position)]);
-}
 
 /// A run without a natural 2, within 3 .. A. Extra jokers raise it a face per two jokers up to
 /// the A, and only then lower it.
@@ -80,49 +76,6 @@ bool arrangeFromTop(std::span<CardCode> cards, int jokerCount) {
     return nextJoker == jokerCount && arrangement.applyTo(cards);
 }
 
-/// A run holding a natural 2 (or of 26 cards), built from the 2s up; an A stands below the 2s,
-/// except in 26 cards, where the run ends with the A on top.
-bool arrangeFromTwo(std::span<CardCode> cards, int jokerCount) {
-    const int n = static_cast<int>(cards.size());
-    const int unitCount = n / 2;
-    std::array<RunUnit, kMaxUnits + 1> units{};
-    BottomUpRun run(cards, jokerCount);
-    RunUnit& twos = units[0];
-    if (faceAt(cards, jokerCount) == kFaceTwo) {
-        run.take(twos, jokerCount);
-    } else if (!run.takeJoker(twos)) {
-        return false;
-    }
-    if (jokerCount + 1 < n && faceAt(cards, jokerCount + 1) == kFaceTwo) {
-        run.take(twos, jokerCount + 1);
-    } else if (!run.takeJoker(twos)) {
-        return false;
-    }
-    for (int face = 3; face <= unitCount; ++face) {
-        RunUnit& unit = units[static_cast<std::size_t>(face - 2)];
-        if (!run.takeFace(unit, face) || !run.takeFace(unit, face)) {
-            return false;
-        }
-    }
-    const RunUnit last = run.rest();
-    if (last.size != 2) {
-        return false;
-    }
-    if (run.holdsOnly(last, unitCount + 1)) {
-        units[static_cast<std::size_t>(unitCount - 1)] = last;
-        return applyTopDown(cards, jokerCount, std::span(units).first(unitCount));
-    }
-    if (n != kMaxPairRun && run.holdsOnly(last, kFaceAce)) {
-        std::array<RunUnit, kMaxUnits + 1> withAceBelow{};
-        withAceBelow[0] = last;
-        for (int u = 0; u + 1 < unitCount; ++u) {
-            withAceBelow[static_cast<std::size_t>(u + 1)] = units[static_cast<std::size_t>(u)];
-        }
-        return applyTopDown(cards, jokerCount, std::span(withAceBelow).first(unitCount));
-    }
-    return false;
-}
-
 } // namespace
 
 bool IsPairRun(std::span<CardCode> cards, int jokerCount) {
@@ -136,7 +89,8 @@ bool IsPairRun(std::span<CardCode> cards, int jokerCount) {
         }
     }
     if (faceAt(cards, jokerCount) == kFaceTwo || n == kMaxPairRun) {
-        return arrangeFromTwo(cards, jokerCount);
+        // With 26 cards the run reaches from the 2 up to the A: no A below the 2s.
+        return arrangeRunFromTwo(cards, jokerCount, 2, n != kMaxPairRun);
     }
     return arrangeFromTop(cards, jokerCount);
 }

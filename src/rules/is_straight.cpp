@@ -10,10 +10,6 @@ namespace {
 constexpr int kMinStraight = 6;
 constexpr int kMaxStraight = 13;
 
-int faceAt(std::span<const CardCode> cards, int position) {
-    return cardFace(cards[static_cast<std::size_t>(position)]);
-}
-
 /// A run holding a 2: 2, 3, ... n + 1, or A, 2, ... n, or for thirteen cards 2 to the A (a joker
 /// may then stand for the 2). Built from the lowest place up, written back from the highest.
 bool arrangeLowRun(std::span<CardCode> cards, int jokerCount) {

@@ -1,6 +1,6 @@
 #include "rules/arrangement.h"
 #include "rules/play_tests.h"
-#include "rules/run_walk.h"
+#include "rules/run_from_two.h"
 
 #include <array>
 
@@ -10,10 +10,6 @@ namespace {
 
 constexpr int kMinTripleRun = 6;
 constexpr int kMaxUnits = kMaxSelection / 3;
-
-int faceAt(std::span<const CardCode> cards, int position) {
-    return cardFace(cards[static_cast<std::size_t>(position)]);
-}
 
 /// A run without a natural 2, one unit per natural face, jokers completing units and filling a
 /// missing face; three jokers left over add a unit above the run, or below it when it reaches the
@@ -39,43 +35,24 @@ bool arrangeFromTop(std::span<CardCode> cards, int jokerCount) {
         RunUnit& unit = units[static_cast<std::size_t>(unitCount)];
         const int face = faceAt(cards, i);
         unit.face = face;
+        // The natural cards of this face, at most three; jokers complete the unit.
+        int naturals = 3;
         if (i + 2 > n - 1) {
-            if (n - i == 2 && faceAt(cards, i + 1) == face) {
-                unit.add(i);
-                unit.add(i + 1);
-                if (!takeJokers(unit, 1)) {
-                    return false;
-                }
-                i += 2;
-            } else {
-                unit.add(i);
-                if (!takeJokers(unit, 2)) {
-                    return false;
-                }
-                i += 1;
-            }
+            naturals = n - i == 2 && faceAt(cards, i + 1) == face ? 2 : 1;
         } else if (faceAt(cards, i + 1) != face) {
-            unit.add(i);
-            if (!takeJokers(unit, 2)) {
-                return false;
-            }
-            i += 1;
+            naturals = 1;
         } else if (faceAt(cards, i + 2) != face) {
-            unit.add(i);
-            unit.add(i + 1);
-            if (!takeJokers(unit, 1)) {
-                return false;
-            }
-            i += 2;
-        } else {
-            if (i + 3 < n && faceAt(cards, i + 3) == face) {
-                return false;
-            }
-            unit.add(i);
-            unit.add(i + 1);
-            unit.add(i + 2);
-            i += 3;
+            naturals = 2;
+        } else if (i + 3 < n && faceAt(cards, i + 3) == face) {
+            return false;
         }
+        for (int k = 0; k < naturals; ++k) {
+            unit.add(i + k);
+        }
+        if (!takeJokers(unit, 3 - naturals)) {
+            return false;
+        }
+        i += naturals;
     }
     std::array<RunUnit, kMaxUnits + 1> run{};
     int runCount = 0;
@@ -128,48 +105,6 @@ bool arrangeFromTop(std::span<CardCode> cards, int jokerCount) {
     return arrangement.applyTo(cards);
 }
 
-/// A run holding a natural 2, built from the 2s up; natural As stand below the 2s.
-bool arrangeFromTwo(std::span<CardCode> cards, int jokerCount) {
-    const int n = static_cast<int>(cards.size());
-    const int unitCount = n / 3;
-    std::array<RunUnit, kMaxUnits + 1> units{};
-    BottomUpRun run(cards, jokerCount);
-    RunUnit& twos = units[0];
-    run.take(twos, jokerCount);
-    for (int position = jokerCount + 1; position <= jokerCount + 2; ++position) {
-        if (position < n && faceAt(cards, position) == kFaceTwo) {
-            run.take(twos, position);
-        } else if (!run.takeJoker(twos)) {
-            return false;
-        }
-    }
-    for (int face = 3; face <= unitCount; ++face) {
-        RunUnit& unit = units[static_cast<std::size_t>(face - 2)];
-        for (int k = 0; k < 3; ++k) {
-            if (!run.takeFace(unit, face)) {
-                return false;
-            }
-        }
-    }
-    const RunUnit last = run.rest();
-    if (last.size != 3) {
-        return false;
-    }
-    if (run.holdsOnly(last, unitCount + 1)) {
-        units[static_cast<std::size_t>(unitCount - 1)] = last;
-        return applyTopDown(cards, jokerCount, std::span(units).first(unitCount));
-    }
-    if (run.holdsOnly(last, kFaceAce)) {
-        std::array<RunUnit, kMaxUnits + 1> withAceBelow{};
-        withAceBelow[0] = last;
-        for (int u = 0; u + 1 < unitCount; ++u) {
-            withAceBelow[static_cast<std::size_t>(u + 1)] = units[static_cast<std::size_t>(u)];
-        }
-        return applyTopDown(cards, jokerCount, std::span(withAceBelow).first(unitCount));
-    }
-    return false;
-}
-
 } // namespace
 
 bool IsTripleRun(std::span<CardCode> cards, int jokerCount) {
@@ -179,7 +114,7 @@ bool IsTripleRun(std::span<CardCode> cards, int jokerCount) {
         return false;
     }
     if (faceAt(cards, jokerCount) == kFaceTwo) {
-        return arrangeFromTwo(cards, jokerCount);
+        return arrangeRunFromTwo(cards, jokerCount, 3, true);
     }
     return arrangeFromTop(cards, jokerCount);
 }
