@@ -16,8 +16,12 @@ ConnectionState::ConnectionState(Client& client)
       TimerKeepAlive(client.services.time, kKeepAliveIntervalMs,
                      [&client] { TimerKeepAlive_Timer(client); }) {
     auto& events = client.services.winsock.events;
-    events.DataArrival = [&client](int bytesTotal) { Winsock1_DataArrival(client, bytesTotal); };
-    events.Close = [&client] { Winsock1_Close(client); };
+    events.DataArrival = [&client](int bytesTotal) {
+        Winsock1_DataArrival(client, bytesTotal);
+    };
+    events.Close = [&client] {
+        Winsock1_Close(client);
+    };
 }
 
 } // namespace qv::connection

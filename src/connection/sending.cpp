@@ -49,8 +49,8 @@ bool packChat(Client& client, GameMessage& msg) {
     int end = writeCodePageText(msg, kChatTextByte, text.left(kChatMaxChars), kChatAccountByte);
     const std::uint8_t kind = msg.u8(kChatKindByte);
     if (kind >= 1 && kind <= 3) {
-        const int accountEnd = writeCodePageText(msg, kChatAccountByte,
-                                                 client.shared.custom[0].name, kChatAccountEnd);
+        const int accountEnd =
+            writeCodePageText(msg, kChatAccountByte, client.shared.custom[0].name, kChatAccountEnd);
         if (accountEnd > kChatAccountByte) {
             end = accountEnd;
         }

@@ -14,7 +14,8 @@
 namespace qv::platform {
 
 /// The operating-system services the client uses; production wires the Qt implementations
-/// (qt/qt_platform.h), tests the fakes (fake/fake_platform.h).
+/// (qt/qt_platform.h), tests the fakes (fake/fake_platform.h). A new service is added here and
+/// to both of those bundles.
 struct Services {
     TimeService& time;
     /// The game server connection (the socket control `Winsock1`).

@@ -5,7 +5,6 @@
 #include "platform/fake/fake_platform.h"
 
 #include <gmock/gmock.h>
-
 #include <vector>
 
 namespace qv::connection {

@@ -51,16 +51,29 @@ TEST(CommandLineTest, NumericFieldsConvertOrFailTheStart) {
         QString text;
         bool ok;
     } cases[] = {
-        {4, u"65535"_s, true},   {4, u"40000"_s, true},  {4, u"0"_s, true},
-        {4, u"65536"_s, false},  {4, u"-1"_s, false},    {4, u""_s, false},
-        {4, u"port"_s, false},   {8, u""_s, false},      {8, u"65535"_s, true},
-        {6, u"32767"_s, true},   {6, u"32768"_s, false}, {6, u"-32768"_s, true},
-        {14, u"40000"_s, false}, {15, u" 12 "_s, true},  {15, u"1e3"_s, true},
-        {15, u"nan"_s, false},   {9, QString(255, u'u'), true}, {9, QString(256, u'u'), false},
+        {4, u"65535"_s, true},
+        {4, u"40000"_s, true},
+        {4, u"0"_s, true},
+        {4, u"65536"_s, false},
+        {4, u"-1"_s, false},
+        {4, u""_s, false},
+        {4, u"port"_s, false},
+        {8, u""_s, false},
+        {8, u"65535"_s, true},
+        {6, u"32767"_s, true},
+        {6, u"32768"_s, false},
+        {6, u"-32768"_s, true},
+        {14, u"40000"_s, false},
+        {15, u" 12 "_s, true},
+        {15, u"1e3"_s, true},
+        {15, u"nan"_s, false},
+        {9, QString(255, u'u'), true},
+        {9, QString(256, u'u'), false},
     };
     for (const auto& c : cases) {
         const auto result = ReadCommandLine(lineWith({{c.field, c.text}}));
-        EXPECT_EQ(result.status == CommandLineStatus::Ok, c.ok) << c.field << " " << c.text.toStdString();
+        EXPECT_EQ(result.status == CommandLineStatus::Ok, c.ok)
+            << c.field << " " << c.text.toStdString();
     }
 }
 

@@ -113,9 +113,9 @@ TEST_F(SendingTest, TurnTokenOnlyInCallsAndPlaysSequenceBytesInAll) {
         std::uint8_t command;
         bool match;
         std::uint8_t byte7;
-    } cases[] = {{MsgCallCard, false, 0x5A},   {MsgPlayCards, false, 0x5A},
-                 {MsgKeepAlive, false, 0x01},  {MsgTableState, false, 0x01},
-                 {MsgMarquee, true, 0x01},     {MsgPlayCards, true, 0x01}};
+    } cases[] = {{MsgCallCard, false, 0x5A},  {MsgPlayCards, false, 0x5A},
+                 {MsgKeepAlive, false, 0x01}, {MsgTableState, false, 0x01},
+                 {MsgMarquee, true, 0x01},    {MsgPlayCards, true, 0x01}};
     for (const auto& c : cases) {
         GameMessage m = message(c.command, {{7, 0x01}});
         c.match ? QueueMatchFrame(client, m) : QueueFrame(client, m);
