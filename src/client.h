@@ -1,6 +1,7 @@
 #pragma once
 
 #include "connection/connection_state.h"
+#include "forms/form_host.h"
 #include "platform/services.h"
 #include "rules/rules_state.h"
 #include "shared_data.h"
@@ -19,6 +20,8 @@ public:
     SharedData shared;
     connection::ConnectionState conn{*this};
     rules::RulesState rules;
+    /// The windows; declared last so they go first, while the state their handlers use is there.
+    forms::FormHost forms{services.time};
 };
 
 } // namespace qv

@@ -1,4 +1,5 @@
 #include "client.h"
+#include "forms/qt/qt_window_system.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
@@ -10,5 +11,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(u"Quorvale"_s);
     qv::platform::qt::QtPlatform platform(u"quorvale"_s);
     qv::Client client(platform.services);
+    qv::forms::qt::QtWindowSystem windows(client.forms);
     return 0;
 }
