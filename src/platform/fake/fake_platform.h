@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/fake/fake_desktop.h"
+#include "platform/fake/fake_process.h"
+#include "platform/fake/fake_socket.h"
+#include "platform/fake/fake_time_service.h"
+#include "platform/services.h"
+
+namespace qv::platform::fake {
+
+/// Every fake service, wired into one `Services` for a client under test.
+struct FakePlatform {
+    FakePlatform() = default;
+    explicit FakePlatform(FakeTimeService::Start start) : time(start) {}
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    FakeTimeService time;
+    FakeSocket winsock{time};
+    FakeScreen screen;
+    FakeMessageBox messageBox;
+    FakeAppFolder appFolder;
+    FakeSingleInstance singleInstance;
+    FakeShell shell;
+    FakeProcess process{time};
+
+    Services services{.time = time,
+                      .winsock = winsock,
+                      .screen = screen,
+                      .messageBox = messageBox,
+                      .appFolder = appFolder,
+                      .singleInstance = singleInstance,
+                      .shell = shell,
+                      .process = process};
+};
+
+} // namespace qv::platform::fake
