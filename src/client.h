@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/picture_tables.h"
+#include "common/sound.h"
 #include "platform/services.h"
 #include "shared_data.h"
 
@@ -15,6 +17,10 @@ public:
 
     platform::Services& services;
     SharedData shared;
+    /// The picture-id tables (`Image_Resource`).
+    common::ImageResource imageRes;
+    /// The one voice of sound and its switches.
+    common::Sound sound{services.sound, services.appFolder};
 };
 
 } // namespace qv

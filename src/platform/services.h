@@ -7,6 +7,7 @@
 #include "platform/shell.h"
 #include "platform/single_instance.h"
 #include "platform/socket.h"
+#include "platform/sound_device.h"
 #include "platform/time_service.h"
 
 namespace qv::platform {
@@ -23,6 +24,8 @@ struct Services {
     SingleInstance& singleInstance;
     Shell& shell;
     Process& process;
+    /// The sound output (DirectSound in the original).
+    SoundDevice& sound;
 };
 
 } // namespace qv::platform

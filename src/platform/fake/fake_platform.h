@@ -3,6 +3,7 @@
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_process.h"
 #include "platform/fake/fake_socket.h"
+#include "platform/fake/fake_sound_device.h"
 #include "platform/fake/fake_time_service.h"
 #include "platform/services.h"
 
@@ -23,6 +24,7 @@ struct FakePlatform {
     FakeSingleInstance singleInstance;
     FakeShell shell;
     FakeProcess process{time};
+    FakeSoundDevice sound;
 
     Services services{.time = time,
                       .winsock = winsock,
@@ -31,7 +33,8 @@ struct FakePlatform {
                       .appFolder = appFolder,
                       .singleInstance = singleInstance,
                       .shell = shell,
-                      .process = process};
+                      .process = process,
+                      .sound = sound};
 };
 
 } // namespace qv::platform::fake

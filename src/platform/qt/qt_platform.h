@@ -3,6 +3,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_process.h"
 #include "platform/qt/qt_socket.h"
+#include "platform/qt/qt_sound_device.h"
 #include "platform/qt/qt_time_service.h"
 #include "platform/services.h"
 
@@ -22,6 +23,7 @@ struct QtPlatform {
     QtSingleInstance singleInstance;
     QtShell shell;
     QtProcess process;
+    QtSoundDevice sound;
 
     Services services{.time = time,
                       .winsock = winsock,
@@ -30,7 +32,8 @@ struct QtPlatform {
                       .appFolder = appFolder,
                       .singleInstance = singleInstance,
                       .shell = shell,
-                      .process = process};
+                      .process = process,
+                      .sound = sound};
 };
 
 } // namespace qv::platform::qt

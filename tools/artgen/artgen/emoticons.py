@@ -71,11 +71,14 @@ def frame(kind, t):
         c.polygon([(cx, 62), (cx - 14, 54), (cx - 4, 66)], fill=JADE)
         return c.image()
     bob = 0
-    if kind in ("smile", "proud", "wave"):
-        bob = wave * 3
+    if kind in ("smile", "proud", "wave", "wink"):
+        # off the zero crossings, so no two frames of a short loop coincide
+        bob = math.sin(t * 2 * math.pi + .5) * 3
     elif kind == "laugh":
         bob = math.sin(t * 4 * math.pi) * 2.5
     cy += bob
+    # a gentle sway: with the bob it makes every frame of the loop its own
+    cx += math.cos(t * 2 * math.pi) * 1.5
     colour = FACE
     if kind == "angry":
         colour = (255, round(150 - 60 * (wave + 1) / 2), 80)

@@ -8,6 +8,8 @@ import io
 from PIL import Image
 
 TRANSPARENT = 255
+# Every GIF is a GIF89a file, also those that need none of its extensions.
+GIF89A = b"89a"
 
 
 def _flatten(img, matte):
@@ -46,6 +48,7 @@ def gif_bytes(img, matte, dither=False):
     q, hole = to_gif_frame(img, matte, dither=dither)
     out = io.BytesIO()
     kw = {"transparency": TRANSPARENT} if hole else {}
+    q.info["version"] = GIF89A
     q.save(out, "GIF", optimize=False, **kw)
     return out.getvalue()
 
@@ -60,6 +63,10 @@ def animated_gif_bytes(frames, matte, duration_ms):
     out = io.BytesIO()
     q[0].save(out, "GIF", save_all=True, append_images=q[1:], duration=duration_ms, loop=0,
               disposal=2, transparency=TRANSPARENT, optimize=False)
+    with Image.open(io.BytesIO(out.getvalue())) as check:
+        # the writer merges frames that equal their predecessor: every frame has to move
+        if check.n_frames != len(frames):
+            raise ValueError(f"{len(frames)} frames drawn, {check.n_frames} stored")
     return out.getvalue()
 
 
@@ -103,6 +110,7 @@ def keyed_gif_bytes(img, key=(255, 0, 255)):
     bg = Image.new("RGBA", img.size, key + (255,))
     rgb = Image.alpha_composite(bg, solid).convert("RGB")
     q = rgb.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+    q.info["version"] = GIF89A
     out = io.BytesIO()
     q.save(out, "GIF", optimize=False)
     return out.getvalue()
