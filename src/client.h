@@ -2,6 +2,7 @@
 
 #include "common/picture_tables.h"
 #include "common/sound.h"
+#include "connection/connection_state.h"
 #include "platform/services.h"
 #include "shared_data.h"
 
@@ -21,6 +22,7 @@ public:
     common::ImageResource imageRes;
     /// The one voice of sound and its switches.
     common::Sound sound{services.sound, services.appFolder};
+    connection::ConnectionState conn{*this};
 };
 
 } // namespace qv

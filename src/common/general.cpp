@@ -1,6 +1,6 @@
 #include "common/general.h"
 
-#include "common/vb_error.h"
+#include "common/runtime_errors.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +20,7 @@ std::uint8_t IntLog2(std::int16_t n) {
 
 std::int16_t Pow2(std::int16_t n) {
     if (n >= 15) {
-        throw VbError(VbError::kOverflow, "Pow2: result beyond 16 bits");
+        throw RuntimeError(kOverflowError, "Pow2: result beyond 16 bits");
     }
     return n <= 0 ? std::int16_t{1} : static_cast<std::int16_t>(1 << n);
 }

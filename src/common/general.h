@@ -11,7 +11,7 @@ namespace qv {
 /// How many times `n` can be halved (truncating) while above 1: a seat mask or suit flag to its
 /// index. 1 or less gives 0.
 [[nodiscard]] std::uint8_t IntLog2(std::int16_t n);
-/// 2 to the power `n`; 0 or less gives 1. From 15 on the result overflows: VbError (overflow).
+/// 2 to the power `n`; 0 or less gives 1. From 15 on the result overflows: RuntimeError (overflow).
 [[nodiscard]] std::int16_t Pow2(std::int16_t n);
 
 /// Blocks for `seconds`, rounded to the millisecond, delivering nothing.

@@ -1,7 +1,7 @@
 #include "common/md5.h"
 
 #include "common/gbk.h"
-#include "common/vb_error.h"
+#include "common/runtime_errors.h"
 
 #include <QFile>
 
@@ -45,7 +45,7 @@ QByteArray StrToAnsiBytes(const QString& s) {
 std::int16_t AnsiByteLen(const QString& s) {
     const qsizetype length = toAnsi(s).size();
     if (length > std::numeric_limits<std::int16_t>::max()) {
-        throw VbError(VbError::kOverflow, "AnsiByteLen: beyond 32767 bytes");
+        throw RuntimeError(kOverflowError, "AnsiByteLen: beyond 32767 bytes");
     }
     return static_cast<std::int16_t>(length);
 }

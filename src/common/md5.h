@@ -20,7 +20,7 @@ namespace qv {
 
 /// The text in the system code page, one zero byte after it.
 [[nodiscard]] QByteArray StrToAnsiBytes(const QString& s);
-/// The text's length in the system code page; beyond 32767 bytes VbError (overflow).
+/// The text's length in the system code page; beyond 32767 bytes RuntimeError (overflow).
 [[nodiscard]] std::int16_t AnsiByteLen(const QString& s);
 
 } // namespace qv

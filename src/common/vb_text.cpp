@@ -1,7 +1,7 @@
 #include "common/vb_text.h"
 
 #include "common/gbk.h"
-#include "common/vb_error.h"
+#include "common/runtime_errors.h"
 
 namespace qv {
 
@@ -15,7 +15,7 @@ QString vbRight(const QString& s, qsizetype n) {
 
 QString vbMid(const QString& s, qsizetype start, qsizetype length) {
     if (start < 1) {
-        throw VbError(VbError::kInvalidProcedureCall, "Mid: start below 1");
+        throw RuntimeError(RuntimeError::kInvalidCall, "Mid: start below 1");
     }
     if (start > s.size() || length == 0) {
         return {};
@@ -45,7 +45,7 @@ QString vbTrim(const QString& s) {
 
 qsizetype vbInStr(qsizetype start, const QString& s, const QString& find) {
     if (start < 1) {
-        throw VbError(VbError::kInvalidProcedureCall, "InStr: start below 1");
+        throw RuntimeError(RuntimeError::kInvalidCall, "InStr: start below 1");
     }
     if (start > s.size()) {
         return 0;

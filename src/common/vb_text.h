@@ -12,7 +12,7 @@ namespace qv {
 /// The last `n` units.
 [[nodiscard]] QString vbRight(const QString& s, qsizetype n);
 /// From position `start` (1-based) on, `length` units or to the end when `length` is negative.
-/// A `start` below 1 is a run-time error (VbError, invalid procedure call).
+/// A `start` below 1 is a run-time error (RuntimeError, invalid call).
 [[nodiscard]] QString vbMid(const QString& s, qsizetype start, qsizetype length = -1);
 [[nodiscard]] QString vbLTrim(const QString& s);
 [[nodiscard]] QString vbRTrim(const QString& s);

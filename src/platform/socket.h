@@ -3,12 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <functional>
 
 namespace qv::platform {
 
 /// The TCP client socket control the game talks to its server through, with the control's own
-/// member names and state numbers. Events arrive on the UI thread.
+/// member names and state numbers. Events arrive on the UI thread. The properties and the
+/// received bytes are kept here; implementations connect, close, send and report arrivals.
 class Socket {
 public:
     /// The control's state numbers.
@@ -47,31 +49,39 @@ public:
 
     virtual ~Socket() = default;
 
-    [[nodiscard]] virtual QString RemoteHost() const = 0;
-    virtual void setRemoteHost(const QString& host) = 0;
-    [[nodiscard]] virtual int RemotePort() const = 0;
-    virtual void setRemotePort(int port) = 0;
+    [[nodiscard]] QString RemoteHost() const { return host_; }
+    void setRemoteHost(const QString& host) { host_ = host; }
+    [[nodiscard]] int RemotePort() const { return port_; }
+    void setRemotePort(int port) { port_ = port; }
 
     /// Starts connecting to RemoteHost:RemotePort; the outcome comes as a Connect or Error event.
     /// Returns false and does nothing unless the socket is closed.
     virtual bool Connect() = 0;
     /// Closes the connection at once and drops what was received; the state becomes `sckClosed`.
     virtual void Close() = 0;
-    [[nodiscard]] virtual int State() const = 0;
+    [[nodiscard]] int State() const { return state_; }
 
     /// Queues bytes for sending. Returns false and sends nothing unless connected.
     virtual bool SendData(const QByteArray& data) = 0;
     /// Takes up to `maxLen` received bytes (all of them when `maxLen` is negative).
-    virtual QByteArray GetData(int maxLen = -1) = 0;
+    QByteArray GetData(int maxLen = -1) {
+        const qsizetype n =
+            maxLen < 0 ? received_.size() : std::min<qsizetype>(maxLen, received_.size());
+        QByteArray taken = received_.left(n);
+        received_.remove(0, n);
+        return taken;
+    }
     /// How many received bytes `GetData` has not taken yet.
-    [[nodiscard]] virtual int BytesReceived() const = 0;
+    [[nodiscard]] int BytesReceived() const { return static_cast<int>(received_.size()); }
 
     Events events;
 
 protected:
-    void raiseDataArrival(int bytesTotal) const {
+    /// Keeps arrived bytes for `GetData` and raises DataArrival.
+    void arrived(const QByteArray& bytes) {
+        received_ += bytes;
         if (events.DataArrival) {
-            events.DataArrival(bytesTotal);
+            events.DataArrival(BytesReceived());
         }
     }
     void raiseConnect() const {
@@ -89,6 +99,13 @@ protected:
             events.Error(number, description);
         }
     }
+
+    int state_ = sckClosed;
+    QByteArray received_;
+
+private:
+    QString host_;
+    int port_ = 0;
 };
 
 } // namespace qv::platform

@@ -26,7 +26,8 @@ public:
     [[nodiscard]] virtual double secondsSinceMidnight() const = 0;
     [[nodiscard]] virtual QDateTime localDateTime() const = 0;
 
-    /// Starts a repeating timer; its handler runs every `intervalMs` until `stopTimer`.
+    /// Starts a repeating timer; its handler runs every `intervalMs` (at least 1) until
+    /// `stopTimer`. A timer does not fire again while its own handler is still running.
     virtual TimerId startTimer(int intervalMs, Handler handler) = 0;
     /// Stops a timer; unknown or stopped ids are ignored.
     virtual void stopTimer(TimerId id) = 0;
@@ -35,7 +36,8 @@ public:
 
     /// Delivers what is due now (the runtime's DoEvents).
     virtual void processEvents() = 0;
-    /// Waits `ms` milliseconds while delivering timers and posted events.
+    /// Waits `ms` milliseconds while delivering timers and posted events; 0 or less delivers
+    /// what is due once.
     virtual void wait(int ms) = 0;
     /// Blocks for `ms` milliseconds without delivering anything.
     virtual void sleep(int ms) = 0;

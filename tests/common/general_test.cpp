@@ -1,6 +1,6 @@
 #include "common/general.h"
 #include "common/min_positive_seat.h"
-#include "common/vb_error.h"
+#include "common/runtime_errors.h"
 #include "platform/fake/fake_time_service.h"
 
 #include <QFile>
@@ -25,7 +25,7 @@ TEST(General, IntLog2AndPow2) {
     EXPECT_EQ(Pow2(-3), 1);
     EXPECT_EQ(Pow2(7), 128);
     EXPECT_EQ(Pow2(14), 16384);
-    EXPECT_THROW((void)Pow2(15), VbError);
+    EXPECT_THROW((void)Pow2(15), RuntimeError);
 }
 
 TEST(General, PadLeftFillsCharactersNotWidth) {

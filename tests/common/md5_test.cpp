@@ -1,5 +1,5 @@
 #include "common/md5.h"
-#include "common/vb_error.h"
+#include "common/runtime_errors.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -45,7 +45,7 @@ TEST(Md5, StrHashesLenCharactersWorthOfBytes) {
     EXPECT_EQ(GetStrMd5(u"本游"_s), GetBytesMd5(2, QByteArray("\xB1\xBE")));
     EXPECT_EQ(StrToAnsiBytes(u"a本"_s), QByteArray("a\xB1\xBE\0", 4));
     EXPECT_EQ(AnsiByteLen(u"a本"_s), 3);
-    EXPECT_THROW((void)AnsiByteLen(QString(16384, u'本')), VbError);
+    EXPECT_THROW((void)AnsiByteLen(QString(16384, u'本')), RuntimeError);
 }
 
 TEST(Md5, BytesCountIsClamped) {

@@ -1,4 +1,4 @@
-#include "common/vb_error.h"
+#include "common/runtime_errors.h"
 #include "common/vb_text.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ TEST(VbText, CutsCountFromOneAndClampToTheText) {
     EXPECT_EQ(vbMid(s, 3), u"戏abc"_s);
     EXPECT_EQ(vbMid(s, 3, 2), u"戏a"_s);
     EXPECT_EQ(vbMid(s, 99, 2), QString());
-    EXPECT_THROW((void)vbMid(s, 0), VbError);
+    EXPECT_THROW((void)vbMid(s, 0), RuntimeError);
     EXPECT_EQ(vbInStr(1, s, u"abc"_s), 4);
     EXPECT_EQ(vbInStr(5, s, u"abc"_s), 0);
     EXPECT_EQ(vbInStr(9, s, u"a"_s), 0);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/fake/fake_desktop.h"
+#include "platform/fake/fake_lobby_link.h"
+#include "platform/fake/fake_plugin_host.h"
 #include "platform/fake/fake_process.h"
 #include "platform/fake/fake_socket.h"
 #include "platform/fake/fake_sound_device.h"
@@ -24,6 +26,8 @@ struct FakePlatform {
     FakeSingleInstance singleInstance;
     FakeShell shell;
     FakeProcess process{time};
+    FakeLobbyLink lobby;
+    FakePluginHost plugins;
     FakeSoundDevice sound;
 
     Services services{.time = time,
@@ -34,6 +38,8 @@ struct FakePlatform {
                       .singleInstance = singleInstance,
                       .shell = shell,
                       .process = process,
+                      .lobby = lobby,
+                      .plugins = plugins,
                       .sound = sound};
 };
 

@@ -40,18 +40,6 @@ bool FakeSocket::SendData(const QByteArray& data) {
     return true;
 }
 
-QByteArray FakeSocket::GetData(int maxLen) {
-    const qsizetype n =
-        maxLen < 0 ? received_.size() : std::min<qsizetype>(maxLen, received_.size());
-    QByteArray taken = received_.left(n);
-    received_.remove(0, n);
-    return taken;
-}
-
-int FakeSocket::BytesReceived() const {
-    return static_cast<int>(received_.size());
-}
-
 void FakeSocket::acceptConnection() {
     state_ = sckConnected;
     raiseConnect();
@@ -63,8 +51,7 @@ void FakeSocket::failConnection(int number) {
 }
 
 void FakeSocket::receive(const QByteArray& bytes) {
-    received_ += bytes;
-    raiseDataArrival(BytesReceived());
+    arrived(bytes);
 }
 
 void FakeSocket::closeByPeer() {

@@ -14,18 +14,9 @@ class FakeSocket final : public Socket {
 public:
     explicit FakeSocket(FakeTimeService& time) : time_(time) {}
 
-    [[nodiscard]] QString RemoteHost() const override { return host_; }
-    void setRemoteHost(const QString& host) override { host_ = host; }
-    [[nodiscard]] int RemotePort() const override { return port_; }
-    void setRemotePort(int port) override { port_ = port; }
-
     bool Connect() override;
     void Close() override;
-    [[nodiscard]] int State() const override { return state_; }
-
     bool SendData(const QByteArray& data) override;
-    QByteArray GetData(int maxLen = -1) override;
-    [[nodiscard]] int BytesReceived() const override;
 
     /// How the next connects end, delivered as a posted event; unset leaves them pending until
     /// `acceptConnection` or `failConnection`. An error number of 0 accepts.
@@ -44,12 +35,8 @@ public:
 
 private:
     FakeTimeService& time_;
-    QString host_;
-    int port_ = 0;
-    int state_ = sckClosed;
     int connects_ = 0;
     std::optional<int> connectOutcome_;
-    QByteArray received_;
     QByteArray sent_;
 };
 

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace qv::platform::qt {
@@ -27,7 +28,8 @@ QString QtAppFolder::path() const {
 }
 
 QtSingleInstance::QtSingleInstance(const QString& name)
-    : lock_(QDir::temp().filePath(name + QStringLiteral(".lock"))) {
+    : lock_(QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+                .filePath(name + QStringLiteral(".lock"))) {
     // Only a lock whose owner has died is stale, however long the program runs.
     lock_.setStaleLockTime(0);
 }

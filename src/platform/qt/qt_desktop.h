@@ -27,8 +27,8 @@ public:
     [[nodiscard]] QString path() const override;
 };
 
-/// A lock file named for the program in the temporary folder; a lock left by a copy that died is
-/// taken over.
+/// A lock file named for the program in the user's runtime folder, so each user runs one copy; a
+/// lock left by a copy that died is taken over.
 class QtSingleInstance final : public SingleInstance {
 public:
     explicit QtSingleInstance(const QString& name);

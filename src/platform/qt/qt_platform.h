@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_lobby_link.h"
+#include "platform/qt/qt_plugin_host.h"
 #include "platform/qt/qt_process.h"
 #include "platform/qt/qt_socket.h"
 #include "platform/qt/qt_sound_device.h"
@@ -23,6 +25,8 @@ struct QtPlatform {
     QtSingleInstance singleInstance;
     QtShell shell;
     QtProcess process;
+    QtLobbyLink lobby;
+    QtPluginHost plugins;
     QtSoundDevice sound;
 
     Services services{.time = time,
@@ -33,6 +37,8 @@ struct QtPlatform {
                       .singleInstance = singleInstance,
                       .shell = shell,
                       .process = process,
+                      .lobby = lobby,
+                      .plugins = plugins,
                       .sound = sound};
 };
 

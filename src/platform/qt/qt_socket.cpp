@@ -1,7 +1,5 @@
 #include "platform/qt/qt_socket.h"
 
-#include <algorithm>
-
 namespace qv::platform::qt {
 
 namespace {
@@ -35,7 +33,7 @@ bool QtSocket::Connect() {
         return false;
     }
     state_ = sckConnecting;
-    socket_.connectToHost(host_, static_cast<quint16>(port_));
+    socket_.connectToHost(RemoteHost(), static_cast<quint16>(RemotePort()));
     return true;
 }
 
@@ -56,18 +54,6 @@ bool QtSocket::SendData(const QByteArray& data) {
     socket_.write(data);
     socket_.flush();
     return true;
-}
-
-QByteArray QtSocket::GetData(int maxLen) {
-    const qsizetype n =
-        maxLen < 0 ? received_.size() : std::min<qsizetype>(maxLen, received_.size());
-    QByteArray taken = received_.left(n);
-    received_.remove(0, n);
-    return taken;
-}
-
-int QtSocket::BytesReceived() const {
-    return static_cast<int>(received_.size());
 }
 
 void QtSocket::onStateChanged(QAbstractSocket::SocketState state) {
@@ -95,8 +81,7 @@ void QtSocket::onReadyRead() {
         socket_.readAll();
         return;
     }
-    received_ += socket_.readAll();
-    raiseDataArrival(BytesReceived());
+    arrived(socket_.readAll());
 }
 
 void QtSocket::onDisconnected() {

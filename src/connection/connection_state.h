@@ -1,0 +1,102 @@
+#pragma once
+
+#include "connection/command_line.h"
+#include "connection/game_message.h"
+#include "connection/later_parts.h"
+#include "connection/message_ring.h"
+#include "connection/service_timer.h"
+#include "connection/table_view.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace qv {
+class Client;
+}
+
+namespace qv::connection {
+
+/// The pump's ten soft-timer slots: 0 send, 1 receive, 2 login, 3 chat-button blink,
+/// 5 connection check, 6 turn countdown, 7 ready countdown; 4, 8 and 9 are never armed.
+struct BongSlots {
+    std::array<bool, 10> BongFlag{};
+    std::array<int, 10> BongCount{};
+
+    void arm(int slot) {
+        BongFlag.at(static_cast<std::size_t>(slot)) = true;
+        BongCount.at(static_cast<std::size_t>(slot)) = 0;
+    }
+    void disarm(int slot) {
+        BongFlag.at(static_cast<std::size_t>(slot)) = false;
+        BongCount.at(static_cast<std::size_t>(slot)) = 0;
+    }
+    void disarmAll() {
+        BongFlag.fill(false);
+        BongCount.fill(0);
+    }
+};
+
+inline constexpr int kSendSlot = 0;
+inline constexpr int kReceiveSlot = 1;
+inline constexpr int kLoginSlot = 2;
+inline constexpr int kBlinkSlot = 3;
+inline constexpr int kCheckSlot = 5;
+inline constexpr int kTurnSlot = 6;
+inline constexpr int kReadySlot = 7;
+
+/// The connection's state: rings, pump, login, the lobby's command line and the flags of the
+/// connection and seating, with the timers `TimerBong` and `TimerKeepAlive`.
+struct ConnectionState {
+    explicit ConnectionState(Client& client);
+    ConnectionState(const ConnectionState&) = delete;
+    ConnectionState& operator=(const ConnectionState&) = delete;
+
+    MessageRing RecvRing;
+    MessageRing SendRing;
+    ProxyReplyRing proxyReplies;
+    GameMessage RecvFrame;
+    std::array<std::uint8_t, 2> CurSeqNum{};
+    std::uint8_t TurnToken = 0;
+
+    LobbyCommandLine commandLine;
+    /// The lobby window's title: the command line's in the lobby's alternate mode.
+    QString LobbyTitle;
+    GameMessage LoginBuffer;
+
+    BongSlots slots;
+    int SilenceCount = 0;
+
+    bool g_bGameData = false;
+    bool g_bLoginPending = false;
+    bool g_bLoggedIn = false;
+    bool g_bInGame = false;
+    bool g_bHoldLeft = false;
+    bool g_bTableReset = false;
+    bool g_bReconnected = false;
+    bool g_bTimeLimit = false;
+    int g_bFirstDealDone = 0;
+    /// A connect that waits (the proxy connect) is under way; the lobby's 0x16 is ignored then.
+    bool connecting = false;
+    /// `LobbyWndProc` gets the lobby's messages (the table window is subclassed).
+    bool subclassed = false;
+
+    bool HeldCmd45AArmed = false;
+    bool HeldCmd45BArmed = false;
+    GameMessage HeldCmd45A;
+    GameMessage HeldCmd45B;
+
+    int AutoPlayAfter = 0;
+    QString BannerUrl;
+    QString ShufflePageUrl;
+
+    ServiceTimer TimerBong;
+    ServiceTimer TimerKeepAlive;
+
+    std::unique_ptr<LaterParts> later = std::make_unique<LeastLaterParts>();
+    std::unique_ptr<TableView> view = std::make_unique<TableLog>();
+};
+
+} // namespace qv::connection

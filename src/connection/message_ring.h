@@ -1,0 +1,51 @@
+#pragma once
+
+#include "connection/game_message.h"
+
+#include <array>
+#include <cstdint>
+
+namespace qv::connection {
+
+/// A byte ring of exactly 512 messages. Writers append byte by byte and wrap; the reader takes
+/// whole messages, so its position stays a multiple of 272 and a message never straddles the end.
+/// Equal positions mean an empty ring.
+class MessageRing {
+public:
+    static constexpr int kSize = 0x22000;
+
+    /// Bytes waiting to be read.
+    [[nodiscard]] int waiting() const { return (writePos_ + kSize - readPos_) % kSize; }
+    [[nodiscard]] bool empty() const { return writePos_ == readPos_; }
+    [[nodiscard]] bool hasMessage() const { return waiting() >= kMessageSize; }
+    [[nodiscard]] int readPos() const { return readPos_; }
+    [[nodiscard]] int writePos() const { return writePos_; }
+
+    void reset() { readPos_ = writePos_ = 0; }
+
+    /// Appends one byte; false when the write position has caught up with the read position,
+    /// which means the ring was overrun.
+    bool pushByte(std::uint8_t byte);
+    /// Appends a whole message only when it fits without meeting the read position; false and
+    /// the ring unchanged otherwise.
+    bool pushMessage(const GameMessage& message);
+    /// Takes the next message; call only while `hasMessage()`.
+    GameMessage takeMessage();
+    /// Puts the last taken message back at the head of the ring.
+    void untakeMessage();
+
+private:
+    std::array<std::uint8_t, kSize> bytes_{};
+    int readPos_ = 0;
+    int writePos_ = 0;
+};
+
+/// The small ring the SOCKS5 proxy's replies go to.
+struct ProxyReplyRing {
+    static constexpr int kSize = 1024;
+    std::array<std::uint8_t, kSize> bytes{};
+    int ProxyReplyWritePos = 0;
+    int ProxyReplyReadPos = 0;
+};
+
+} // namespace qv::connection

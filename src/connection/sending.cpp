@@ -1,0 +1,102 @@
+#include "client.h"
+#include "common/gbk.h"
+#include "connection/commands.h"
+#include "connection/connection.h"
+
+namespace qv::connection {
+namespace {
+
+constexpr int kChatKindByte = 9;
+constexpr int kChatTextByte = 16;
+constexpr int kChatMaxChars = 100;
+constexpr int kChatAccountByte = 217;
+constexpr int kChatAccountEnd = 236;
+constexpr int kChatSubCodeByte = 236;
+constexpr std::uint32_t kPluginSubCodeA = 260;
+constexpr std::uint32_t kPluginSubCodeB = 272;
+
+/// The chat's sub-code, read as the runtime reads it: a top byte of 128 or more counts as 0.
+std::uint32_t chatSubCode(const GameMessage& msg) {
+    const std::uint32_t value = msg.u32be(kChatSubCodeByte);
+    return msg.u8(kChatSubCodeByte) >= 0x80 ? (value & 0x00FFFFFFU) : value;
+}
+
+/// Writes `text` from `offset`, character by character, stopping before a character that would
+/// reach `limit`; returns the offset after the last byte written.
+int writeCodePageText(GameMessage& msg, int offset, const QString& text, int limit) {
+    for (const QChar c : text) {
+        const QByteArray bytes = toAnsi(QString(c));
+        if (offset + bytes.size() > limit) {
+            break;
+        }
+        msg.writeBytes(offset, bytes);
+        offset += static_cast<int>(bytes.size());
+    }
+    return offset;
+}
+
+/// Packs the chat text (and the sender's account for phrases and emoticons) into a chat
+/// message; false when there is no text to send.
+bool packChat(Client& client, GameMessage& msg) {
+    const std::uint32_t subCode = chatSubCode(msg);
+    if (subCode == kPluginSubCodeA || subCode == kPluginSubCodeB) {
+        return true;
+    }
+    QString& text = client.shared.ChatSendText;
+    if (text.isEmpty()) {
+        return false;
+    }
+    int end = writeCodePageText(msg, kChatTextByte, text.left(kChatMaxChars), kChatAccountByte);
+    const std::uint8_t kind = msg.u8(kChatKindByte);
+    if (kind >= 1 && kind <= 3) {
+        const int accountEnd =
+            writeCodePageText(msg, kChatAccountByte, client.shared.custom[0].name, kChatAccountEnd);
+        if (accountEnd > kChatAccountByte) {
+            end = accountEnd;
+        }
+    }
+    msg.zeroFrom(end);
+    text.clear();
+    return true;
+}
+
+void appendToSendRing(Client& client, GameMessage& msg) {
+    auto& conn = client.conn;
+    msg.setU8(kSeqNumByte, conn.CurSeqNum[0]);
+    msg.setU8(kSeqNumByte + 1, conn.CurSeqNum[1]);
+    // A full ring keeps what it holds: the new message is the one that is refused.
+    if (conn.SendRing.pushMessage(msg)) {
+        conn.slots.arm(kSendSlot);
+    }
+}
+
+} // namespace
+
+void ResetRings(Client& client) {
+    client.conn.RecvRing.reset();
+    client.conn.SendRing.reset();
+}
+
+void QueueFrame(Client& client, GameMessage& msg) {
+    const std::uint8_t command = msg.command();
+    if (command == MsgChat && !packChat(client, msg)) {
+        return;
+    }
+    if (command == MsgCallCard || command == MsgPlayCards) {
+        msg.setU8(kTurnTokenByte, client.conn.TurnToken);
+    }
+    appendToSendRing(client, msg);
+}
+
+void QueueMatchFrame(Client& client, GameMessage& msg) {
+    appendToSendRing(client, msg);
+}
+
+void TimerKeepAlive_Timer(Client& client) {
+    GameMessage msg;
+    msg.setCommand(MsgKeepAlive);
+    msg.setU8(kSeatMaskByte, client.shared.custom[0].seat);
+    QueueFrame(client, msg);
+}
+
+} // namespace qv::connection

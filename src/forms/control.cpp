@@ -1,0 +1,110 @@
+#include "forms/control.h"
+
+#include "forms/container.h"
+#include "forms/form.h"
+
+namespace qv::forms {
+
+Control::Control(Container& container, QString name, Layer layer)
+    : Component(container.component().form(), std::move(name)), container_(&container),
+      layer_(layer) {
+    container_->attach(*this);
+    changed();
+}
+
+Control::~Control() {
+    form().dropFocus(*this);
+    container_->detach(*this);
+    changed();
+}
+
+void Control::setGeometry(const Geometry& geometry) {
+    if (assign(geometry_, geometry)) {
+        geometryChanged();
+    }
+}
+
+void Control::setLeft(double left) {
+    move(left);
+}
+
+void Control::setTop(double top) {
+    Geometry geometry = geometry_;
+    geometry.top = top;
+    setGeometry(geometry);
+}
+
+void Control::setWidth(double width) {
+    Geometry geometry = geometry_;
+    geometry.width = width;
+    setGeometry(geometry);
+}
+
+void Control::setHeight(double height) {
+    Geometry geometry = geometry_;
+    geometry.height = height;
+    setGeometry(geometry);
+}
+
+void Control::move(double left, std::optional<double> top, std::optional<double> width,
+                   std::optional<double> height) {
+    setGeometry({left, top.value_or(geometry_.top), width.value_or(geometry_.width),
+                 height.value_or(geometry_.height)});
+}
+
+void Control::setPixelSize(double widthPixels, double heightPixels) {
+    Geometry geometry = geometry_;
+    geometry.width = container_->widthFromPixels(widthPixels);
+    geometry.height = container_->heightFromPixels(heightPixels);
+    if (assign(geometry_, geometry)) {
+        geometryChanged();
+    }
+}
+
+void Control::setVisible(bool visible) {
+    assign(visible_, visible);
+}
+
+void Control::setToolTipText(const QString& text) {
+    assign(toolTipText_, text);
+}
+
+void Control::setMousePointer(int pointer) {
+    assign(mousePointer_, pointer);
+}
+
+void Control::setMouseIcon(const QImage& icon) {
+    mouseIcon_ = icon;
+    changed();
+}
+
+bool Control::setFocus() {
+    return form().setFocusTo(*this);
+}
+
+void Control::zOrder(int position) {
+    container_->moveInLayer(*this, position == 0);
+    changed();
+}
+
+QRectF Control::pixelRect() const {
+    return container_->rectToPixels(geometry_.left, geometry_.top, geometry_.width,
+                                    geometry_.height);
+}
+
+bool Control::shownInForm() const {
+    return visible_ && container_->shownInForm();
+}
+
+void Control::copyControlPropertiesFrom(const Control& other) {
+    copyComponentPropertiesFrom(other);
+    geometry_ = other.geometry_;
+    visible_ = false;
+    toolTipText_ = other.toolTipText_;
+    mousePointer_ = other.mousePointer_;
+    mouseIcon_ = other.mouseIcon_;
+    changed();
+    geometryChanged();
+}
+
+} // namespace qv::forms

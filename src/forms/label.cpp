@@ -1,0 +1,111 @@
+#include "forms/label.h"
+
+#include "forms/container.h"
+#include "forms/fonts.h"
+
+#include <QFontMetricsF>
+
+namespace qv::forms {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr double kUnboundedPixels = 100000;
+}
+
+Label::Label(Container& container, QString name)
+    : StyledControl(container, std::move(name), Layer::Windowless, systemColor(18),
+                    systemColor(15)) {}
+
+void Label::setCaption(const QString& caption) {
+    if (assign(caption_, caption)) {
+        fitToText();
+    }
+}
+
+void Label::setBackStyle(int style) {
+    assign(backStyle_, style);
+}
+
+void Label::setAlignment(int alignment) {
+    assign(alignment_, alignment);
+}
+
+void Label::setAutoSize(bool on) {
+    if (assign(autoSize_, on)) {
+        fitToText();
+    }
+}
+
+void Label::setWordWrap(bool on) {
+    if (assign(wordWrap_, on)) {
+        fitToText();
+    }
+}
+
+void Label::setUseMnemonic(bool on) {
+    if (assign(useMnemonic_, on)) {
+        fitToText();
+    }
+}
+
+QString Label::displayText() const {
+    QString text = caption_;
+    text.replace(u"\r\n"_s, u"\n"_s).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (!useMnemonic_) {
+        return text;
+    }
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+            ++i;
+        }
+        shown.append(text[i]);
+    }
+    return shown;
+}
+
+int Label::textFlags() const {
+    int flags = Qt::AlignTop;
+    switch (alignment_) {
+    case alignment::kRight:
+        flags |= Qt::AlignRight;
+        break;
+    case alignment::kCenter:
+        flags |= Qt::AlignHCenter;
+        break;
+    default:
+        flags |= Qt::AlignLeft;
+        break;
+    }
+    if (wordWrap_ || !autoSize_) {
+        flags |= Qt::TextWordWrap;
+    }
+    return flags;
+}
+
+void Label::fitToText() {
+    if (!autoSize_) {
+        return;
+    }
+    const QFontMetricsF metrics(pixelFont(font()));
+    const double wrapWidth = wordWrap_ ? pixelRect().width() : kUnboundedPixels;
+    const QRectF bounds =
+        metrics.boundingRect(QRectF(0, 0, wrapWidth, kUnboundedPixels), textFlags(), displayText());
+    const double height = displayText().isEmpty() ? metrics.height() : bounds.height();
+    setPixelSize(wordWrap_ ? pixelRect().width() : bounds.width(), height);
+}
+
+void Label::copyPropertiesFrom(const Label& other) {
+    copyStyledPropertiesFrom(other);
+    caption_ = other.caption_;
+    backStyle_ = other.backStyle_;
+    alignment_ = other.alignment_;
+    autoSize_ = other.autoSize_;
+    wordWrap_ = other.wordWrap_;
+    useMnemonic_ = other.useMnemonic_;
+    changed();
+}
+
+} // namespace qv::forms
