@@ -4,6 +4,7 @@
 #include "common/sound.h"
 #include "connection/connection_state.h"
 #include "platform/services.h"
+#include "rules/rules_state.h"
 #include "shared_data.h"
 
 namespace qv {
@@ -23,6 +24,7 @@ public:
     /// The one voice of sound and its switches.
     common::Sound sound{services.sound, services.appFolder};
     connection::ConnectionState conn{*this};
+    rules::RulesState rules;
 };
 
 } // namespace qv

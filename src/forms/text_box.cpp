@@ -69,6 +69,13 @@ void TextBox::userEdited(const QString& text, int caret) {
     changed();
 }
 
+void TextBox::userSelected(int start, int length) {
+    const int size = static_cast<int>(text_.size());
+    selStart_ = std::clamp(start, 0, size);
+    selLength_ = std::clamp(length, 0, size - selStart_);
+    changed();
+}
+
 void TextBox::copyPropertiesFrom(const TextBox& other) {
     copyStyledPropertiesFrom(other);
     text_ = other.text_;

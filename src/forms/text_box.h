@@ -35,6 +35,8 @@ public:
     /// What the user's editing made of the text, with the caret where the user left it; applies
     /// MaxLength and Locked as the platform does.
     void userEdited(const QString& text, int caret);
+    /// Where the user put the caret and the selection.
+    void userSelected(int start, int length);
 
     void copyPropertiesFrom(const TextBox& other);
 

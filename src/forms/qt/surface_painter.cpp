@@ -1,0 +1,71 @@
+#include "forms/qt/surface_painter.h"
+
+#include "forms/container.h"
+#include "forms/fonts.h"
+#include "forms/image.h"
+#include "forms/label.h"
+#include "forms/user_control.h"
+
+#include <QPainter>
+
+namespace qv::forms::qt {
+
+namespace {
+
+void paintImage(QPainter& painter, const Image& image, const QRectF& rect) {
+    if (image.picture().isNull()) {
+        return;
+    }
+    if (image.stretch()) {
+        painter.drawImage(rect, image.picture());
+        return;
+    }
+    painter.save();
+    painter.setClipRect(rect);
+    painter.drawImage(rect.topLeft(), image.picture());
+    painter.restore();
+}
+
+void paintLabel(QPainter& painter, const Label& label, const QRectF& rect) {
+    if (label.backStyle() != 0) {
+        painter.fillRect(rect, toQColor(label.backColor()));
+    }
+    painter.save();
+    painter.setClipRect(rect);
+    painter.setFont(pixelFont(label.font()));
+    painter.setPen(toQColor(label.foreColor()));
+    painter.drawText(rect, label.textFlags(), label.displayText());
+    painter.restore();
+}
+
+void paintUserControl(QPainter& painter, const UserControl& control, const QRectF& rect) {
+    painter.save();
+    painter.translate(rect.topLeft());
+    painter.setClipRect(QRectF(QPointF(), rect.size()));
+    control.paint(painter, rect.size());
+    painter.restore();
+}
+
+} // namespace
+
+void paintSurface(QPainter& painter, const Container& container) {
+    const QRectF area(QPointF(), container.innerPixelSize());
+    painter.fillRect(area, toQColor(container.backColor()));
+    painter.drawImage(QPointF(), container.picture());
+    painter.drawImage(QPointF(), container.drawing());
+    for (const Control* control : container.windowlessControls()) {
+        if (!control->visible()) {
+            continue;
+        }
+        const QRectF rect = control->pixelRect();
+        if (const auto* image = dynamic_cast<const Image*>(control)) {
+            paintImage(painter, *image, rect);
+        } else if (const auto* label = dynamic_cast<const Label*>(control)) {
+            paintLabel(painter, *label, rect);
+        } else if (const auto* user = dynamic_cast<const UserControl*>(control)) {
+            paintUserControl(painter, *user, rect);
+        }
+    }
+}
+
+} // namespace qv::forms::qt
