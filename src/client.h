@@ -2,6 +2,7 @@
 
 #include "connection/connection_state.h"
 #include "platform/services.h"
+#include "rules/rules_state.h"
 #include "shared_data.h"
 
 namespace qv {
@@ -17,6 +18,7 @@ public:
     platform::Services& services;
     SharedData shared;
     connection::ConnectionState conn{*this};
+    rules::RulesState rules;
 };
 
 } // namespace qv

@@ -1,0 +1,156 @@
+#include "rules/can_beat.h"
+#include "rules/classify_play.h"
+#include "rules/double_deck.h"
+
+#include <algorithm>
+#include <array>
+#include <benchmark/benchmark.h>
+#include <random>
+#include <vector>
+
+namespace qv::rules {
+namespace {
+
+constexpr int kSamples = 1024;
+
+/// Random selections of one size in hand order from a seeded, shuffled double deck; with jokers
+/// each holds one to four of them, without none.
+std::vector<std::vector<CardCode>> randomSelections(int size, bool withJokers) {
+    std::mt19937 rng(static_cast<unsigned>(size * 2 + (withJokers ? 1 : 0)));
+    const auto deck = doubleDeck();
+    std::vector<CardCode> jokers;
+    std::vector<CardCode> naturals;
+    for (CardCode card : deck) {
+        (isJoker(card) ? jokers : naturals).push_back(card);
+    }
+    std::vector<std::vector<CardCode>> selections;
+    for (int s = 0; s < kSamples; ++s) {
+        std::shuffle(jokers.begin(), jokers.end(), rng);
+        std::shuffle(naturals.begin(), naturals.end(), rng);
+        const int jokerCount =
+            withJokers ? std::uniform_int_distribution<int>(1, std::min(4, size))(rng) : 0;
+        std::vector<CardCode> selection(jokers.begin(), jokers.begin() + jokerCount);
+        selection.insert(selection.end(), naturals.begin(), naturals.begin() + (size - jokerCount));
+        sortHandOrder(selection);
+        selections.push_back(std::move(selection));
+    }
+    return selections;
+}
+
+struct Play {
+    std::vector<CardCode> cards;
+    PlayType type = PlayNone;
+};
+
+std::vector<Play> classifiedSelections(int size, bool withJokers) {
+    std::vector<Play> plays;
+    RulesState state;
+    for (std::vector<CardCode>& selection : randomSelections(size, withJokers)) {
+        Play play{std::move(selection), PlayNone};
+        play.type = ClassifyPlay(state, PlayNone, size, play.cards);
+        plays.push_back(std::move(play));
+    }
+    return plays;
+}
+
+int acceptedCount(const std::vector<Play>& plays) {
+    return static_cast<int>(std::count_if(plays.begin(), plays.end(),
+                                          [](const Play& p) { return p.type != PlayNone; }));
+}
+
+/// ClassifyPlay on the caller's 27-card array; the copy into it is part of each call.
+void BM_ClassifyPlay(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    const auto selections = randomSelections(size, state.range(1) != 0);
+    RulesState rules;
+    std::array<CardCode, 27> cards{};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const std::vector<CardCode>& selection = selections[next];
+        std::copy(selection.begin(), selection.end(), cards.begin());
+        benchmark::DoNotOptimize(ClassifyPlay(rules, PlayNone, size, cards));
+        next = (next + 1) % selections.size();
+    }
+    state.counters["accepted"] =
+        static_cast<double>(acceptedCount(classifiedSelections(size, state.range(1) != 0))) /
+        kSamples;
+}
+
+/// CanBeat of each classified random selection on the next one of the same size, as the play to
+/// beat: mostly a free lead or another type, decided before any card is read.
+void BM_CanBeatRandom(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    const auto plays = classifiedSelections(size, state.range(1) != 0);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Play& own = plays[next];
+        const Play& last = plays[(next + 1) % plays.size()];
+        benchmark::DoNotOptimize(CanBeat(own.cards, size, own.type, last.cards, size, last.type));
+        next = (next + 1) % plays.size();
+    }
+}
+
+/// The play type whose comparison reads the most for a card count: runs and airplanes scan for
+/// their lowest unit, the others read the first card. PlayNone where no play has that many cards.
+PlayType keyedType(int size) {
+    if (size % 5 == 0 && size >= 10 && size <= 25) {
+        return PlayAirplane;
+    }
+    if (size % 3 == 0 && size >= 6) {
+        return PlayTripleRun;
+    }
+    if (size % 2 == 0 && size >= 4 && size <= 26) {
+        return PlayPairRun;
+    }
+    if (size >= 6 && size <= 13) {
+        return PlayStraight;
+    }
+    if (size >= kMinBombCards && size <= kMaxBombCards) {
+        return PlayBomb(size);
+    }
+    const PlayType small[] = {PlayNone, PlaySingle, PlayPair, PlayTriple};
+    return size < 4 ? small[size] : PlayNone;
+}
+
+/// CanBeat of random selections of one size taken as plays of one type, so that both keys are
+/// read every time (and for bombs of equal faces the suit flags).
+void BM_CanBeatSameType(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    const PlayType type = keyedType(size);
+    const auto selections = randomSelections(size, state.range(1) != 0);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const std::vector<CardCode>& own = selections[next];
+        const std::vector<CardCode>& last = selections[(next + 1) % selections.size()];
+        benchmark::DoNotOptimize(CanBeat(own, size, type, last, size, type));
+        next = (next + 1) % selections.size();
+    }
+}
+
+void sizesAndJokers(benchmark::internal::Benchmark* bench) {
+    bench->ArgNames({"cards", "jokers"});
+    for (int size = 1; size <= 27; ++size) {
+        for (int jokers : {0, 1}) {
+            bench->Args({size, jokers});
+        }
+    }
+}
+
+/// Only the card counts that some play type has.
+void playSizesAndJokers(benchmark::internal::Benchmark* bench) {
+    bench->ArgNames({"cards", "jokers"});
+    for (int size = 1; size <= 27; ++size) {
+        for (int jokers : {0, 1}) {
+            if (keyedType(size) != PlayNone) {
+                bench->Args({size, jokers});
+            }
+        }
+    }
+}
+
+BENCHMARK(BM_ClassifyPlay)->Apply(sizesAndJokers);
+BENCHMARK(BM_CanBeatRandom)->Apply(sizesAndJokers);
+BENCHMARK(BM_CanBeatSameType)->Apply(playSizesAndJokers);
+
+} // namespace
+} // namespace qv::rules

@@ -1,0 +1,166 @@
+#include "table/main_form.h"
+
+#include "client.h"
+#include "forms/form_host.h"
+#include "table/design_apply.h"
+#include "table/layout_seats.h"
+#include "table/layout_table.h"
+#include "table/main_form_design.h"
+#include "table/table_pictures.h"
+#include "table/window_chrome.h"
+
+namespace qv::table {
+
+namespace {
+
+constexpr double kDesignWidthTwips = 15360;
+constexpr double kDesignHeightTwips = 11520;
+constexpr int kMenuBackground = 4;
+constexpr double kSmallBarWidth = 800;
+constexpr double kBottomBarHeight = 117;
+constexpr double kTopBarHeight = 96;
+constexpr double kSmallTickerFont = 8;
+
+void runHook(const std::function<void()>& hook) {
+    if (hook) {
+        hook();
+    }
+}
+
+} // namespace
+
+MainForm::MainForm(forms::FormHost& host, Client& client)
+    : forms::Form(host, u"MainForm"_s), client_(&client) {
+    setCaption(u"quorv"_s);
+    setBorderStyle(0);
+    setBackColor(forms::systemColor(kMenuBackground));
+    move(0, 0, kDesignWidthTwips, kDesignHeightTwips);
+    applyDesign(*this,
+                [&client](Image& image, int resId) { LoadTablePicture(client, resId, image); });
+    for (Timer* timer :
+         {&TimerBong, &TimerKeepAlive, &TimerChat, &TimerProp, &Timer_Zoom, &Timer_Vshow1,
+          &Timer_Vshow2, &Timer_Vshow3, &TimerShuffle, &Timerformer, &TimerMusic, &Timer_ani}) {
+        for (const TimerDesign& design : mainFormTimers()) {
+            if (design.name == timer->name()) {
+                timer->setInterval(design.intervalMs);
+                timer->setEnabled(design.enabled);
+            }
+        }
+    }
+    events.activate = [this] {
+        Form_Activate();
+    };
+    events.resize = [this] {
+        Form_Resize();
+    };
+    wireChrome(*this);
+}
+
+std::vector<std::pair<forms::Container*, int>> MainForm::videoCommandSlots() const {
+    std::vector<std::pair<forms::Container*, int>> slots;
+    for (int i = 0; i < 16; ++i) {
+        slots.emplace_back(&PicLocal(i / 4), i);
+    }
+    return slots;
+}
+
+std::vector<std::pair<forms::Container*, int>> MainForm::panelSlots() {
+    return {{&Pic_matchDetail, 0}, {&Pic_sortDetail, 1}};
+}
+
+void MainForm::Form_Load() {
+    try {
+        runHook(loadHooks.beforeScreenFit);
+        WebBrowser1.setVisible(false);
+        WebBrowser2.setVisible(false);
+        ChromeAtRest = true;
+        FitToScreen(client_->services.screen.size());
+        runHook(loadHooks.startSound);
+        runHook(loadHooks.initImageResTables);
+        LayoutSeats(*this);
+        runHook(loadHooks.openConnection);
+        ShowTable();
+        runHook(loadHooks.installLobbyLink);
+    } catch (const std::exception& failure) {
+        if (!loadHooks.startupFailed) {
+            throw;
+        }
+        loadHooks.startupFailed(failure);
+    }
+}
+
+void MainForm::ShowTable() {
+    show();
+    LayoutTable(*this);
+}
+
+void MainForm::FitToScreen(QSize screenPx) {
+    const ScreenFit fit = fitToScreen(screenPx.width(), screenPx.height());
+    SharedData& shared = client_->shared;
+    shared.ScaleX = fit.scale;
+    shared.ScaleY = fit.scale;
+
+    setTop(fit.windowTop);
+    setHeight(fit.windowHeight);
+    if (fit.skinHeight) {
+        PaintSkin(*this);
+    }
+    Pic1.setHeight(fit.pic1Height);
+    Pic1.setTop(fit.pic1Top);
+
+    setLeft(fit.windowLeft);
+    setWidth(fit.windowWidth);
+    if (fit.skinWidth) {
+        PaintSkin(*this);
+    }
+    Pic1.setWidth(fit.pic1Width);
+    Pic1.setLeft(fit.pic1Left);
+
+    if (fit.smallTable()) {
+        Pic1.setPicture(QImage());
+        if (!Pic2.picture().isNull()) {
+            Pic1.paintPicture(Pic2.picture(), 0, 0);
+        }
+        Pic1.zOrder(1);
+        Sysmsg(0).setFontSize(kSmallTickerFont);
+        Sysmsg(1).setFontSize(kSmallTickerFont);
+        imgDilan.setStretch(true);
+        imgDilan.setWidth(kSmallBarWidth);
+        imgDilan.setHeight(kBottomBarHeight * shared.ScaleY);
+        imgDinglan.setStretch(true);
+        imgDinglan.setWidth(kSmallBarWidth);
+        imgDinglan.setHeight(kTopBarHeight * shared.ScaleY);
+    }
+    imgDilan.setLeft(0);
+    imgDilan.setTop(Pic1.height() / kTwipsPerPixel - imgDilan.height());
+    imgDinglan.move(0, 0);
+}
+
+void MainForm::Form_Activate() {
+    try {
+        setFocusTo(Chat);
+    } catch (const std::exception&) {
+        // The chat box may be hidden or disabled: the focus stays where it was.
+    }
+}
+
+void MainForm::Form_Resize() {
+    if (windowState() == forms::window_state::kMinimized) {
+        runHook(resizeHooks.hideExchangeWindow);
+        return;
+    }
+    setTopmost(true);
+    setTopmost(false);
+    runHook(resizeHooks.minimizeLobby);
+    runHook(resizeHooks.endBossKey);
+    runHook(resizeHooks.fixBuffPos);
+    runHook(resizeHooks.hideExchangeWindow);
+}
+
+void registerTableForms(forms::FormHost& host, Client& client) {
+    host.registerForm<MainForm>([&client](forms::FormHost& formHost) {
+        return std::make_unique<MainForm>(formHost, client);
+    });
+}
+
+} // namespace qv::table
