@@ -1,7 +1,9 @@
 #include "client.h"
+#include "connection/connection.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
+#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -10,5 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(u"Quorvale"_s);
     qv::platform::qt::QtPlatform platform(u"quorvale"_s);
     qv::Client client(platform.services);
-    return 0;
+    // The lobby passes one line; the program reads it whole, as the platform hands it over.
+    qv::connection::Form_Load(client, QApplication::arguments().mid(1).join(u' '));
+    return QApplication::exec();
 }

@@ -21,6 +21,10 @@ struct ScaleCase {
     double unitsPerPixel;
 };
 
+void PrintTo(const ScaleCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
 class ContainerScaleTest : public testing::TestWithParam<ScaleCase> {};
 
 TEST_P(ContainerScaleTest, ControlPositionsMapToThePixelsOfTheBox) {
