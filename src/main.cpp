@@ -1,8 +1,10 @@
 #include "client.h"
+#include "connection/connection.h"
 #include "forms/qt/qt_window_system.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
+#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -12,5 +14,7 @@ int main(int argc, char** argv) {
     qv::platform::qt::QtPlatform platform(u"quorvale"_s);
     qv::Client client(platform.services);
     qv::forms::qt::QtWindowSystem windows(client.forms);
-    return 0;
+    // The lobby passes one line; the program reads it whole, as the platform hands it over.
+    qv::connection::Form_Load(client, QApplication::arguments().mid(1).join(u' '));
+    return QApplication::exec();
 }
