@@ -1,5 +1,6 @@
 #include "client.h"
 #include "connection/connection.h"
+#include "forms/qt/qt_window_system.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(u"Quorvale"_s);
     qv::platform::qt::QtPlatform platform(u"quorvale"_s);
     qv::Client client(platform.services);
+    qv::forms::qt::QtWindowSystem windows(client.forms);
     // The lobby passes one line; the program reads it whole, as the platform hands it over.
     qv::connection::Form_Load(client, QApplication::arguments().mid(1).join(u' '));
     return QApplication::exec();
