@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libxkbcommon-dev
   libpugixml-dev libssl-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-zenhei xvfb xauth gstreamer1.0-plugins-good pulseaudio
-  microsocks dante-server python3
+  microsocks dante-server python3 python3-pil
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/picture_tables.h"
+#include "common/sound.h"
 #include "connection/connection_state.h"
 #include "platform/services.h"
 #include "rules/rules_state.h"
@@ -17,6 +19,10 @@ public:
 
     platform::Services& services;
     SharedData shared;
+    /// The picture-id tables (`Image_Resource`).
+    common::ImageResource imageRes;
+    /// The one voice of sound and its switches.
+    common::Sound sound{services.sound, services.appFolder};
     connection::ConnectionState conn{*this};
     rules::RulesState rules;
 };

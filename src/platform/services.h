@@ -9,6 +9,7 @@
 #include "platform/shell.h"
 #include "platform/single_instance.h"
 #include "platform/socket.h"
+#include "platform/sound_device.h"
 #include "platform/time_service.h"
 
 namespace qv::platform {
@@ -30,6 +31,8 @@ struct Services {
     LobbyLink& lobby;
     /// The item plug-in's component host.
     PluginHost& plugins;
+    /// The sound output: one replaceable voice.
+    SoundDevice& sound;
 };
 
 } // namespace qv::platform

@@ -59,7 +59,8 @@ protected:
                                 .shell = fakes.shell,
                                 .process = fakes.process,
                                 .lobby = link,
-                                .plugins = fakes.plugins};
+                                .plugins = fakes.plugins,
+                                .sound = fakes.sound};
     Client client{services};
 };
 

@@ -5,6 +5,7 @@
 #include "platform/fake/fake_plugin_host.h"
 #include "platform/fake/fake_process.h"
 #include "platform/fake/fake_socket.h"
+#include "platform/fake/fake_sound_device.h"
 #include "platform/fake/fake_time_service.h"
 #include "platform/services.h"
 
@@ -27,6 +28,7 @@ struct FakePlatform {
     FakeProcess process{time};
     FakeLobbyLink lobby;
     FakePluginHost plugins;
+    FakeSoundDevice sound;
 
     Services services{.time = time,
                       .winsock = winsock,
@@ -37,7 +39,8 @@ struct FakePlatform {
                       .shell = shell,
                       .process = process,
                       .lobby = lobby,
-                      .plugins = plugins};
+                      .plugins = plugins,
+                      .sound = sound};
 };
 
 } // namespace qv::platform::fake

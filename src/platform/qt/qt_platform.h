@@ -5,6 +5,7 @@
 #include "platform/qt/qt_plugin_host.h"
 #include "platform/qt/qt_process.h"
 #include "platform/qt/qt_socket.h"
+#include "platform/qt/qt_sound_device.h"
 #include "platform/qt/qt_time_service.h"
 #include "platform/services.h"
 
@@ -26,6 +27,7 @@ struct QtPlatform {
     QtProcess process;
     QtLobbyLink lobby;
     QtPluginHost plugins;
+    QtSoundDevice sound;
 
     Services services{.time = time,
                       .winsock = winsock,
@@ -36,7 +38,8 @@ struct QtPlatform {
                       .shell = shell,
                       .process = process,
                       .lobby = lobby,
-                      .plugins = plugins};
+                      .plugins = plugins,
+                      .sound = sound};
 };
 
 } // namespace qv::platform::qt

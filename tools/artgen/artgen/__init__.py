@@ -1,0 +1,1 @@
+"""Draws every picture of the client: resource pictures by id and the window design pictures."""
