@@ -35,8 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         while (at < size) {
             const std::size_t piece = std::min<std::size_t>(size - at, 1U + data[at] * 4U);
             ++at;
-            platform.winsock.receive(QByteArray(reinterpret_cast<const char*>(data + at),
-                                                static_cast<qsizetype>(std::min(piece, size - at))));
+            platform.winsock.receive(
+                QByteArray(reinterpret_cast<const char*>(data + at),
+                           static_cast<qsizetype>(std::min(piece, size - at))));
             at += piece;
             platform.time.advance(50LL * (1 + (piece % 4)));
         }
