@@ -3,6 +3,7 @@
 #include "common/picture_tables.h"
 #include "common/sound.h"
 #include "connection/connection_state.h"
+#include "forms/form_host.h"
 #include "platform/services.h"
 #include "rules/rules_state.h"
 #include "shared_data.h"
@@ -25,6 +26,8 @@ public:
     common::Sound sound{services.sound, services.appFolder};
     connection::ConnectionState conn{*this};
     rules::RulesState rules;
+    /// The windows; declared last so they go first, while the state their handlers use is there.
+    forms::FormHost forms{services.time};
 };
 
 } // namespace qv

@@ -1,6 +1,5 @@
 #include "client.h"
 #include "connection/main_form_view.h"
-#include "forms/form_host.h"
 #include "forms/qt/qt_window_system.h"
 #include "platform/qt/qt_platform.h"
 #include "table/main_form.h"
@@ -15,11 +14,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(u"Quorvale"_s);
     qv::platform::qt::QtPlatform platform(u"quorvale"_s);
     qv::Client client(platform.services);
-    qv::forms::FormHost forms(platform.time);
-    qv::forms::qt::QtWindowSystem windows(forms);
-    qv::table::registerTableForms(forms, client);
+    qv::forms::qt::QtWindowSystem windows(client.forms);
+    qv::table::registerTableForms(client.forms, client);
     // The lobby passes one line; the program reads it whole, as the platform hands it over.
-    qv::connection::StartOnTable(client, forms.get<qv::table::MainForm>(),
+    qv::connection::StartOnTable(client, client.forms.get<qv::table::MainForm>(),
                                  QApplication::arguments().mid(1).join(u' '));
     return QApplication::exec();
 }

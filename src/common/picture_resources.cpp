@@ -13,10 +13,16 @@ namespace {
 // Windows matches resource type names without regard to case; the store holds one type.
 constexpr auto kPictureType = u"GIF";
 
-// The platform's picture loader reads GIF and JPEG; it knows the format by the first bytes.
-bool isGifOrJpeg(const QByteArray& bytes) {
-    return bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a") ||
-           bytes.startsWith("\xFF\xD8\xFF");
+// The platform's picture loader reads GIF and JPEG and knows them by their first bytes; naming
+// the format spares the decoder's own guessing.
+const char* pictureFormat(const QByteArray& bytes) {
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) {
+        return "GIF";
+    }
+    if (bytes.startsWith("\xFF\xD8\xFF")) {
+        return "JPEG";
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -40,10 +46,16 @@ std::optional<QByteArray> PictureResourceBytes(std::int16_t resId, const QString
 
 QImage LoadGifPicture(std::int16_t resId, const QString& resType) {
     const std::optional<QByteArray> bytes = PictureResourceBytes(resId, resType);
-    if (!bytes || !isGifOrJpeg(*bytes)) {
+    const char* format = bytes ? pictureFormat(*bytes) : nullptr;
+    if (format == nullptr) {
         return {};
     }
-    return QImage::fromData(*bytes);
+    return QImage::fromData(*bytes, format);
+}
+
+QImage LoadDesignPicture(const QString& path) {
+    registerEmbeddedPictures();
+    return QImage(u":/design/"_s + path);
 }
 
 } // namespace qv::common

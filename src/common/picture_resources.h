@@ -28,6 +28,10 @@ concept PictureHolder = requires(T control, const QImage& picture) {
 /// Decoded from memory: nothing is written to disk.
 [[nodiscard]] QImage LoadGifPicture(std::int16_t resId, const QString& resType);
 
+/// A picture stored with a window design, by its path below the design folder
+/// ("MainForm/Pic1.gif", "ChuPai/Label1.png"); a null picture when there is none.
+[[nodiscard]] QImage LoadDesignPicture(const QString& path);
+
 /// Puts the resource into `img`'s picture: 1 on success; 0 on any failure, and `img` keeps the
 /// picture it had.
 template <PictureHolder Control>

@@ -175,5 +175,22 @@ TEST(PictureStoreTest, LoadAtMovesAndStoresOnlyWhenAsked) {
     EXPECT_FALSE(LoadGifResAt(193, u"GIF"_s, u""_s, other, -1, values, 1));
 }
 
+TEST(PictureStoreTest, DesignPicturesLoadByTheirPath) {
+    struct Case {
+        const char16_t* path;
+        QSize size;
+    };
+    for (const Case& c :
+         {Case{u"MainForm/Pic1.gif", {1024, 768}}, Case{u"MainForm/Pic2.gif", {800, 600}},
+          Case{u"MainForm/pic4.gif", {1024, 768}}, Case{u"MainForm/Skin.bmp", {46, 220}},
+          Case{u"MainForm/icon.ico", {32, 32}}, Case{u"ChuPai/Label1.png", {32, 32}},
+          Case{u"MainForm/Pic_matchDetail.jpg", {620, 400}},
+          Case{u"frmSpeakBox/imgSpeakBox_2.gif", {208, 104}}}) {
+        const QString path = QString::fromUtf16(c.path);
+        EXPECT_EQ(LoadDesignPicture(path).size(), c.size) << path.toStdString();
+    }
+    EXPECT_TRUE(LoadDesignPicture(u"MainForm/none.gif"_s).isNull());
+}
+
 } // namespace
 } // namespace qv::common

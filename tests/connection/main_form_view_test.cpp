@@ -2,7 +2,6 @@
 #include "connection/commands.h"
 #include "connection/connection.h"
 #include "connection/main_form_view.h"
-#include "forms/form_host.h"
 #include "platform/fake/fake_platform.h"
 #include "table/main_form.h"
 
@@ -18,18 +17,17 @@ class MainFormViewTest : public testing::Test {
 protected:
     MainFormViewTest() {
         platform.lobby.open(kDefaultLobbyTitle);
-        table::registerTableForms(host, client);
+        table::registerTableForms(client.forms, client);
     }
 
     table::MainForm& start(const QString& line) {
-        auto& form = host.get<table::MainForm>();
+        auto& form = client.forms.get<table::MainForm>();
         StartOnTable(client, form, line);
         return form;
     }
 
     platform::fake::FakePlatform platform;
     Client client{platform.services};
-    forms::FormHost host{platform.time};
 };
 
 TEST_F(MainFormViewTest, TheTableConnectsLogsInAndShowsItInItsSystemList) {

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace qv::table {
+
+class MainForm;
+
+/// Posts a notice: the whole text into the chat log (wrapped, the log window created hidden
+/// when it does not exist), and its first 45 characters as the newest line of the two-line
+/// ticker `Sysmsg`, the line before moving up. A text of nothing but spaces does nothing.
+/// On return `text` holds the cut ticker line.
+void AddSystemMessage(MainForm& form, QString& text);
+
+} // namespace qv::table
