@@ -108,6 +108,12 @@ void StartOnTable(Client& client, table::MainForm& form, const QString& commandL
     hooks.startupFailed = [&client](const std::exception&) {
         RestoreLobbyAndEnd(client);
     };
+    form.events.unload = [&client, previous = std::move(form.events.unload)](int& cancel) {
+        Form_Unload(client);
+        if (previous) {
+            previous(cancel);
+        }
+    };
     form.Form_Load();
 }
 

@@ -116,6 +116,7 @@ void Form_Unload(Client& client) {
         client.conn.later->ExitPropPlugin(client, 1);
     }
     client.shared.Prop_GameDll.reset();
+    client.services.process.shutDown();
 }
 
 } // namespace qv::connection
