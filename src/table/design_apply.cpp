@@ -117,6 +117,7 @@ void applyTo(forms::Container& container, const ResourceLoader& loadResource) {
         control->setEnabled(design->enabled);
         control->setToolTipText(design->toolTip.toString());
         if (design->customCursor) {
+            control->setMouseIcon(DesignPicture(u"cursor", -1));
             control->setMousePointer(forms::pointer::kCustom);
         }
         applyKind(*control, *design, loadResource);

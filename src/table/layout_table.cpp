@@ -10,15 +10,15 @@ namespace {
 
 constexpr int kHandCards = 33;
 constexpr int kFlyingCards = 11;
-constexpr int kPlayButtonPicture = 178;
 constexpr double kFormFontSize = 10;
 constexpr double kSmallCountdownFont = 12;
 constexpr double kWealthFont = 18;
 
-/// Picture resource of play control `i`: play, hint, pass, sort, previous trick.
-int playControlPicture(int i) {
+/// Normal picture of play control `i` in `OperationRes`: play, hint and pass have three
+/// pictures each, sort and previous trick two.
+int playControlPicture(const Client& client, int i) {
     const int element = i < 3 ? 3 * i : 2 * i + 3;
-    return kPlayButtonPicture + element;
+    return client.imageRes.OperationRes.at(static_cast<std::size_t>(element)).toInt();
 }
 
 void layoutCountdown(MainForm& form, float sx, float sy) {
@@ -40,7 +40,7 @@ void layoutCountdown(MainForm& form, float sx, float sy) {
 
 void layoutPlayControls(MainForm& form, float sx, float sy, double tableWidth) {
     Client& client = form.client();
-    LoadTablePicture(client, kPlayButtonPicture, form.Operation(0));
+    LoadTablePicture(playControlPicture(client, 0), form.Operation(0));
     for (int i = 1; i <= 4; ++i) {
         form.Operation.load(i);
     }
@@ -57,7 +57,7 @@ void layoutPlayControls(MainForm& form, float sx, float sy, double tableWidth) {
             button.setHeight((rowButton ? 45 : 30) * sy);
         }
         if (i > 0) {
-            LoadTablePicture(client, playControlPicture(i), button);
+            LoadTablePicture(playControlPicture(client, i), button);
         }
         if (!rowButton) {
             button.setTop(form.imgLocation.top() - (i - 2) * button.height());

@@ -35,8 +35,8 @@ MainForm::MainForm(forms::FormHost& host, Client& client)
     setBorderStyle(0);
     setBackColor(forms::systemColor(kMenuBackground));
     move(0, 0, kDesignWidthTwips, kDesignHeightTwips);
-    applyDesign(*this,
-                [&client](Image& image, int resId) { LoadTablePicture(client, resId, image); });
+    setIcon(DesignPicture(u"icon", -1));
+    applyDesign(*this, [](Image& image, int resId) { LoadTablePicture(resId, image); });
     for (Timer* timer :
          {&TimerBong, &TimerKeepAlive, &TimerChat, &TimerProp, &Timer_Zoom, &Timer_Vshow1,
           &Timer_Vshow2, &Timer_Vshow3, &TimerShuffle, &Timerformer, &TimerMusic, &Timer_ani}) {
@@ -76,7 +76,7 @@ void MainForm::Form_Load() {
         ChromeAtRest = true;
         FitToScreen(client_->services.screen.size());
         runHook(loadHooks.startSound);
-        runHook(loadHooks.initImageResTables);
+        common::InitImageResTables(client_->imageRes, client_->shared.ScaleX);
         LayoutSeats(*this);
         runHook(loadHooks.openConnection);
         ShowTable();

@@ -36,8 +36,6 @@ struct FormLoadHooks {
     std::function<void()> beforeScreenFit;
     /// Sound start, after the scale is set.
     std::function<void()> startSound;
-    /// Fills the picture-id tables, after the scale is set.
-    std::function<void()> initImageResTables;
     /// After the seats are laid out: the seat-change texts, the connection prepared and opened.
     std::function<void()> openConnection;
     /// After the table layout: the lobby window link.

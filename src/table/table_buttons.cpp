@@ -15,15 +15,11 @@ constexpr int kJadeExchangePicture = 1560;
 constexpr int kEmoticonToolPicture = 660;
 constexpr int kPhraseToolPicture = 664;
 
-/// The normal picture of table button `i`: resource pairs in button order, the chat log and
-/// start buttons first, the continue pair (6, 7) skipped; small pictures below full scale,
-/// except for the send button.
-int normalButtonPicture(int i, float scale) {
+/// The normal picture of table button `i` in `AnNiuRes`: pairs of normal and hover pictures in
+/// button order, with the continue pair (6, 7) after the start button's.
+int normalButtonPicture(const Client& client, int i) {
     const int element = i < 3 ? 2 * i : 2 * i + 2;
-    if (scale != 1.0F && element >= 2) {
-        return 281 + element;
-    }
-    return 150 + element;
+    return client.imageRes.AnNiuRes.at(static_cast<std::size_t>(element)).toInt();
 }
 
 } // namespace
@@ -46,7 +42,7 @@ void LayoutButtonRow(MainForm& form) {
         Image& button = form.AnNiu(i);
         button.setWidth((i == 0 ? 50 : 60) * sx);
         button.setHeight(30 * sy);
-        LoadTablePicture(client, normalButtonPicture(i, sx), button);
+        LoadTablePicture(normalButtonPicture(client, i), button);
     }
     shared.AnNiuLocked[2] = true;
 
@@ -77,7 +73,7 @@ void LayoutCountdownFrames(MainForm& form) {
     form.ImgJadeTask.setTag(u"0"_s);
     form.ImgJadeTask.setVisible(false);
     form.ImgJadeTask.zOrder(0);
-    LoadTablePicture(client, kJadeTaskPicture, form.ImgJadeTask);
+    LoadTablePicture(kJadeTaskPicture, form.ImgJadeTask);
 
     for (int i = 0; i < 3; ++i) {
         Image& frame = form.Picture_ani(i);
@@ -101,18 +97,18 @@ void LayoutChatTools(MainForm& form) {
     form.ImgJadeExch.setLeft(0);
     form.ImgJadeExch.setTag(u"0"_s);
     form.ImgJadeExch.setVisible(true);
-    LoadTablePicture(client, kJadeExchangePicture, form.ImgJadeExch);
+    LoadTablePicture(kJadeExchangePicture, form.ImgJadeExch);
 
     form.imgword1.setLeft(635 * sx);
     form.imgword1.setTop(660 * sy);
     form.imgword1.setTag(u"0"_s);
-    LoadTablePicture(client, kEmoticonToolPicture, form.imgword1);
+    LoadTablePicture(kEmoticonToolPicture, form.imgword1);
     form.imgword1.setVisible(false);
 
     form.imgword2.setLeft(653 * sx);
     form.imgword2.setTop(660 * sy);
     form.imgword2.setTag(u"0"_s);
-    LoadTablePicture(client, kPhraseToolPicture, form.imgword2);
+    LoadTablePicture(kPhraseToolPicture, form.imgword2);
 }
 
 void LayoutLocation(MainForm& form) {

@@ -3,9 +3,6 @@
 #include <QImage>
 #include <QStringView>
 
-namespace qv {
-class Client;
-}
 namespace qv::forms {
 class Image;
 }
@@ -14,7 +11,7 @@ namespace qv::table {
 
 /// Puts picture resource `resId` (type "GIF") into `image`: 1 on success; 0 on failure, which
 /// leaves the image's picture as it was.
-int LoadTablePicture(Client& client, int resId, forms::Image& image);
+int LoadTablePicture(int resId, forms::Image& image);
 
 /// The picture stored with the window design for `control` (element `index`, or -1 for a
 /// control outside an array); null when the design holds none.

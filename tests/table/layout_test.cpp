@@ -160,6 +160,11 @@ TEST_P(LayoutTest, ShrinksFontsAndStretchesCommandButtonsOnlyOnTheSmallTable) {
     EXPECT_EQ(form.Number.fontSize(), small ? 12 : 18);
     EXPECT_EQ(form.Sysmsg(1).fontSize(), small ? 8 : form.Sysmsg(1).fontSize());
     EXPECT_EQ(form.ImCmd(7).stretch(), small);
+    // The button row takes the small picture set below full scale, except the send button.
+    EXPECT_EQ(form.AnNiu(0).picture().size(), QSize(48, 30));
+    for (int i = 1; i <= 8; ++i) {
+        EXPECT_EQ(form.AnNiu(i).picture().size(), small ? QSize(43, 24) : QSize(55, 31)) << i;
+    }
     EXPECT_EQ(form.lbwealth.fontSize(), 18);
     EXPECT_EQ(form.font().pointSizeF(), 10);
 }

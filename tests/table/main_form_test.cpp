@@ -221,13 +221,11 @@ TEST(MainFormLoad, RunsTheOtherPartsInStartUpOrder) {
     };
     form.loadHooks.beforeScreenFit = step(u"flags"_s);
     form.loadHooks.startSound = step(u"sound"_s);
-    form.loadHooks.initImageResTables = step(u"pictures"_s);
     form.loadHooks.openConnection = step(u"connect"_s);
     form.loadHooks.installLobbyLink = step(u"lobby"_s);
     form.Form_Load();
     EXPECT_EQ(steps, QStringList({u"flags 1 hidden 1 1"_s, u"sound 0.78125 hidden 1 1"_s,
-                                  u"pictures 0.78125 hidden 1 1"_s, u"connect 0.78125 hidden 1 4"_s,
-                                  u"lobby 0.78125 shown 5 4"_s}));
+                                  u"connect 0.78125 hidden 1 4"_s, u"lobby 0.78125 shown 5 4"_s}));
     EXPECT_TRUE(form.ChromeAtRest);
 }
 
