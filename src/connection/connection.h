@@ -48,11 +48,23 @@ void LobbyWndProc(Client& client, int uMsg);
 /// Restores the lobby window and ends the program at once.
 void RestoreLobbyAndEnd(Client& client);
 
-// Start-up and shut-down.
-/// The connection's share of the table window's load: reads the command line, prepares the
-/// login, connects, restores the lobby, shows the table and starts listening to the lobby.
+/// Connects as the command line says: directly (the pump logs in once connected), through the
+/// proxy, or not at all for another proxy type.
+void ConnectByProxyType(Client& client);
+
+// Start-up and shut-down, in the order the table window's load runs them.
+/// Empties the rings and refuses a second copy.
+void BeginStartUp(Client& client);
+/// Puts the start values, reads the command line, prepares the login, connects and restores the
+/// lobby; a line that is missing or unusable ends the program.
+void OpenConnection(Client& client, const QString& commandLine);
+/// After the table is shown: the last start values, and the lobby's messages reach
+/// `LobbyWndProc` from now on.
+void InstallLobbyLink(Client& client);
+/// The whole start-up without a table window: the steps above with the table shown between.
 void Form_Load(Client& client, const QString& commandLine);
-/// The connection's share of the table window's unload.
+/// The connection's share of the table window's unload: the lobby's messages stop, the item
+/// plug-in is closed, and the program ends once the window has gone.
 void Form_Unload(Client& client);
 
 } // namespace qv::connection

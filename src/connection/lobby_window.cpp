@@ -38,10 +38,20 @@ void connectAgain(Client& client) {
         return;
     }
     conn.g_bGameData = true;
+    if (conn.commandLine.ProxyType == 0) {
+        ResetRings(client);
+    }
+    ConnectByProxyType(client);
+    conn.view->restoreStartButton();
+}
+
+} // namespace
+
+void ConnectByProxyType(Client& client) {
+    auto& conn = client.conn;
     auto& winsock = client.services.winsock;
     switch (conn.commandLine.ProxyType) {
     case 0:
-        ResetRings(client);
         winsock.setRemoteHost(conn.commandLine.ServerHost);
         winsock.setRemotePort(conn.commandLine.ServerPort);
         if (winsock.State() != Socket::sckClosed) {
@@ -60,10 +70,7 @@ void connectAgain(Client& client) {
     default:
         break;
     }
-    conn.view->restoreStartButton();
 }
-
-} // namespace
 
 void RestoreLobby(Client& client) {
     const QString& title = client.conn.LobbyTitle;

@@ -17,9 +17,6 @@ QString lobbyTitleOf(const LobbyCommandLine& line) {
 void putStartValues(Client& client) {
     auto& conn = client.conn;
     auto& shared = client.shared;
-    conn.g_bHoldLeft = false;
-    shared.g_bBossKey = false;
-    shared.g_bHiddenPlay = false;
     conn.slots.disarmAll();
     conn.SilenceCount = 0;
     conn.g_bLoginPending = false;
@@ -61,39 +58,23 @@ bool takeCommandLine(Client& client, const LobbyCommandLine& line) {
     return true;
 }
 
-void connectToServer(Client& client) {
-    auto& conn = client.conn;
-    auto& winsock = client.services.winsock;
-    switch (conn.commandLine.ProxyType) {
-    case 0:
-        winsock.setRemoteHost(conn.commandLine.ServerHost);
-        winsock.setRemotePort(conn.commandLine.ServerPort);
-        winsock.Connect();
-        conn.TimerBong.setEnabled(true);
-        conn.slots.arm(kLoginSlot);
-        break;
-    case 5:
-        conn.slots.BongFlag[kLoginSlot] = false;
-        conn.connecting = true;
-        conn.later->ConnectToSock5Server(client);
-        conn.connecting = false;
-        break;
-    default:
-        break;
-    }
-}
-
 } // namespace
 
-void Form_Load(Client& client, const QString& commandLine) {
-    auto& services = client.services;
-    auto& conn = client.conn;
+void BeginStartUp(Client& client) {
     ResetRings(client);
-    if (services.singleInstance.previousInstance()) {
-        services.messageBox.show(u"Quorvale已经运行！"_s, u"警告"_s);
+    if (client.services.singleInstance.previousInstance()) {
+        client.services.messageBox.show(u"Quorvale已经运行！"_s, u"警告"_s);
         RestoreLobbyAndEnd(client);
         return;
     }
+    client.conn.g_bHoldLeft = false;
+    client.shared.g_bBossKey = false;
+    client.shared.g_bHiddenPlay = false;
+}
+
+void OpenConnection(Client& client, const QString& commandLine) {
+    auto& services = client.services;
+    auto& conn = client.conn;
     putStartValues(client);
     const CommandLineResult read = ReadCommandLine(commandLine);
     if (read.status == CommandLineStatus::Empty) {
@@ -105,16 +86,27 @@ void Form_Load(Client& client, const QString& commandLine) {
         RestoreLobbyAndEnd(client);
         return;
     }
-    connectToServer(client);
+    ConnectByProxyType(client);
     RestoreLobby(client);
-    conn.view->showTable();
+}
+
+void InstallLobbyLink(Client& client) {
+    auto& conn = client.conn;
     client.shared.custom[0].seat = 0;
     conn.g_bReconnected = false;
     if (conn.commandLine.g_bSpectator) {
         client.shared.juNum = 0;
     }
-    services.lobby.listen(conn.LobbyTitle, [&client](int msg) { LobbyWndProc(client, msg); });
+    client.services.lobby.listen(conn.LobbyTitle,
+                                 [&client](int msg) { LobbyWndProc(client, msg); });
     conn.subclassed = true;
+}
+
+void Form_Load(Client& client, const QString& commandLine) {
+    BeginStartUp(client);
+    OpenConnection(client, commandLine);
+    client.conn.view->showTable();
+    InstallLobbyLink(client);
 }
 
 void Form_Unload(Client& client) {
@@ -124,6 +116,7 @@ void Form_Unload(Client& client) {
         client.conn.later->ExitPropPlugin(client, 1);
     }
     client.shared.Prop_GameDll.reset();
+    client.services.process.shutDown();
 }
 
 } // namespace qv::connection

@@ -78,6 +78,11 @@ void Control::setMouseIcon(const QImage& icon) {
     changed();
 }
 
+void Control::refresh() {
+    changed();
+    form().refresh();
+}
+
 bool Control::setFocus() {
     return form().setFocusTo(*this);
 }

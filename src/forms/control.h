@@ -62,6 +62,9 @@ public:
     /// disabled, windowless), and nothing changes then.
     bool setFocus();
 
+    /// Paints the control again now, as its window shows it.
+    void refresh();
+
     /// 0 brings the control to the front of its layer, 1 sends it to the back.
     void zOrder(int position = 0);
 

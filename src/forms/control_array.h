@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qv::forms {
@@ -24,6 +25,15 @@ public:
         : ControlArrayBase(std::move(name)), container_(&container) {
         for (const int index : designed) {
             add(container, index);
+        }
+    }
+
+    /// An array whose designed elements lie in different containers (one per panel or strip).
+    ControlArray(QString name, const std::vector<std::pair<Container*, int>>& designed)
+        : ControlArrayBase(std::move(name)),
+          container_(designed.empty() ? nullptr : designed.front().first) {
+        for (const auto& [container, index] : designed) {
+            add(*container, index);
         }
     }
 
@@ -49,6 +59,10 @@ public:
                                                                  " is already loaded");
         }
         if (elements_.empty()) {
+            if (container_ == nullptr) {
+                throw RuntimeError(RuntimeError::kNoSuchElement,
+                                   "control array without a container");
+            }
             return add(*container_, index);
         }
         const T& model = *elements_.begin()->second;

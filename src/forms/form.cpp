@@ -171,6 +171,12 @@ void Form::beginMove() {
     }
 }
 
+void Form::refresh() {
+    if (WindowSystem* windows = host_->windowSystem(); windows != nullptr && visible_) {
+        windows->refresh(*this);
+    }
+}
+
 bool Form::unload() {
     return host_->unload(*this);
 }

@@ -90,6 +90,8 @@ public:
 
     /// Lets the user drag the window while the left button is down (title bars drawn by the game).
     void beginMove();
+    /// Paints the window again now, without waiting for the event loop.
+    void refresh();
     /// Unloads the form as code does; false when a handler cancelled.
     bool unload();
     [[nodiscard]] bool loaded() const { return loaded_; }

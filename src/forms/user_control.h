@@ -22,8 +22,6 @@ public:
     virtual void paint(QPainter& painter, QSizeF size) const;
     /// Copies every property but Visible (a control array's new element).
     void copyPropertiesFrom(const UserControl& other) { copyControlPropertiesFrom(other); }
-    /// Asks for the control to be painted again.
-    void refresh() { changed(); }
 
 private:
     QString kind_;

@@ -19,6 +19,8 @@ public:
     virtual void beginMove(Form& form) = 0;
     /// Gives the keyboard focus to the window of the control the form made active.
     virtual void focusChanged(Form& form) = 0;
+    /// Repaints the form's window now, without waiting for the event loop.
+    virtual void refresh(Form& /*form*/) {}
 };
 
 } // namespace qv::forms

@@ -90,6 +90,17 @@ TEST(ControlArrayTest, ElementsRaiseThroughTheArrayWithTheirIndex) {
     EXPECT_THAT(clicked, testing::ElementsAre(3, 1, 7));
 }
 
+TEST(ControlArrayTest, DesignedElementsMayLieInDifferentContainers) {
+    ArrayFixture f;
+    PictureBox strip(f.surface, u"PicLocal"_s);
+    ControlArray<Image> commands(u"ImCmd"_s, {{&f.surface, 0}, {&strip, 4}});
+    EXPECT_EQ(&commands[0].container(), &f.surface);
+    EXPECT_EQ(&commands[4].container(), &strip);
+    EXPECT_EQ(commands[4].index(), 4);
+    // A loaded element joins the lowest element's container.
+    EXPECT_EQ(&commands.load(5).container(), &f.surface);
+}
+
 TEST(ControlArrayTest, LoadedElementsGoOnTopOfTheirLayer) {
     ArrayFixture f;
     f.cards.load(1);

@@ -13,6 +13,7 @@
 #include "forms/user_control.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -140,6 +141,7 @@ void FormWidget::syncWindow() {
     }
     setWindowModality(form_->modal() ? Qt::ApplicationModal : Qt::NonModal);
     setWindowTitle(form_->caption());
+    setEnabled(form_->enabled());
     if (!form_->icon().isNull()) {
         setWindowIcon(QIcon(QPixmap::fromImage(form_->icon())));
     }
@@ -189,11 +191,13 @@ void FormWidget::syncContainer(Container& container, QWidget& surface) {
 QWidget& FormWidget::widgetFor(Control& control, QWidget& parent) {
     Child& child = children_[&control];
     QWidget* existing = child.widget.data();
-    if (existing == nullptr || existing->parentWidget() != &parent) {
+    if (existing == nullptr || existing->parentWidget() != &parent ||
+        child.type != &typeid(control)) {
         delete existing;
         QWidget* created = createWidget(control, parent);
         created->installEventFilter(this);
         child.widget = created;
+        child.type = &typeid(control);
         child.revision = control.revision() - 1;
     }
     child.fresh = true;
@@ -234,7 +238,7 @@ void FormWidget::syncControl(Control& control, Child& child) {
     widget.setToolTip(control.toolTipText());
     // A disabled control lets the mouse through to its container, as the platform does.
     widget.setAttribute(Qt::WA_TransparentForMouseEvents, !control.enabled());
-    if (dynamic_cast<SurfaceWidget*>(&widget) == nullptr) {
+    if (dynamic_cast<RoutedWidget*>(&widget) == nullptr) {
         widget.setCursor(cursorFor(control));
     }
     if (auto* view = dynamic_cast<ModelView*>(&widget)) {
@@ -302,7 +306,7 @@ bool FormWidget::showToolTip(QWidget& from, const QHelpEvent& event) {
     return true;
 }
 
-bool FormWidget::routeKey(const QKeyEvent& event, bool press) {
+bool FormWidget::routeKey(QObject* receiver, const QKeyEvent& event, bool press) {
     if (!press) {
         router_.keyUp(windowsKeyCode(event), shiftState(event));
         return false;
@@ -313,15 +317,26 @@ bool FormWidget::routeKey(const QKeyEvent& event, bool press) {
         return false;
     }
     const int typed = ascii;
-    return !router_.keyPress(ascii) || ascii != typed;
+    if (!router_.keyPress(ascii)) {
+        return true;
+    }
+    if (ascii == typed) {
+        return false;
+    }
+    // A handler typed another character in place of this one.
+    QKeyEvent replaced(QEvent::KeyPress, 0, event.modifiers(), QString(QChar(ascii)));
+    replayingKey_ = true;
+    QCoreApplication::sendEvent(receiver, &replaced);
+    replayingKey_ = false;
+    return true;
 }
 
 bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
-        return routeKey(*static_cast<QKeyEvent*>(event), true);
+        return !replayingKey_ && routeKey(watched, *static_cast<QKeyEvent*>(event), true);
     case QEvent::KeyRelease:
-        routeKey(*static_cast<QKeyEvent*>(event), false);
+        routeKey(watched, *static_cast<QKeyEvent*>(event), false);
         return false;
     case QEvent::FocusIn:
         if (Control* control = controlOf(watched)) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <typeinfo>
 #include <unordered_map>
 
 class QHelpEvent;
@@ -68,6 +69,8 @@ protected:
 private:
     struct Child {
         QPointer<QWidget> widget;
+        /// The control's class, so a new control at a freed control's address gets its own widget.
+        const std::type_info* type = nullptr;
         std::uint64_t revision = 0;
         bool fresh = true;
     };
@@ -79,7 +82,8 @@ private:
     QWidget* createWidget(Control& control, QWidget& parent);
     void syncControl(Control& control, Child& child);
     [[nodiscard]] Control* controlOf(const QObject* widget) const;
-    bool routeKey(const QKeyEvent& event, bool press);
+    /// Runs the key handlers; true when the key must not reach `receiver` as it is.
+    bool routeKey(QObject* receiver, const QKeyEvent& event, bool press);
 
     Form* form_;
     Mode mode_;
@@ -90,6 +94,7 @@ private:
     bool syncQueued_ = false;
     bool syncing_ = false;
     bool detached_ = false;
+    bool replayingKey_ = false;
 };
 
 } // namespace qv::forms::qt

@@ -66,4 +66,11 @@ void QtWindowSystem::focusChanged(Form& form) {
     }
 }
 
+void QtWindowSystem::refresh(Form& form) {
+    if (FormWidget* window = widgetOf(form)) {
+        window->syncNow();
+        window->repaint();
+    }
+}
+
 } // namespace qv::forms::qt

@@ -30,6 +30,7 @@ public:
     void formUnloaded(Form& form) override;
     void beginMove(Form& form) override;
     void focusChanged(Form& form) override;
+    void refresh(Form& form) override;
 
 private:
     FormHost* host_;

@@ -11,9 +11,36 @@
 
 namespace qv::forms::qt {
 
-SurfaceWidget::SurfaceWidget(Container& container, FormWidget& window, QWidget* parent)
-    : QWidget(parent), container_(&container), window_(&window) {
+RoutedWidget::RoutedWidget(FormWidget& window, QWidget* parent)
+    : QWidget(parent), window_(&window) {
     setMouseTracking(true);
+}
+
+void RoutedWidget::mousePressEvent(QMouseEvent* event) {
+    window_->routeMouse(*this, *event, FormWidget::MouseAction::Press);
+}
+
+void RoutedWidget::mouseMoveEvent(QMouseEvent* event) {
+    window_->routeMouse(*this, *event, FormWidget::MouseAction::Move);
+}
+
+void RoutedWidget::mouseReleaseEvent(QMouseEvent* event) {
+    window_->routeMouse(*this, *event, FormWidget::MouseAction::Release);
+}
+
+void RoutedWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    window_->routeMouse(*this, *event, FormWidget::MouseAction::DoubleClick);
+}
+
+bool RoutedWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        return window_->showToolTip(*this, *static_cast<QHelpEvent*>(event));
+    }
+    return QWidget::event(event);
+}
+
+SurfaceWidget::SurfaceWidget(Container& container, FormWidget& window, QWidget* parent)
+    : RoutedWidget(window, parent), container_(&container) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
 }
@@ -23,53 +50,12 @@ void SurfaceWidget::paintEvent(QPaintEvent* /*event*/) {
     paintSurface(painter, *container_);
 }
 
-void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
-    window_->routeMouse(*this, *event, FormWidget::MouseAction::Press);
-}
-
-void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
-    window_->routeMouse(*this, *event, FormWidget::MouseAction::Move);
-}
-
-void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
-    window_->routeMouse(*this, *event, FormWidget::MouseAction::Release);
-}
-
-void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    window_->routeMouse(*this, *event, FormWidget::MouseAction::DoubleClick);
-}
-
-bool SurfaceWidget::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        return window_->showToolTip(*this, *static_cast<QHelpEvent*>(event));
-    }
-    return QWidget::event(event);
-}
-
 UserControlWidget::UserControlWidget(UserControl& control, FormWidget& window, QWidget* parent)
-    : QWidget(parent), control_(&control), window_(&window) {
-    setMouseTracking(true);
-}
+    : RoutedWidget(window, parent), control_(&control) {}
 
 void UserControlWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     control_->paint(painter, size());
-}
-
-void UserControlWidget::mousePressEvent(QMouseEvent* event) {
-    window_->routeMouse(*this, *event, FormWidget::MouseAction::Press);
-}
-
-void UserControlWidget::mouseMoveEvent(QMouseEvent* event) {
-    window_->routeMouse(*this, *event, FormWidget::MouseAction::Move);
-}
-
-void UserControlWidget::mouseReleaseEvent(QMouseEvent* event) {
-    window_->routeMouse(*this, *event, FormWidget::MouseAction::Release);
-}
-
-void UserControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    window_->routeMouse(*this, *event, FormWidget::MouseAction::DoubleClick);
 }
 
 } // namespace qv::forms::qt

@@ -11,9 +11,26 @@ namespace qv::forms::qt {
 
 class FormWidget;
 
-/// Shows one container (the form's inner area or a picture box): paints its surface and its
-/// windowless controls and hands its mouse input to the form's router.
-class SurfaceWidget : public QWidget {
+/// A painted widget whose mouse input and tooltips the form's router handles.
+class RoutedWidget : public QWidget {
+    Q_OBJECT
+public:
+    RoutedWidget(FormWidget& window, QWidget* parent);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    FormWidget* window_;
+};
+
+/// Shows one container (the form's inner area or a picture box): its surface and its windowless
+/// controls.
+class SurfaceWidget : public RoutedWidget {
     Q_OBJECT
 public:
     SurfaceWidget(Container& container, FormWidget& window, QWidget* parent);
@@ -22,33 +39,22 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     Container* container_;
-    FormWidget* window_;
 };
 
 /// A windowed user control without a widget of its own: it paints itself.
-class UserControlWidget : public QWidget {
+class UserControlWidget : public RoutedWidget {
     Q_OBJECT
 public:
     UserControlWidget(UserControl& control, FormWidget& window, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     UserControl* control_;
-    FormWidget* window_;
 };
 
 } // namespace qv::forms::qt

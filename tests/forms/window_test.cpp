@@ -1,0 +1,115 @@
+#include "forms/qt/form_widget.h"
+#include "forms/qt/qt_window_system.h"
+#include "small_table.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+
+#include <gmock/gmock.h>
+
+namespace qv::forms::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct WindowFixture {
+    platform::fake::FakeTimeService time;
+    FormHost host{time};
+    qt::QtWindowSystem windows{host};
+    SmallTable& form = host.get<SmallTable>();
+    qt::FormWidget* window = nullptr;
+
+    WindowFixture() {
+        form.show();
+        window = windows.widgetOf(form);
+    }
+};
+
+TEST(WindowTest, AShownFormFollowsTheModelAndTurnsMouseInputIntoEvents) {
+    WindowFixture f;
+    qt::FormWidget* window = f.window;
+    ASSERT_NE(window, nullptr);
+
+    f.form.ticker.move(10, 80, 180, 30);
+    f.form.ticker.addItem(u"第一行"_s);
+    f.form.ticker.addItem(u"第二行"_s);
+    QApplication::processEvents();
+    auto* list = window->findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(list->geometry(), QRect(10, 80, 180, 30));
+    list->setCurrentRow(1);
+    EXPECT_EQ(f.form.ticker.listIndex(), 1);
+
+    std::vector<QString> clicks;
+    f.form.card.events.click = [&clicks] {
+        clicks.emplace_back(u"card"_s);
+    };
+    f.form.pic1.events.click = [&clicks] {
+        clicks.emplace_back(u"Pic1"_s);
+    };
+    QWidget* surface = window->childAt(QPoint(15, 15));
+    ASSERT_NE(surface, nullptr);
+    for (const QPoint at : {QPoint(15, 15), QPoint(100, 60)}) {
+        const QPointF local = surface->mapFrom(window, at);
+        QMouseEvent press(QEvent::MouseButtonPress, local, surface->mapToGlobal(local),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, surface->mapToGlobal(local),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(surface, &press);
+        QApplication::sendEvent(surface, &release);
+    }
+    EXPECT_THAT(clicks, testing::ElementsAre(u"card"_s, u"Pic1"_s));
+
+    f.form.hide();
+    QApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST(WindowTest, KeysReachTheFocusedTextBoxThroughItsHandlers) {
+    WindowFixture f;
+    TextBox chat(f.form.pic1, u"Chat"_s);
+    chat.move(10, 80, 180, 30);
+    std::vector<QString> seen;
+    chat.events.keyDown = [&seen](int& key, int shift) {
+        seen.push_back(u"down %1 %2"_s.arg(key).arg(shift));
+    };
+    chat.events.keyPress = [](int& ascii) {
+        if (ascii == 'a') {
+            ascii = 'b';
+        } else if (ascii == 'x') {
+            ascii = 0;
+        }
+    };
+    chat.events.change = [&seen, &chat] {
+        seen.push_back(chat.text());
+    };
+    QApplication::processEvents();
+    ASSERT_TRUE(chat.setFocus());
+    auto* edit = f.window->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+
+    for (const auto& [key, text] : {std::pair(Qt::Key_A, u"a"_s), std::pair(Qt::Key_X, u"x"_s),
+                                    std::pair(Qt::Key_C, u"c"_s)}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::ShiftModifier, text);
+        QApplication::sendEvent(edit, &press);
+    }
+    EXPECT_EQ(chat.text(), u"bc"_s);
+    EXPECT_THAT(seen, testing::ElementsAre(u"down 65 1"_s, u"b"_s, u"down 88 1"_s, u"down 67 1"_s,
+                                           u"bc"_s));
+}
+
+TEST(WindowTest, UnloadingAShownFormTakesItsWindowAway) {
+    WindowFixture f;
+    ASSERT_NE(f.window, nullptr);
+    EXPECT_TRUE(f.form.unload());
+    EXPECT_EQ(f.windows.widgetOf(f.form), nullptr);
+    f.time.processEvents();
+    QApplication::processEvents();
+}
+
+} // namespace
+} // namespace qv::forms::test
