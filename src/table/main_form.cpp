@@ -152,7 +152,9 @@ void MainForm::Form_Resize() {
     setTopmost(true);
     setTopmost(false);
     runHook(resizeHooks.minimizeLobby);
-    runHook(resizeHooks.endBossKey);
+    client_->shared.g_bBossKey = false;
+    client_->shared.g_bHiddenPlay = false;
+    runHook(resizeHooks.endAutoPlay);
     runHook(resizeHooks.fixBuffPos);
     runHook(resizeHooks.hideExchangeWindow);
 }

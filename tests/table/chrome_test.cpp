@@ -44,9 +44,10 @@ protected:
         return button(0).picture().pixelColor(0, 0);
     }
 
+    // Outlives the host, which tells it of the forms it unloads.
+    RecordingWindows windows;
     testing_support::TableFixture fixture{{1280, 1024}};
     MainForm& form = fixture.form;
-    RecordingWindows windows;
 };
 
 TEST_F(ChromeTest, PaintsTheBorderAndPlacesTheTitleBar) {
