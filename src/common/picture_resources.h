@@ -57,11 +57,10 @@ using ButtonValues = std::array<std::int16_t, 11>;
 /// given. False only when the value cannot be stored (index outside 0..10); a failed picture
 /// load still gives true. `path` is not used.
 template <PictureHolder Control>
-bool LoadGifResAt(std::int16_t resId, const QString& resType, const QString& path, Control& img,
-                  std::int16_t index, ButtonValues& BtnValue,
+bool LoadGifResAt(std::int16_t resId, const QString& resType, [[maybe_unused]] const QString& path,
+                  Control& img, std::int16_t index, ButtonValues& BtnValue,
                   std::optional<std::int16_t> value = std::nullopt,
                   std::optional<double> left = std::nullopt) {
-    static_cast<void>(path);
     LoadGifRes(resId, resType, img);
     if (left) {
         img.setLeft(*left);

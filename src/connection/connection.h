@@ -63,7 +63,8 @@ void OpenConnection(Client& client, const QString& commandLine);
 void InstallLobbyLink(Client& client);
 /// The whole start-up without a table window: the steps above with the table shown between.
 void Form_Load(Client& client, const QString& commandLine);
-/// The connection's share of the table window's unload.
+/// The connection's share of the table window's unload: the lobby's messages stop, the item
+/// plug-in is closed, and the program ends once the window has gone.
 void Form_Unload(Client& client);
 
 } // namespace qv::connection

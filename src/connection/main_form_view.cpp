@@ -18,11 +18,33 @@ constexpr int kCountdownAnimIntervalMs = 1500;
 constexpr int kChatButtonNormal = 2;
 constexpr int kChatButtonHover = 3;
 constexpr int kStartButtonPicture = 4;
+constexpr int kBackgroundMusic = 1;
+constexpr int kFullVolume = 3000;
 
 template <typename Control>
 void loadButtonPicture(const Client& client, int picture, Control& button) {
     const QString& id = client.imageRes.AnNiuRes.at(static_cast<std::size_t>(picture));
     common::LoadGifRes(static_cast<std::int16_t>(id.toInt()), u"GIF"_s, button);
+}
+
+/// The background music, as the start-up starts it.
+void startSound(Client& client) {
+    auto& sound = client.sound;
+    if (sound.g_bMusicOn) {
+        sound.LoadSoundPaths();
+    }
+    if (sound.g_bSoundOn) {
+        sound.InitSound();
+        sound.StopSound();
+        sound.PlaySoundFile(sound.SoundFile[kBackgroundMusic], true);
+        sound.SetSoundVolume(kFullVolume);
+    }
+}
+
+void setIfEmpty(std::function<void()>& hook, std::function<void()> step) {
+    if (!hook) {
+        hook = std::move(step);
+    }
 }
 
 } // namespace
@@ -105,8 +127,16 @@ void StartOnTable(Client& client, table::MainForm& form, const QString& commandL
                                  [&client, commandLine] { OpenConnection(client, commandLine); });
     hooks.installLobbyLink =
         chain(std::move(hooks.installLobbyLink), [&client] { InstallLobbyLink(client); });
+    setIfEmpty(hooks.startSound, [&client] { startSound(client); });
+    setIfEmpty(form.resizeHooks.minimizeLobby, [&client] { MinimizeLobby(client); });
     hooks.startupFailed = [&client](const std::exception&) {
         RestoreLobbyAndEnd(client);
+    };
+    form.events.unload = [&client, previous = std::move(form.events.unload)](int& cancel) {
+        Form_Unload(client);
+        if (previous) {
+            previous(cancel);
+        }
     };
     form.Form_Load();
 }

@@ -66,7 +66,7 @@ void returnToLobby(Client& client) {
 
 void loginSlot(Client& client) {
     auto& conn = client.conn;
-    if (!conn.RecvRing.empty() || !due(client, kLoginSlot, kLoginPeriod)) {
+    if (!due(client, kLoginSlot, kLoginPeriod) || !conn.RecvRing.empty()) {
         return;
     }
     PostToLobby(client, LobbyMsgReconnect);

@@ -22,6 +22,9 @@ void putStartValues(Client& client) {
     conn.g_bLoginPending = false;
     conn.g_bTableReset = false;
     shared.TalkBlinkCount = 0;
+    client.sound.g_bMusicOn = true;
+    client.sound.g_bEffectOn = true;
+    client.sound.g_bSoundOn = true;
     shared.ChatReady = true;
     shared.G_MatchType = 0;
     shared.ownPKValue = -1;
@@ -112,10 +115,14 @@ void Form_Load(Client& client, const QString& commandLine) {
 void Form_Unload(Client& client) {
     client.services.lobby.listen(client.conn.LobbyTitle, {});
     client.conn.subclassed = false;
+    if (client.sound.g_bSoundOn) {
+        client.sound.StopSound();
+    }
     if (client.shared.Prop_GameDllState > 0) {
         client.conn.later->ExitPropPlugin(client, 1);
     }
     client.shared.Prop_GameDll.reset();
+    client.services.process.shutDown();
 }
 
 } // namespace qv::connection

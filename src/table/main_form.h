@@ -49,9 +49,9 @@ struct FormResizeHooks {
     /// Hides the exchange catalogue window (loading it hidden the first time).
     std::function<void()> hideExchangeWindow;
     std::function<void()> minimizeLobby;
-    /// Ends the boss key and automatic play: the flags off, the countdown back to the turn
-    /// time, the time-out count 0.
-    std::function<void()> endBossKey;
+    /// Ends automatic play: its flag off, the countdown back to the turn time, the time-out
+    /// count 0 (the boss-key flags the window clears itself).
+    std::function<void()> endAutoPlay;
     /// Tells the item plug-in, when one is loaded, to place its buffs again.
     std::function<void()> fixBuffPos;
 };

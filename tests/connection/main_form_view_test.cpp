@@ -73,6 +73,13 @@ TEST_F(MainFormViewTest, CountdownAnimationStartsItsTimer) {
     EXPECT_EQ(form.Timer_ani.tag(), u"0"_s);
 }
 
+TEST_F(MainFormViewTest, ClosingTheTableStopsTheLobbyLinkAndShutsDown) {
+    auto& form = start(u"alice$secret$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
+    EXPECT_TRUE(form.unload());
+    EXPECT_FALSE(client.conn.subclassed);
+    EXPECT_EQ(platform.process.ended(), platform::Process::End::ShutDown);
+}
+
 TEST_F(MainFormViewTest, AFailureDuringTheStartRestoresTheLobbyAndEnds) {
     EXPECT_THROW(start(u"alice$secret$127.0.0.1$99999$loc$0$$0$$$0$$$0$0$"_s),
                  platform::fake::ProgramEnded);

@@ -79,6 +79,7 @@ std::vector<ExpectedRect> expectedTableLayout(double s, double w) {
     const double tickerTop = small ? 696 * s - 2 : 696;
     std::vector<ExpectedRect> e = {
         {u"Time_Img"_s, -1, 920 * s, 778 * s, 81 * s, 38 * s},
+        // The countdown digits stand on the clock at both scales.
         {u"Number"_s, -1, 920 * s + 48 * s, 778 * s + 5 * s, 24 * s, 24 * s},
         {u"Operation"_s, 0, w / 2 - 1.8 * playWidth, 470 * s, playWidth, playHeight},
         {u"Operation"_s, 1, w / 2 - 0.5 * playWidth, 470 * s, playWidth, playHeight},

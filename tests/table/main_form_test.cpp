@@ -185,15 +185,22 @@ TEST(MainFormEvents, RestoringEndsTheBossKeyAndMinimisingOnlyHidesTheExchangeWin
     };
     form.resizeHooks = {.hideExchangeWindow = record(u"hideExchange"_s),
                         .minimizeLobby = record(u"minimizeLobby"_s),
-                        .endBossKey = record(u"endBossKey"_s),
+                        .endAutoPlay = record(u"endAutoPlay"_s),
                         .fixBuffPos = record(u"fixBuffPos"_s)};
+    SharedData& shared = fixture.client.shared;
+    shared.g_bBossKey = true;
+    shared.g_bHiddenPlay = true;
     form.setWindowState(forms::window_state::kMinimized);
     EXPECT_EQ(calls, QStringList{u"hideExchange"_s});
+    EXPECT_TRUE(shared.g_bBossKey);
+    EXPECT_TRUE(shared.g_bHiddenPlay);
     calls.clear();
     form.setWindowState(forms::window_state::kNormal);
-    EXPECT_EQ(calls, QStringList({u"minimizeLobby"_s, u"endBossKey"_s, u"fixBuffPos"_s,
+    EXPECT_EQ(calls, QStringList({u"minimizeLobby"_s, u"endAutoPlay"_s, u"fixBuffPos"_s,
                                   u"hideExchange"_s}));
     EXPECT_FALSE(form.topmost());
+    EXPECT_FALSE(shared.g_bBossKey);
+    EXPECT_FALSE(shared.g_bHiddenPlay);
 }
 
 TEST(MainFormEvents, ActivationFocusesTheChatBoxWhenItCan) {
