@@ -118,9 +118,7 @@ void MainForm::FitToScreen(QSize screenPx) {
 
     if (fit.smallTable()) {
         Pic1.setPicture(QImage());
-        if (!Pic2.picture().isNull()) {
-            Pic1.paintPicture(Pic2.picture(), 0, 0);
-        }
+        Pic1.paintPicture(Pic2.picture(), 0, 0);
         Pic1.zOrder(1);
         Sysmsg(0).setFontSize(kSmallTickerFont);
         Sysmsg(1).setFontSize(kSmallTickerFont);

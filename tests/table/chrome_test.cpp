@@ -1,3 +1,4 @@
+#include "forms/input_router.h"
 #include "forms/window_system.h"
 #include "table/chat_windows.h"
 #include "table/window_chrome.h"
@@ -123,6 +124,35 @@ TEST_F(ChromeTest, DraggingTheBandMovesTheWindowWithTheLeftButtonOnly) {
     ASSERT_NE(phrases, nullptr);
     EXPECT_FALSE(phrases->visible());
     EXPECT_EQ(form.LbMove.mousePointer(), forms::pointer::kSizeAll);
+}
+
+TEST_F(ChromeTest, ThroughTheMouseAReleaseOffTheButtonDoesNotClose) {
+    QList<int> clicked;
+    form.AnNiu.events.click = [&clicked](int index) {
+        clicked.append(index);
+    };
+    forms::InputRouter mouse(form);
+    const QPointF onClose(1025, 8);
+    const QPointF onBand(500, 10);
+    const QPointF onTable(500, 400);
+
+    mouse.mouseMove(onClose, 0, 0);
+    EXPECT_EQ(shown(form.ImgClose), kHover);
+    mouse.mousePress(onClose, forms::mouse::kLeft, 0);
+    EXPECT_EQ(shown(form.ImgClose), kPressed);
+    mouse.mouseRelease(onTable, forms::mouse::kLeft, 0);
+    EXPECT_EQ(shown(form.ImgClose), kHover);
+    EXPECT_TRUE(clicked.isEmpty());
+    mouse.mouseMove(onBand, 0, 0);
+    EXPECT_EQ(shown(form.ImgClose), kNormal);
+
+    mouse.mousePress(onBand, forms::mouse::kLeft, 0);
+    mouse.mouseRelease(onBand, forms::mouse::kLeft, 0);
+    EXPECT_EQ(windows.moves, 1);
+
+    mouse.mousePress(onClose, forms::mouse::kLeft, 0);
+    mouse.mouseRelease(onClose, forms::mouse::kLeft, 0);
+    EXPECT_EQ(clicked, QList<int>{8});
 }
 
 TEST(ChromeOnDesignScreen, PaintsNoSkin) {

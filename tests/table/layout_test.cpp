@@ -147,6 +147,9 @@ TEST_P(LayoutTest, LoadsTheArraysAndSetsTheStartValues) {
     EXPECT_FALSE(shared.g_bVipAnim);
     EXPECT_FALSE(shared.g_bCountdownAnim);
     EXPECT_EQ(shared.VipAnimFrame, (std::array<int, 4>{}));
+    // The created ready marks start with the design element's picture.
+    EXPECT_EQ(form.OK(3).picture().size(), QSize(70, 29));
+    EXPECT_EQ(form.OK(3).picture(), form.OK(0).picture());
     EXPECT_EQ(form.ImgJadeTask.tag(), u"0"_s);
     EXPECT_EQ(form.imgword2.tag(), u"0"_s);
 }

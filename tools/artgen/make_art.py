@@ -2,6 +2,7 @@
 """Draws the client's artwork into assets/, or lays all of it out on one contact sheet.
 
     make_art.py assets [--jobs N]      write assets/pictures/*, assets/design/**, assets/pictures.qrc
+    make_art.py check [--jobs N]       fail when assets/ differs from what the generator draws
     make_art.py contact-sheet OUT.png  one PNG of every picture with its id beneath
 
 Re-running `assets` rewrites nothing that is already up to date: every writer is deterministic.
@@ -51,11 +52,14 @@ def _job(item):
     return item, encode(entry)
 
 
+def _read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
 def write_if_changed(path, data):
-    if os.path.exists(path):
-        with open(path, "rb") as f:
-            if f.read() == data:
-                return False
+    if os.path.exists(path) and _read(path) == data:
+        return False
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
         f.write(data)
@@ -73,30 +77,56 @@ def qrc(res, des):
     return "\n".join(lines).encode()
 
 
-def make_assets(jobs):
+def render(jobs):
+    """Every file of assets/ as the generator draws it: relative path -> bytes."""
     res, des = inventory.resources(), inventory.design()
     items = [("res", k) for k in sorted(res)] + [("des", k) for k in sorted(des)]
     with multiprocessing.Pool(jobs) as pool:
         results = pool.map(_job, items, chunksize=4)
-    changed = 0
+    files = {}
     for (kind, key), data in results:
         rel = resource_path(key, res[key]) if kind == "res" else os.path.join("design", key)
-        changed += write_if_changed(os.path.join(ASSETS, rel), data)
-    changed += write_if_changed(os.path.join(ASSETS, "pictures.qrc"), qrc(res, des))
-    print(f"{len(res)} resources, {len(des)} design pictures; {changed} files written")
+        files[rel] = data
+    files["pictures.qrc"] = qrc(res, des)
+    return files
+
+
+def make_assets(jobs):
+    files = render(jobs)
+    changed = sum(write_if_changed(os.path.join(ASSETS, rel), data) for rel, data in files.items())
+    print(f"{len(files)} files; {changed} written")
+
+
+def check_assets(jobs):
+    files = render(jobs)
+    on_disk = set()
+    for root, _, names in os.walk(ASSETS):
+        on_disk.update(os.path.relpath(os.path.join(root, n), ASSETS) for n in names)
+    stale = sorted(rel for rel, data in files.items()
+                   if rel not in on_disk or _read(os.path.join(ASSETS, rel)) != data)
+    extra = sorted(on_disk - set(files))
+    for rel in stale:
+        print(f"differs from the generator: assets/{rel}")
+    for rel in extra:
+        print(f"not drawn by the generator: assets/{rel}")
+    if stale or extra:
+        sys.exit(1)
+    print(f"{len(files)} files up to date")
 
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__,
                                  formatter_class=argparse.RawDescriptionHelpFormatter)
     sub = ap.add_subparsers(dest="cmd", required=True)
-    a = sub.add_parser("assets")
-    a.add_argument("--jobs", type=int, default=4)
+    for name in ("assets", "check"):
+        sub.add_parser(name).add_argument("--jobs", type=int, default=4)
     s = sub.add_parser("contact-sheet")
     s.add_argument("out")
     args = ap.parse_args()
     if args.cmd == "assets":
         make_assets(args.jobs)
+    elif args.cmd == "check":
+        check_assets(args.jobs)
     else:
         contact.sheet(ASSETS, args.out)
 

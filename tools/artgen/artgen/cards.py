@@ -231,7 +231,7 @@ def back(w, h):
 def fan(w, h, cards, seat):
     """Face-down hand of another seat: `seat` 1 left, 2 top, 3 right; fitted into w x h."""
     card = back_layer(60, 82, scale=3).image()
-    spread = min(75, 12 + cards * 4.5)
+    spread = min(120, 16 + cards * 5)
     big = 520
     sheet = Image.new("RGBA", (big, big), (0, 0, 0, 0))
     pivot = (big / 2, big / 2)
@@ -240,7 +240,8 @@ def fan(w, h, cards, seat):
         ang = -spread / 2 + t * spread
         ang += {1: 90, 2: 180, 3: -90}[seat]
         tile = Image.new("RGBA", (big, big), (0, 0, 0, 0))
-        tile.alpha_composite(card, (round(pivot[0] - card.width / 2), round(pivot[1] - 150)))
+        # the pivot lies a little below the cards' lower edge, as in a held hand
+        tile.alpha_composite(card, (round(pivot[0] - card.width / 2), round(pivot[1] - 100)))
         sheet.alpha_composite(tile.rotate(-ang, resample=Image.Resampling.BICUBIC,
                                           center=pivot))
     box = sheet.getbbox()

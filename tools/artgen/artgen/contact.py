@@ -56,4 +56,6 @@ def sheet(assets, out):
         draw.text((x0 + CELL_W // 2, y0 + MAX_H + 14), label, font=label_font,
                   fill=(255, 255, 255, 255), anchor="mm")
     page.convert("RGB").save(out, optimize=True)
+    with Image.open(out) as written:
+        written.verify()
     print(f"{len(names)} pictures on {out}")

@@ -2,8 +2,8 @@
 
 import math
 
-from .style import (BLACK, DARK_GOLD, DARK_WOOD, DEEP_RED, GOLD, INK, JADE, LIGHT_GOLD, RED, SKY,
-                    WHITE, Canvas, darker, lighter, mix)
+from .style import (BLACK, DARK_GOLD, DARK_JADE, DARK_WOOD, DEEP_RED, GOLD, INK, JADE, LIGHT_GOLD,
+                    RED, SKY, WHITE, Canvas, darker, lighter, mix)
 
 FACE = (255, 214, 72)
 # frames of each emoticon, 668 first: from 5 up to 43
@@ -63,12 +63,18 @@ def frame(kind, t):
         c.text((cx, cy + 8), "炸", 24, LIGHT_GOLD, stroke=1.5, stroke_fill=DEEP_RED)
         return c.image()
     if kind == "rose":
-        sway = wave * 4
-        c.line([(cx, 80), (cx + sway, 40)], fill=JADE, width=3)
-        c.ellipse((cx - 14 + sway, 22, cx + 14 + sway, 48), fill=RED)
-        c.ellipse((cx - 8 + sway, 26, cx + 8 + sway, 42), fill=DEEP_RED)
-        c.ellipse((cx - 4 + sway, 30, cx + 4 + sway, 38), fill=lighter(RED, .3))
-        c.polygon([(cx, 62), (cx - 14, 54), (cx - 4, 66)], fill=JADE)
+        sway = wave * 5
+        c.line([(cx, 82), (cx + sway, 38)], fill=JADE, width=4)
+        c.polygon([(cx, 64), (cx - 20, 52), (cx - 6, 70)], fill=JADE)
+        c.polygon([(cx + 1, 56), (cx + 20, 46), (cx + 8, 62)], fill=DARK_JADE)
+        hx, hy = cx + sway, 28
+        for i in range(5):
+            a = i * 2 * math.pi / 5 + wave * .2
+            px, py = hx + math.cos(a) * 11, hy + math.sin(a) * 11
+            c.ellipse((px - 11, py - 11, px + 11, py + 11), fill=RED)
+        c.ellipse((hx - 13, hy - 13, hx + 13, hy + 13), fill=DEEP_RED)
+        c.arc((hx - 9, hy - 9, hx + 9, hy + 9), 0, 270, fill=RED, width=2.5)
+        c.ellipse((hx - 4, hy - 4, hx + 4, hy + 4), fill=lighter(RED, .3))
         return c.image()
     bob = 0
     if kind in ("smile", "proud", "wave", "wink"):
