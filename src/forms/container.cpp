@@ -4,7 +4,6 @@
 #include "forms/fonts.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace qv::forms {
 
@@ -120,7 +119,8 @@ QRectF Container::rectToPixels(double left, double top, double width, double hei
 
 Control* Container::hitTest(QPointF pixel) const {
     for (const auto* layer : {&windowed_, &windowless_}) {
-        for (Control* control : std::ranges::reverse_view(*layer)) {
+        for (auto it = layer->rbegin(); it != layer->rend(); ++it) {
+            Control* control = *it;
             if (!control->visible() || !control->enabled()) {
                 continue;
             }

@@ -11,7 +11,7 @@ void TextBox::setText(const QString& text) {
     if (!assign(text_, text)) {
         return;
     }
-    selStart_ = std::min(selStart_, static_cast<int>(text_.size()));
+    selStart_ = 0;
     selLength_ = 0;
     raiseChange();
 }
@@ -60,9 +60,14 @@ void TextBox::userEdited(const QString& text, int caret) {
         return;
     }
     QString accepted = text;
-    if (maxLength_ > 0 && accepted.size() > maxLength_ && accepted.size() > text_.size()) {
-        accepted = text_;
-        caret = selStart_;
+    const auto grown = static_cast<int>(text.size() - text_.size());
+    if (maxLength_ > 0 && text.size() > maxLength_ && grown > 0) {
+        // Typing or pasting keeps only what fits; the rest of the insertion is dropped.
+        const int room = std::max(0, maxLength_ - static_cast<int>(text_.size()));
+        const int insertedAt = std::clamp(caret - grown, 0, static_cast<int>(text.size()));
+        const int kept = std::min(grown, room);
+        accepted = text.left(insertedAt + kept) + text.mid(insertedAt + grown);
+        caret = insertedAt + kept;
     }
     setText(accepted);
     selStart_ = std::clamp(caret, 0, static_cast<int>(text_.size()));

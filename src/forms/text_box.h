@@ -4,8 +4,9 @@
 
 namespace qv::forms {
 
-/// A windowed text field. Every change of Text raises Change, whether typed or set by code;
-/// MaxLength (0 for none) limits typing only, as on the platform.
+/// A windowed text field. Every change of Text raises Change, whether typed or set by code, and
+/// setting it puts the caret at the start; MaxLength (0 for none) limits typing only, as on the
+/// platform.
 class TextBox : public StyledControl {
 public:
     TextBox(Container& container, QString name);

@@ -105,9 +105,15 @@ TEST(TextBoxTest, ChangeOnEveryChangeAndMaxLengthLimitsTypingOnly) {
     box.userEdited(u"abcdefg"_s, 7);
     EXPECT_EQ(box.text(), u"abcdef"_s);
     box.userEdited(u"ab"_s, 2);
+    // A paste of four characters into "ab" keeps the one that fits.
+    box.userEdited(u"a1234b"_s, 5);
+    EXPECT_EQ(box.text(), u"a1b"_s);
+    EXPECT_EQ(box.selStart(), 2);
+    box.setText(u"ab"_s);
+    EXPECT_EQ(box.selStart(), 0);
     box.setLocked(true);
     box.userEdited(u"abc"_s, 3);
-    EXPECT_THAT(seen, testing::ElementsAre(u"abcdef"_s, u"ab"_s));
+    EXPECT_THAT(seen, testing::ElementsAre(u"abcdef"_s, u"ab"_s, u"a1b"_s, u"ab"_s));
 }
 
 TEST(PictureBoxTest, PaintPictureCountsInTheBoxUnitAndClsAndNewPictureClearIt) {
