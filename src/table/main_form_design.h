@@ -9,14 +9,13 @@
 
 namespace qv::table {
 
-/// The kinds of control the table window is made of.
+/// The kinds of control the table window is made of (timers are listed apart).
 enum class ControlKind {
     PictureBox,
     Image,
     Label,
     ListBox,
     TextBox,
-    Timer,
     WebBrowser,
     /// Four-state picture button.
     PictureButton,

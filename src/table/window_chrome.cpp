@@ -3,7 +3,7 @@
 #include "forms/form_host.h"
 #include "table/chat_windows.h"
 #include "table/main_form.h"
-#include "table/skin_pieces.h"
+#include "table/skin_tiles.h"
 
 namespace qv::table {
 
@@ -43,11 +43,11 @@ void restButtons(MainForm& form) {
 
 void PaintSkin(MainForm& form) {
     const QImage& skin = form.Skin.picture();
-    for (const SkinPiece& piece :
-         skinPieces(static_cast<int>(form.width()), static_cast<int>(form.height()))) {
-        form.paintPicture(skin, piece.destination.x(), piece.destination.y(),
-                          piece.destination.width(), piece.destination.height(), piece.source.x(),
-                          piece.source.y(), piece.source.width(), piece.source.height());
+    for (const SkinTile& tile :
+         skinTiles(static_cast<int>(form.width()), static_cast<int>(form.height()))) {
+        form.paintPicture(skin, tile.destination.x(), tile.destination.y(),
+                          tile.destination.width(), tile.destination.height(), tile.source.x(),
+                          tile.source.y(), tile.source.width(), tile.source.height());
     }
     if (!form.icon().isNull()) {
         form.ImgIcon.setPicture(form.icon());

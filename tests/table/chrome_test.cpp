@@ -1,6 +1,7 @@
 #include "forms/input_router.h"
 #include "forms/window_system.h"
 #include "table/chat_windows.h"
+#include "table/skin_tiles.h"
 #include "table/window_chrome.h"
 #include "table_fixture.h"
 
@@ -153,6 +154,16 @@ TEST_F(ChromeTest, ThroughTheMouseAReleaseOffTheButtonDoesNotClose) {
     mouse.mousePress(onClose, forms::mouse::kLeft, 0);
     mouse.mouseRelease(onClose, forms::mouse::kLeft, 0);
     EXPECT_EQ(clicked, QList<int>{8});
+}
+
+TEST(SkinTiles, StretchTheBandAndEdgesBetweenTheCorners) {
+    const auto tiles = skinTiles(15600, 11940);
+    EXPECT_EQ(tiles[1].destination, QRect(120, 0, 15360, 300));
+    EXPECT_EQ(tiles[1].source, QRect(120, 0, 120, 300));
+    EXPECT_EQ(tiles[4].destination, QRect(15480, 300, 120, 11520));
+    EXPECT_EQ(tiles[4].source, QRect(570, 300, 120, 2880));
+    EXPECT_EQ(tiles[7].destination, QRect(15480, 11820, 120, 120));
+    EXPECT_EQ(tiles[7].source, QRect(570, 3180, 120, 120));
 }
 
 TEST(ChromeOnDesignScreen, PaintsNoSkin) {

@@ -25,8 +25,6 @@ bool hasKind(const forms::Control& control, ControlKind kind) {
         return dynamic_cast<const ListBox*>(&control) != nullptr;
     case ControlKind::TextBox:
         return dynamic_cast<const TextBox*>(&control) != nullptr;
-    case ControlKind::Timer:
-        return false;
     case ControlKind::WebBrowser:
         return dynamic_cast<const WebBrowserStandIn*>(&control) != nullptr;
     case ControlKind::PictureButton:

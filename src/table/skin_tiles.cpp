@@ -1,4 +1,4 @@
-#include "table/skin_pieces.h"
+#include "table/skin_tiles.h"
 
 namespace qv::table {
 
@@ -15,7 +15,7 @@ constexpr int kBottomTop = 3180;
 
 } // namespace
 
-std::array<SkinPiece, 8> skinPieces(int w, int h) {
+std::array<SkinTile, 8> skinTiles(int w, int h) {
     const int innerWidth = w - 2 * kBorder;
     const int sideHeight = h - kBand - kBorder;
     return {{
