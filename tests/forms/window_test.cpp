@@ -69,6 +69,20 @@ TEST(WindowTest, AShownFormFollowsTheModelAndTurnsMouseInputIntoEvents) {
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST(WindowTest, SelectingALineOfAOneLineListShowsThatLine) {
+    WindowFixture f;
+    f.form.ticker.move(10, 80, 180, 13);
+    for (const QString& line : {u"一"_s, u"二"_s, u"三"_s}) {
+        f.form.ticker.addItem(line);
+    }
+    f.form.ticker.setListIndex(2);
+    QApplication::processEvents();
+    auto* list = f.window->findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(2))));
+}
+
 TEST(WindowTest, KeysReachTheFocusedTextBoxThroughItsHandlers) {
     WindowFixture f;
     TextBox chat(f.form.pic1, u"Chat"_s);

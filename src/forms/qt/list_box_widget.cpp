@@ -3,12 +3,33 @@
 #include "forms/fonts.h"
 #include "forms/list_box.h"
 
+#include <QFontMetrics>
+#include <QStyledItemDelegate>
+
 namespace qv::forms::qt {
+
+namespace {
+
+// Rows as high as the font, as the platform's list draws them, so one-line tickers show the
+// whole line.
+class FontHighRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(QFontMetrics(option.font).height());
+        return size;
+    }
+};
+
+} // namespace
 
 ListBoxWidget::ListBoxWidget(ListBox& list, QWidget* parent) : QListWidget(parent), list_(&list) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
+    setItemDelegate(new FontHighRows(this));
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!syncing_ && row >= 0 && row < list_->listCount()) {
             list_->setListIndex(row);
@@ -32,11 +53,16 @@ void ListBoxWidget::syncFromModel() {
         clear();
         addItems(list_->items());
     }
-    if (currentRow() != list_->listIndex()) {
-        setCurrentRow(list_->listIndex());
-    }
-    if (list_->topIndex() < count()) {
+    if (list_->topIndex() != shownTopIndex_ && list_->topIndex() < count()) {
         scrollToItem(item(list_->topIndex()), QAbstractItemView::PositionAtTop);
+    }
+    shownTopIndex_ = list_->topIndex();
+    if (currentRow() != list_->listIndex()) {
+        // Selecting a line scrolls it into view, as the platform's list does.
+        setCurrentRow(list_->listIndex());
+        if (currentItem() != nullptr) {
+            scrollToItem(currentItem());
+        }
     }
     syncing_ = false;
 }

@@ -19,6 +19,7 @@ public:
 
 private:
     ListBox* list_;
+    int shownTopIndex_ = -1;
     bool syncing_ = false;
 };
 
