@@ -33,6 +33,7 @@ void LeastLaterParts::LeaveTableReset(Client& client) {
     conn.g_bLoggedIn = false;
     conn.g_bLoginPending = false;
     client.services.winsock.Close();
+    client.shared.AnNiuLocked[2] = true;
     conn.view->minimizeTable();
 }
 

@@ -100,6 +100,21 @@ TEST_F(LobbyLinkTest, QueriesAndRequestsAreAnsweredOverTheLocalSocket) {
     EXPECT_TRUE(client.conn.TimerBong.Enabled());
 }
 
+TEST_F(LobbyLinkTest, OnlyTheClientsOwnLobbyReachesIt) {
+    start();
+    LobbyStandIn other(title + u"-other"_s);
+    ASSERT_TRUE(other.listen());
+    platform::qt::QtLobbyLink otherLink{100};
+    otherLink.listen(title + u"-other"_s, [](int) {});
+    ASSERT_TRUE(until([&other] { return other.listeners() == 1; }));
+    other.send(0x400);
+    lobby.send(0x465);
+    ASSERT_TRUE(until([this] { return !lobby.posted().empty(); }));
+    EXPECT_EQ(lobby.posted(), std::vector<int>{0x400});
+    EXPECT_TRUE(client.conn.slots.BongFlag[kLoginSlot]);
+    EXPECT_TRUE(other.posted().empty());
+}
+
 TEST_F(LobbyLinkTest, AGoneLobbyEndsTheProgramAtTheNextRestore) {
     start();
     lobby.close();

@@ -83,6 +83,27 @@ TEST_F(PumpTest, AMessageAcrossTheRingsEndIsReadWhole) {
     EXPECT_EQ(dispatched, (std::vector<int>{8, 9}));
 }
 
+TEST_F(PumpTest, AnOverrunRingRestoresTheLobbyAndEnds) {
+    const struct {
+        bool gameData;
+        int room;
+    } cases[] = {{true, MessageRing::kSize - 1}, {false, ProxyReplyRing::kSize - 1}};
+    for (const auto& c : cases) {
+        platform::fake::FakePlatform fresh;
+        fresh.lobby.open(kDefaultLobbyTitle);
+        Client other(fresh.services);
+        Form_Load(other, directLine());
+        fresh.winsock.acceptConnection();
+        other.conn.g_bGameData = c.gameData;
+        fresh.lobby.clearEvents();
+        fresh.winsock.receive(QByteArray(c.room, 0));
+        EXPECT_FALSE(fresh.process.ended());
+        EXPECT_THROW(fresh.winsock.receive(QByteArray(1, 0)), platform::fake::ProgramEnded);
+        EXPECT_EQ(fresh.process.ended(), platform::Process::End::RestoreLobbyThenEnd);
+        EXPECT_EQ(fresh.lobby.events().back().kind, FakeLobbyLink::Kind::Restore);
+    }
+}
+
 TEST_F(PumpTest, QueuedMessagesLeaveOnePerTickOnceConnected) {
     start(directLine());
     queue(1);

@@ -18,8 +18,8 @@ std::vector<FakePluginObject::Call> FakePluginObject::callsOf(const QString& met
 }
 
 std::shared_ptr<PluginObject> FakePluginHost::create(const QString& path, const QString& progId) {
-    created.append(path + u'|' + progId);
-    return object;
+    created_.append(path + u'|' + progId);
+    return object_;
 }
 
 } // namespace qv::platform::fake

@@ -35,8 +35,8 @@ class FakePluginHost final : public PluginHost {
 public:
     std::shared_ptr<PluginObject> create(const QString& path, const QString& progId) override;
 
-    std::shared_ptr<FakePluginObject> object;
-    QStringList created;
+    std::shared_ptr<FakePluginObject> object_;
+    QStringList created_;
 };
 
 } // namespace qv::platform::fake
