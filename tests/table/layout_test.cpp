@@ -124,6 +124,10 @@ TEST_P(LayoutTest, DrawsBadgesAboveAvatarsAndTextAbovePlates) {
         EXPECT_EQ(windowed->layer(), forms::Layer::Windowed);
     }
     EXPECT_EQ(form.Tou(0).layer(), forms::Layer::Windowless);
+    // The chat box lies on the bottom bar and takes the mouse there.
+    const QPointF chatCentre = form.Chat.pixelRect().center();
+    EXPECT_TRUE(form.imgDilan.pixelRect().contains(chatCentre));
+    EXPECT_EQ(form.Pic1.hitTest(chatCentre), &form.Chat);
 }
 
 TEST_P(LayoutTest, LoadsTheArraysAndSetsTheStartValues) {
