@@ -62,7 +62,17 @@ void Control::setPixelSize(double widthPixels, double heightPixels) {
 }
 
 void Control::setVisible(bool visible) {
+    if (!visible) {
+        form().dropFocus(*this);
+    }
     assign(visible_, visible);
+}
+
+void Control::setEnabled(bool enabled) {
+    if (!enabled) {
+        form().dropFocus(*this);
+    }
+    Component::setEnabled(enabled);
 }
 
 void Control::setToolTipText(const QString& text) {

@@ -50,7 +50,10 @@ public:
               std::optional<double> height = std::nullopt);
 
     [[nodiscard]] bool visible() const { return visible_; }
+    /// Hiding or disabling the control that has the focus leaves the form without a focused
+    /// control.
     void setVisible(bool visible);
+    void setEnabled(bool enabled) override;
     [[nodiscard]] const QString& toolTipText() const { return toolTipText_; }
     void setToolTipText(const QString& text);
     [[nodiscard]] int mousePointer() const { return mousePointer_; }

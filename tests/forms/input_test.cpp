@@ -155,6 +155,8 @@ TEST(InputTest, FocusNeedsAVisibleEnabledWindowedControl) {
     EXPECT_TRUE(f.list.setFocus());
     f.click(100 + 5, 100 + 5);
     EXPECT_EQ(f.form.activeControl(), &f.pic1);
+    f.pic1.setVisible(false);
+    EXPECT_EQ(f.form.activeControl(), nullptr);
     EXPECT_THAT(focus, testing::ElementsAre(u"list got"_s, u"list lost"_s));
 }
 
