@@ -69,6 +69,27 @@ TEST(WindowTest, AShownFormFollowsTheModelAndTurnsMouseInputIntoEvents) {
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST(WindowTest, TheWindowTakesTheFormsFrameTitleAndPlace) {
+    WindowFixture f;
+    f.form.setBorderStyle(0);
+    f.form.setCaption(u"quorv"_s);
+    f.form.move(150, 300);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(f.window->windowTitle(), u"quorv"_s);
+    EXPECT_EQ(f.window->geometry(), QRect(10, 20, 200, 120));
+
+    // Changes of controls leave the window as it is.
+    f.form.card.setTop(20);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.window->isVisible());
+    EXPECT_TRUE(f.window->windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    f.form.setWindowState(window_state::kMinimized);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.window->isMinimized());
+}
+
 TEST(WindowTest, SelectingALineOfAOneLineListShowsThatLine) {
     WindowFixture f;
     f.form.ticker.move(10, 80, 180, 13);

@@ -129,27 +129,9 @@ void FormWidget::syncWindow() {
         resize(area.size());
         return;
     }
-    Qt::WindowFlags flags = Qt::Window;
-    if (form_->borderStyle() == 0) {
-        flags |= Qt::FramelessWindowHint;
-    }
-    if (form_->topmost()) {
-        flags |= Qt::WindowStaysOnTopHint;
-    }
-    if (windowFlags() != flags) {
-        setWindowFlags(flags);
-    }
-    setWindowModality(form_->modal() ? Qt::ApplicationModal : Qt::NonModal);
-    setWindowTitle(form_->caption());
-    setEnabled(form_->enabled());
-    if (!form_->icon().isNull()) {
-        setWindowIcon(QIcon(QPixmap::fromImage(form_->icon())));
-    }
-    setWindowOpacity(form_->opacity() / 255.0);
-    if (form_->shape().isEmpty()) {
-        clearMask();
-    } else {
-        setMask(form_->shape());
+    if (windowRevision_ != form_->revision()) {
+        windowRevision_ = form_->revision();
+        syncWindowLook();
     }
     if (geometry() != area) {
         setGeometry(area);
@@ -174,6 +156,33 @@ void FormWidget::syncWindow() {
             showNormal();
         }
         break;
+    }
+}
+
+void FormWidget::syncWindowLook() {
+    Qt::WindowFlags flags = Qt::Window;
+    if (form_->borderStyle() == 0) {
+        flags |= Qt::FramelessWindowHint;
+    }
+    if (form_->topmost()) {
+        flags |= Qt::WindowStaysOnTopHint;
+    }
+    // Qt adds hints of its own to the flags it is given, so compare with what was applied.
+    if (appliedFlags_ != flags) {
+        appliedFlags_ = flags;
+        setWindowFlags(flags);
+    }
+    setWindowModality(form_->modal() ? Qt::ApplicationModal : Qt::NonModal);
+    setWindowTitle(form_->caption());
+    setEnabled(form_->enabled());
+    if (!form_->icon().isNull()) {
+        setWindowIcon(QIcon(QPixmap::fromImage(form_->icon())));
+    }
+    setWindowOpacity(form_->opacity() / 255.0);
+    if (form_->shape().isEmpty()) {
+        clearMask();
+    } else {
+        setMask(form_->shape());
     }
 }
 

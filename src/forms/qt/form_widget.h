@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <map>
 #include <typeinfo>
 #include <unordered_map>
@@ -77,6 +78,8 @@ private:
 
     void scheduleSync();
     void syncWindow();
+    /// Frame, title, icon, opacity and outline: only when the form itself changed.
+    void syncWindowLook();
     void syncContainer(Container& container, QWidget& surface);
     QWidget& widgetFor(Control& control, QWidget& parent);
     QWidget* createWidget(Control& control, QWidget& parent);
@@ -91,6 +94,8 @@ private:
     InputRouter router_;
     SurfaceWidget* surface_;
     std::unordered_map<Control*, Child> children_;
+    std::uint64_t windowRevision_ = std::numeric_limits<std::uint64_t>::max();
+    Qt::WindowFlags appliedFlags_;
     bool syncQueued_ = false;
     bool syncing_ = false;
     bool detached_ = false;
