@@ -82,6 +82,12 @@ TEST_F(MainFormViewTest, ClosingTheTableStopsTheLobbyLinkAndShutsDown) {
     EXPECT_EQ(platform.process.ended(), platform::Process::End::ShutDown);
 }
 
+TEST_F(MainFormViewTest, ASoundDeviceThatFailsAtStartStaysOff) {
+    platform.sound.present = false;
+    start(u"alice$secret$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
+    EXPECT_FALSE(client.sound.g_bSoundOn);
+}
+
 TEST_F(MainFormViewTest, AFailureDuringTheStartRestoresTheLobbyAndEnds) {
     EXPECT_THROW(start(u"alice$secret$127.0.0.1$99999$loc$0$$0$$$0$$$0$0$"_s),
                  platform::fake::ProgramEnded);
