@@ -53,10 +53,10 @@ void RestoreLobbyAndEnd(Client& client);
 void ConnectByProxyType(Client& client);
 
 // Start-up and shut-down, in the order the table window's load runs them.
-/// Empties the rings and refuses a second copy.
+/// Empties the rings, refuses a second copy and puts the start values (before the sound starts).
 void BeginStartUp(Client& client);
-/// Puts the start values, reads the command line, prepares the login, connects and restores the
-/// lobby; a line that is missing or unusable ends the program.
+/// Resets the tournament state, reads the command line, prepares the login, connects and
+/// restores the lobby; a line that is missing or unusable ends the program.
 void OpenConnection(Client& client, const QString& commandLine);
 /// After the table is shown: the last start values, and the lobby's messages reach
 /// `LobbyWndProc` from now on.

@@ -1,6 +1,7 @@
 #include "client.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
+#include "forms/runtime_error.h"
 
 #include <QVariant>
 
@@ -10,6 +11,14 @@ namespace qv::connection {
 namespace {
 
 constexpr int kCountdownAnimByte = 9;
+constexpr int kOverflow = 6;
+constexpr int kSubscriptOutOfRange = 9;
+
+/// Run-time errors that come from a value or an index the message brought.
+bool fromMessageBytes(const forms::RuntimeError& error) {
+    const int n = error.number();
+    return n == kOverflow || n == kSubscriptOutOfRange || n == forms::RuntimeError::kNoSuchElement;
+}
 constexpr std::uint8_t kCountdownAnimStart = 2;
 
 bool pluginLoaded(const Client& client) {
@@ -103,6 +112,10 @@ void DispatchFrame(Client& client, GameMessage& message) {
         route(client, message);
     } catch (const MessageError&) {
         // A message whose fields do not fit is dropped; what the branch did before stays.
+    } catch (const forms::RuntimeError& error) {
+        if (!fromMessageBytes(error)) {
+            RestoreLobbyAndEnd(client);
+        }
     } catch (const std::exception&) {
         RestoreLobbyAndEnd(client);
     }

@@ -6,9 +6,9 @@ namespace {
 
 using platform::Socket;
 
-/// Posts an answer to the lobby when there is one; false when there is none.
-bool answer(Client& client, int msg) {
-    return client.services.lobby.post(client.conn.LobbyTitle, msg);
+/// Posts an answer to the lobby when there is one.
+void answer(Client& client, int msg) {
+    client.services.lobby.post(client.conn.LobbyTitle, msg);
 }
 
 /// Leaves the table as the lobby asks: the leave message when connected, then the full reset.

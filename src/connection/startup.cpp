@@ -27,9 +27,6 @@ void putStartValues(Client& client) {
     client.sound.g_bSoundOn = true;
     shared.ChatReady = true;
     shared.G_MatchType = 0;
-    shared.ownPKValue = -1;
-    shared.juNum = 0;
-    conn.later->initMatchData(client);
 }
 
 /// Takes the fields of the command line into the client; false when the line is not usable.
@@ -73,12 +70,16 @@ void BeginStartUp(Client& client) {
     client.conn.g_bHoldLeft = false;
     client.shared.g_bBossKey = false;
     client.shared.g_bHiddenPlay = false;
+    putStartValues(client);
 }
 
 void OpenConnection(Client& client, const QString& commandLine) {
     auto& services = client.services;
     auto& conn = client.conn;
-    putStartValues(client);
+    conn.later->initMatchData(client);
+    client.shared.G_MatchType = 0;
+    client.shared.ownPKValue = -1;
+    client.shared.juNum = 0;
     const CommandLineResult read = ReadCommandLine(commandLine);
     if (read.status == CommandLineStatus::Empty) {
         services.messageBox.show(u"本游戏需从游戏大厅中启动！"_s, u"警告"_s);

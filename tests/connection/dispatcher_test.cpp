@@ -1,5 +1,6 @@
 #include "client_fixture.h"
 #include "connection/commands.h"
+#include "forms/runtime_error.h"
 
 using namespace Qt::StringLiterals;
 using testing::_;
@@ -123,13 +124,17 @@ TEST_F(DispatcherTest, AMessageThatDoesNotFitItsFieldsIsDroppedAndTheClientRuns)
     ON_CALL(later, onPlayerSeated(_, _)).WillByDefault([](Client&, GameMessage& m) {
         (void)m.u8(300);
     });
+    ON_CALL(later, onPlayerReady(_, _)).WillByDefault([](Client&, GameMessage&) {
+        throw forms::RuntimeError(forms::RuntimeError::kNoSuchElement, "seat from the message");
+    });
     EXPECT_NO_THROW(dispatch(message(MsgPlayerSeated)));
+    EXPECT_NO_THROW(dispatch(message(MsgPlayerReady)));
     EXPECT_FALSE(platform.process.ended());
 }
 
 TEST_F(DispatcherTest, AFailingCallInABranchRestoresTheLobbyAndEnds) {
     ON_CALL(later, onPlayerSeated(_, _)).WillByDefault([](Client&, GameMessage&) {
-        throw std::runtime_error("control failed");
+        throw forms::RuntimeError(forms::RuntimeError::kInvalidCall, "control failed");
     });
     EXPECT_THROW(dispatch(message(MsgPlayerSeated)), platform::fake::ProgramEnded);
     EXPECT_EQ(platform.process.ended(), platform::Process::End::RestoreLobbyThenEnd);

@@ -31,12 +31,14 @@ protected:
 };
 
 TEST_F(MainFormViewTest, TheTableConnectsLogsInAndShowsItInItsSystemList) {
+    const double designFont = client.forms.get<table::MainForm>().Location.fontSize();
     auto& form = start(u"alice$secret$127.0.0.1$6000$一二三四五六七八九十一$0$$0$$$1$"_s +
                        kDefaultLobbyTitle + u"$桌子$0$0$"_s);
     EXPECT_FALSE(platform.process.ended());
     EXPECT_EQ(form.Sysmsg(0).items(), QStringList{u"正在连接服务器..."_s});
     EXPECT_EQ(form.caption(), u"桌子"_s);
     EXPECT_EQ(form.Location.caption(), u"一二三四五六七八九十一"_s);
+    EXPECT_EQ(form.Location.fontSize(), designFont - 2);
     EXPECT_TRUE(client.conn.subclassed);
     platform.winsock.acceptConnection();
     platform.time.advance(200);
@@ -78,6 +80,12 @@ TEST_F(MainFormViewTest, ClosingTheTableStopsTheLobbyLinkAndShutsDown) {
     EXPECT_TRUE(form.unload());
     EXPECT_FALSE(client.conn.subclassed);
     EXPECT_EQ(platform.process.ended(), platform::Process::End::ShutDown);
+}
+
+TEST_F(MainFormViewTest, ASoundDeviceThatFailsAtStartStaysOff) {
+    platform.sound.present = false;
+    start(u"alice$secret$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
+    EXPECT_FALSE(client.sound.g_bSoundOn);
 }
 
 TEST_F(MainFormViewTest, AFailureDuringTheStartRestoresTheLobbyAndEnds) {
