@@ -5,7 +5,6 @@
 #include "forms/list_box.h"
 #include "forms/picture_box.h"
 #include "forms/qt/cursors.h"
-#include "forms/qt/key_codes.h"
 #include "forms/qt/list_box_widget.h"
 #include "forms/qt/surface_widget.h"
 #include "forms/qt/text_box_widget.h"
@@ -13,12 +12,7 @@
 #include "forms/user_control.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QHelpEvent>
-#include <QMouseEvent>
 #include <QTimer>
-#include <QToolTip>
-#include <QWindow>
 
 #include <cmath>
 
@@ -32,29 +26,6 @@ QRect roundedRect(const QRectF& rect) {
     };
     return {round(rect.left()), round(rect.top()), std::max(0, round(rect.width())),
             std::max(0, round(rect.height()))};
-}
-
-int buttonCode(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return mouse::kLeft;
-    case Qt::RightButton:
-        return mouse::kRight;
-    case Qt::MiddleButton:
-        return mouse::kMiddle;
-    default:
-        return 0;
-    }
-}
-
-int buttonsCode(Qt::MouseButtons buttons) {
-    int code = 0;
-    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        if ((buttons & button) != 0) {
-            code |= buttonCode(button);
-        }
-    }
-    return code;
 }
 
 } // namespace
@@ -271,91 +242,6 @@ void FormWidget::focusActiveControl() {
     const auto child = children_.find(active);
     if (child != children_.end() && child->second.widget != nullptr) {
         child->second.widget->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-void FormWidget::routeMouse(QWidget& from, const QMouseEvent& event, MouseAction action) {
-    if (detached_) {
-        return;
-    }
-    const QPointF pixel = QPointF(from.mapTo(this, QPoint())) + event.position();
-    const int shift = shiftState(event);
-    switch (action) {
-    case MouseAction::Press:
-        router_.mousePress(pixel, buttonCode(event.button()), shift);
-        break;
-    case MouseAction::Move:
-        if (auto* control = dynamic_cast<Control*>(&router_.targetAt(pixel))) {
-            from.setCursor(cursorFor(*control));
-        } else {
-            from.unsetCursor();
-        }
-        router_.mouseMove(pixel, buttonsCode(event.buttons()), shift);
-        break;
-    case MouseAction::Release:
-        router_.mouseRelease(pixel, buttonCode(event.button()), shift);
-        break;
-    case MouseAction::DoubleClick:
-        router_.mouseDoubleClick(pixel, buttonCode(event.button()), shift);
-        break;
-    }
-}
-
-bool FormWidget::showToolTip(QWidget& from, const QHelpEvent& event) {
-    if (detached_) {
-        return false;
-    }
-    const QPointF pixel = QPointF(from.mapTo(this, event.pos()));
-    const auto* control = dynamic_cast<const Control*>(&router_.targetAt(pixel));
-    if (control == nullptr || control->toolTipText().isEmpty()) {
-        QToolTip::hideText();
-        return false;
-    }
-    QToolTip::showText(event.globalPos(), control->toolTipText(), &from);
-    return true;
-}
-
-bool FormWidget::routeKey(QObject* receiver, const QKeyEvent& event, bool press) {
-    if (!press) {
-        router_.keyUp(windowsKeyCode(event), shiftState(event));
-        return false;
-    }
-    router_.keyDown(windowsKeyCode(event), shiftState(event));
-    int ascii = keyAscii(event);
-    if (ascii == 0) {
-        return false;
-    }
-    const int typed = ascii;
-    if (!router_.keyPress(ascii)) {
-        return true;
-    }
-    if (ascii == typed) {
-        return false;
-    }
-    // A handler typed another character in place of this one.
-    QKeyEvent replaced(QEvent::KeyPress, 0, event.modifiers(), QString(QChar(ascii)));
-    replayingKey_ = true;
-    QCoreApplication::sendEvent(receiver, &replaced);
-    replayingKey_ = false;
-    return true;
-}
-
-bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        return !replayingKey_ && routeKey(watched, *static_cast<QKeyEvent*>(event), true);
-    case QEvent::KeyRelease:
-        routeKey(watched, *static_cast<QKeyEvent*>(event), false);
-        return false;
-    case QEvent::FocusIn:
-        if (Control* control = controlOf(watched)) {
-            form_->setFocusTo(*control);
-        } else if (Control* active = form_->activeControl(); active != nullptr) {
-            form_->dropFocus(*active);
-        }
-        return false;
-    default:
-        return false;
     }
 }
 
