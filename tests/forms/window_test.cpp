@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -135,6 +136,30 @@ TEST(WindowTest, KeysReachTheFocusedTextBoxThroughItsHandlers) {
     EXPECT_EQ(chat.text(), u"bc"_s);
     EXPECT_THAT(seen, testing::ElementsAre(u"down 65 1"_s, u"b"_s, u"down 88 1"_s, u"down 67 1"_s,
                                            u"bc"_s));
+}
+
+TEST(WindowTest, AUserControlKindWithAFactoryGetsThatWidgetKeptInPlace) {
+    platform::fake::FakeTimeService time;
+    FormHost host(time);
+    qt::QtWindowSystem windows(host);
+    windows.registerWidgetFactory(u"WebBrowser"_s, [](UserControl& control, QWidget* parent) {
+        auto* view = new QLabel(parent);
+        view->setObjectName(control.name());
+        return view;
+    });
+    SmallTable& form = host.get<SmallTable>();
+    UserControl banner(form.pic1, u"WebBrowser1"_s, u"WebBrowser"_s);
+    banner.move(20, 30, 82, 80);
+    UserControl painted(form.pic1, u"ucAni_BBQS"_s, u"ucAniGIF"_s);
+    form.show();
+
+    auto* view = windows.widgetOf(form)->findChild<QLabel*>(u"WebBrowser1"_s);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->geometry(), QRect(20, 30, 82, 80));
+    banner.setVisible(false);
+    QApplication::processEvents();
+    EXPECT_TRUE(view->isHidden());
+    EXPECT_EQ(windows.widgetOf(form)->findChildren<QLabel*>().size(), 1);
 }
 
 TEST(WindowTest, UnloadingAShownFormTakesItsWindowAway) {
