@@ -108,6 +108,7 @@ int main(int argc, char** argv) {
     opt(u"send"_s, u"Send a message at a time: MS:MSG"_s, u"ms:msg"_s);
     opt(u"log"_s, u"Log file"_s, u"file"_s);
     opt(u"timeout-ms"_s, u"End after this long"_s, u"ms"_s, u"0"_s);
+    opt(u"until-server-ends"_s, u"End with the scripted server's result when it ends"_s);
     opt(u"no-window"_s, u"Show no window"_s);
     p.process(app);
 
@@ -167,6 +168,12 @@ int main(int argc, char** argv) {
             return 2;
         }
         log(u"server on port "_s + port);
+        if (p.isSet(u"until-server-ends"_s)) {
+            QObject::connect(&server, &QProcess::finished, &app, [&](int code) {
+                log(u"server ended with "_s + QString::number(code));
+                QCoreApplication::exit(code);
+            });
+        }
     }
 
     QProcess client;
