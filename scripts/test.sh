@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test. Presets: default and asan unless named.
+# Ends with one line "tests: N passed, N failed" over all presets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,12 +9,23 @@ scripts/deps.sh
 presets=("$@")
 ((${#presets[@]})) || presets=(default asan)
 jobs=${QV_JOBS:-$(nproc)}
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 
-status=0
+status=0 passed=0 failed=0
 for preset in "${presets[@]}"; do
   echo "== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
-  ctest --preset "$preset" -j "$jobs" || status=1
+  ctest --preset "$preset" -j "$jobs" | tee "$log" || status=1
+  # "100% tests passed, 0 tests failed out of 449"
+  summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1 || true)
+  if [[ $summary =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
+    failed=$((failed + BASH_REMATCH[1]))
+    passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
+  else
+    status=1
+  fi
 done
+echo "tests: $passed passed, $failed failed"
 exit $status
