@@ -3,6 +3,8 @@
 # Ends with one line "tests: N passed, N failed" over all presets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Let ccache share objects between clones of the project in different folders.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
 
 scripts/deps.sh
 
