@@ -270,6 +270,33 @@ TEST_F(PumpTest, ParkedPluginMessagesAreKeptOnceAndTheNextIsSent) {
     EXPECT_FALSE(client.conn.HeldCmd45AArmed);
 }
 
+// Only the item plug-in queues a leave; once it is on the wire the client goes back to the lobby,
+// or ends when there is none to go back to. A ready message is no leave.
+TEST_F(PumpTest, AQueuedLeaveGoesBackToTheLobbyOrEndsWithoutOne) {
+    startLoggedOut();
+    platform.lobby.clearEvents();
+    GameMessage ready = message(MsgTableState, {{15, 1}});
+    QueueFrame(client, ready);
+    tick();
+    EXPECT_FALSE(view().minimized);
+    EXPECT_TRUE(platform.lobby.events().empty());
+
+    GameMessage leave = message(MsgTableState, {{15, 0}});
+    QueueFrame(client, leave);
+    tick();
+    EXPECT_TRUE(view().minimized);
+    ASSERT_EQ(platform.lobby.events().size(), 1U);
+    EXPECT_EQ(platform.lobby.events().back().kind, FakeLobbyLink::Kind::Restore);
+
+    platform.lobby.close(kDefaultLobbyTitle);
+    QueueFrame(client, leave);
+    EXPECT_THROW(tick(), platform::fake::ProgramEnded);
+    EXPECT_EQ(platform.process.ended(), platform::Process::End::EndNow);
+    const auto sent = takeSent();
+    ASSERT_EQ(sent.size(), 3U);
+    EXPECT_EQ(sent[2].u8(15), 0);
+}
+
 TEST_F(PumpTest, ChatButtonBlinksEvery400MsAndEndsOnItsNormalPicture) {
     startLoggedOut();
     client.shared.TalkBlinkCount = 8;
