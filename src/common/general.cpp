@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <limits>
 
 namespace qv {
 
@@ -25,16 +26,30 @@ std::int16_t Pow2(std::int16_t n) {
     return n <= 0 ? std::int16_t{1} : static_cast<std::int16_t>(1 << n);
 }
 
+namespace {
+
+/// Milliseconds as the time service takes them: what does not fit waits as long as it can, and
+/// what is not a number waits not at all.
+int clampedMs(double ms) {
+    if (!(ms > 0.0)) {
+        return 0;
+    }
+    return ms >= std::numeric_limits<int>::max() ? std::numeric_limits<int>::max()
+                                                 : static_cast<int>(ms);
+}
+
+} // namespace
+
 void SleepSec(platform::TimeService& time, float seconds) {
-    time.sleep(static_cast<int>(std::lround(seconds * 1000.0F)));
+    time.sleep(clampedMs(std::round(static_cast<double>(seconds * 1000.0F))));
 }
 
 void WaitSec(platform::TimeService& time, float seconds) {
-    if (seconds < 0.0F) {
+    if (!(seconds >= 0.0F)) {
         return;
     }
     // The wait ends once more than `seconds` have passed: a whole millisecond beyond.
-    time.wait(static_cast<int>(std::floor(seconds * 1000.0F)) + 1);
+    time.wait(clampedMs(std::floor(static_cast<double>(seconds * 1000.0F)) + 1.0));
 }
 
 void WaitMs(platform::TimeService& time, std::int16_t ms) {

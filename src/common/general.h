@@ -14,10 +14,12 @@ namespace qv {
 /// 2 to the power `n`; 0 or less gives 1. From 15 on the result overflows: RuntimeError (overflow).
 [[nodiscard]] std::int16_t Pow2(std::int16_t n);
 
-/// Blocks for `seconds`, rounded to the millisecond, delivering nothing.
+/// Blocks for `seconds`, rounded to the millisecond, delivering nothing. Lengths beyond the time
+/// service's range (about 24 days) are cut to it.
 void SleepSec(platform::TimeService& time, float seconds);
 /// Waits `seconds` while delivering events. Measures on the monotonic clock, so a wait across
-/// midnight ends after its length; a negative length returns at once.
+/// midnight ends after its length; a negative length or NaN returns at once, and lengths beyond
+/// the time service's range (about 24 days) are cut to it.
 void WaitSec(platform::TimeService& time, float seconds);
 /// Waits `ms` while delivering events; 0 or less returns at once without delivering anything.
 /// Measures on the monotonic clock, so a wait across the tick's wrap ends after its length.

@@ -125,7 +125,10 @@ Control* Container::hitTest(QPointF pixel) const {
                 continue;
             }
             const QRectF rect = control->pixelRect();
-            if (!rect.contains(pixel)) {
+            // A control covers the pixels from its left edge up to its right edge, that one not
+            // included: the pixel beside it belongs to whatever lies there.
+            if (pixel.x() < rect.left() || pixel.x() >= rect.right() || pixel.y() < rect.top() ||
+                pixel.y() >= rect.bottom()) {
                 continue;
             }
             if (auto* inner = dynamic_cast<const Container*>(control)) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace qv {
 namespace {
@@ -102,6 +103,20 @@ TEST_F(Waits, NothingIsDeliveredByEmptyWaitsOrSleep) {
     SleepSec(time_, 0.25F);
     EXPECT_EQ(time_.monotonicMs(), 250);
     EXPECT_EQ(ticks_, 0);
+}
+
+TEST_F(Waits, LengthsBeyondTheMillisecondRangeWaitAsLongAsTheyCan) {
+    constexpr std::int64_t kLongest = std::numeric_limits<int>::max();
+    WaitSec(time_, 3.0e6F);
+    EXPECT_EQ(time_.monotonicMs(), kLongest);
+    WaitSec(time_, std::numeric_limits<float>::infinity());
+    EXPECT_EQ(time_.monotonicMs(), 2 * kLongest);
+    WaitSec(time_, std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(time_.monotonicMs(), 2 * kLongest);
+    SleepSec(time_, 3.0e6F);
+    EXPECT_EQ(time_.monotonicMs(), 3 * kLongest);
+    SleepSec(time_, std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(time_.monotonicMs(), 3 * kLongest);
 }
 
 } // namespace

@@ -89,6 +89,18 @@ TEST(InputTest, ZOrderWithinALayerDecidesWhichOverlappingControlIsHit) {
     EXPECT_THAT(f.pic1.windowlessControls(), testing::ElementsAre(&f.lower, &f.upper, &f.label));
 }
 
+TEST(InputTest, AControlEndsBeforeThePixelOfItsRightAndBottomEdges) {
+    InputFixture f;
+    // upper covers pixels 50..149 of Pic1 both ways; lower now lies beside it, below it in order.
+    f.lower.move(150, 50, 100, 20);
+    EXPECT_EQ(f.pic1.hitTest({149, 60}), &f.upper);
+    EXPECT_EQ(f.pic1.hitTest({150, 60}), &f.lower);
+    EXPECT_EQ(f.pic1.hitTest({60, 150}), nullptr);
+    // Pic1 covers form pixels 100..599 across.
+    EXPECT_EQ(f.form.hitTest({599, 120}), &f.pic1);
+    EXPECT_EQ(f.form.hitTest({600, 120}), nullptr);
+}
+
 TEST(InputTest, ThePressedControlKeepsTheMouseAndClicksOnlyWhenReleasedOverIt) {
     InputFixture f;
     std::vector<QString> moves;
