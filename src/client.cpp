@@ -2,6 +2,6 @@
 
 namespace qv {
 
-Client::Client(platform::Services& services_) : services(services_) {}
+Client::Client(platform::Services& platformServices) : services(platformServices) {}
 
 } // namespace qv
