@@ -1,5 +1,5 @@
+#include "dealt_cards.h"
 #include "rules/classify_play.h"
-#include "rules/double_deck.h"
 #include "rules/prompt.h"
 
 #include <algorithm>
@@ -14,23 +14,12 @@ namespace {
 constexpr int kHands = 1024;
 constexpr int kHandSize = 27;
 
-/// Dealt hands in hand order from a seeded, shuffled double deck, holding 0 to 4 jokers in turn.
+/// Dealt hands holding 0 to 4 jokers in turn.
 std::vector<std::vector<CardCode>> randomHands() {
     std::mt19937 rng(27);
-    const auto deck = doubleDeck();
-    std::vector<CardCode> jokers;
-    std::vector<CardCode> naturals;
-    for (CardCode card : deck) {
-        (isJoker(card) ? jokers : naturals).push_back(card);
-    }
     std::vector<std::vector<CardCode>> hands;
     for (int h = 0; h < kHands; ++h) {
-        std::shuffle(naturals.begin(), naturals.end(), rng);
-        const int jokerCount = h % 5;
-        std::vector<CardCode> hand(jokers.begin(), jokers.begin() + jokerCount);
-        hand.insert(hand.end(), naturals.begin(), naturals.begin() + (kHandSize - jokerCount));
-        sortHandOrder(hand);
-        hands.push_back(std::move(hand));
+        hands.push_back(dealtCards(rng, kHandSize, h % 5));
     }
     return hands;
 }

@@ -3,7 +3,8 @@
 #include "common/picture_resources.h"
 #include "forms/color.h"
 #include "forms/form_host.h"
-#include "table/main_form.h"
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -16,8 +17,9 @@ constexpr double kHeight = 975;
 
 } // namespace
 
-ChuPai::ChuPai(forms::FormHost& host)
-    : forms::Form(host, u"ChuPai"_s), Label1(*this, u"Label1"_s), Label2(*this, u"Label2"_s) {
+ChuPai::ChuPai(forms::FormHost& host, TableWindow tableWindow)
+    : forms::Form(host, u"ChuPai"_s), Label1(*this, u"Label1"_s), Label2(*this, u"Label2"_s),
+      tableWindow_(std::move(tableWindow)) {
     setCaption(u"出牌非法"_s);
     // The picture draws the frame and the close mark itself.
     setBorderStyle(0);
@@ -55,7 +57,7 @@ void ChuPai::Label1_Click() {
 }
 
 void ChuPai::centreOnTable() {
-    const table::MainForm* table = host().find<table::MainForm>();
+    const forms::Form* table = tableWindow_ ? tableWindow_() : nullptr;
     if (table == nullptr) {
         return;
     }
@@ -65,6 +67,12 @@ void ChuPai::centreOnTable() {
 
 void ChuPai::showInFront() {
     show();
+}
+
+void registerHandForms(forms::FormHost& host, TableWindow tableWindow) {
+    host.registerForm<ChuPai>([tableWindow = std::move(tableWindow)](forms::FormHost& formHost) {
+        return std::make_unique<ChuPai>(formHost, tableWindow);
+    });
 }
 
 } // namespace qv::hand

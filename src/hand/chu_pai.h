@@ -3,14 +3,23 @@
 #include "forms/form.h"
 #include "forms/label.h"
 
+#include <functional>
+
+namespace qv::forms {
+class FormHost;
+}
+
 namespace qv::hand {
+
+/// The table window the notice centres on; null while it is not loaded.
+using TableWindow = std::function<const forms::Form*()>;
 
 /// The notice that the cards the player tried to play or call are not allowed: a fixed picture,
 /// topmost, centred on the table window when it loads. Loading it (its first reference, even a
 /// query of its visibility) shows it; afterwards it is only shown and hidden.
 class ChuPai : public forms::Form {
 public:
-    explicit ChuPai(forms::FormHost& host);
+    ChuPai(forms::FormHost& host, TableWindow tableWindow);
 
     void Form_Load();
     /// Hides the notice.
@@ -26,6 +35,12 @@ public:
     forms::Label Label1;
     /// Kept in front of the picture's words; no caption.
     forms::Label Label2;
+
+private:
+    TableWindow tableWindow_;
 };
+
+/// Lets the host create the hand's windows, which place themselves by the table window.
+void registerHandForms(forms::FormHost& host, TableWindow tableWindow);
 
 } // namespace qv::hand

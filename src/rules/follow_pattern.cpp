@@ -6,9 +6,20 @@ namespace qv::rules {
 
 namespace {
 
-constexpr int kHighestSingle = kFaceBigJoker;
-constexpr int kHighestGroup = kFaceTwo;
-constexpr int kHighestRunFace = kFaceAce;
+/// How each type to beat is answered: its unit, what is attached to a unit, and whether its
+/// units run in a row. Any other type is a bomb, answered by bombs of its size.
+struct PatternShape {
+    PlayType type;
+    int base;
+    int extra;
+    bool run;
+};
+
+constexpr PatternShape kShapes[] = {
+    {PlaySingle, 1, 0, false},         {PlayPair, 2, 0, false},    {PlayTriple, 3, 0, false},
+    {PlayTripleWithPair, 3, 2, false}, {PlayPairRun, 2, 0, true},  {PlayTripleRun, 3, 0, true},
+    {PlayAirplane, 3, 2, true},        {PlayStraight, 1, 0, true},
+};
 
 /// The lowest start of a run that beats one whose units of width cards stand highest first: one
 /// face above its lowest unit. Joker units at the end stand for the faces below the last
@@ -38,41 +49,19 @@ std::optional<HintPattern> followPattern(PlayType pt, int n, std::span<const Car
     if (n < 1 || n > kMaxSelection || n > static_cast<int>(cards.size())) {
         return std::nullopt;
     }
-    HintPattern p{pt, n, n, 0, 1, cardFace(cards[0]) + 1, kHighestGroup};
-    switch (pt) {
-    case PlaySingle:
-        p.base = 1;
-        p.pmax = kHighestSingle;
-        break;
-    case PlayPair:
-        p.base = 2;
-        break;
-    case PlayTriple:
-        p.base = 3;
-        break;
-    case PlayTripleWithPair:
-        p.base = 3;
-        p.extra = 2;
-        break;
-    case PlayPairRun:
-        p.base = 2;
-        break;
-    case PlayTripleRun:
-        p.base = 3;
-        break;
-    case PlayAirplane:
-        p.base = 3;
-        p.extra = 2;
-        break;
-    case PlayStraight:
-        p.base = 1;
-        break;
-    default:
-        break;
+    HintPattern p{pt, n, n, 0, 1, cardFace(cards[0]) + 1, kFaceTwo};
+    bool run = false;
+    for (const PatternShape& shape : kShapes) {
+        if (shape.type == pt) {
+            p.base = shape.base;
+            p.extra = shape.extra;
+            run = shape.run;
+        }
     }
     p.wsize = n / (p.base + p.extra);
-    const bool run =
-        pt == PlayPairRun || pt == PlayTripleRun || pt == PlayAirplane || pt == PlayStraight;
+    if (pt == PlaySingle) {
+        p.pmax = kFaceBigJoker;
+    }
     if (!run) {
         return p.wsize == 1 ? std::optional(p) : std::nullopt;
     }
@@ -85,7 +74,7 @@ std::optional<HintPattern> followPattern(PlayType pt, int n, std::span<const Car
         return std::nullopt;
     }
     p.pmin = *low;
-    p.pmax = kHighestRunFace;
+    p.pmax = kFaceAce;
     return p;
 }
 

@@ -25,6 +25,8 @@ protected:
     table::testing_support::TableFixture fixture{GetParam()};
     table::MainForm& table = fixture.loaded();
     forms::FormHost& host = fixture.host;
+    bool registered =
+        (registerHandForms(host, [this] { return host.find<table::MainForm>(); }), true);
 };
 
 TEST_P(ChuPaiTest, ControlsAsDesigned) {
