@@ -1,6 +1,7 @@
 #include "computer_player.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace qv::tools::table {
 namespace {
@@ -40,6 +41,7 @@ struct FollowCase {
     const char* name;
     std::vector<CardCode> toBeat;
     std::vector<int> answer;
+    friend void PrintTo(const FollowCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class FollowTest : public testing::TestWithParam<FollowCase> {};

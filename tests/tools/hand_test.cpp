@@ -2,6 +2,7 @@
 #include "hand_result.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <set>
 
 namespace qv::tools::table {
@@ -35,6 +36,7 @@ struct PartnerCase {
     const char* name;
     Deal deal;
     std::optional<int> partner;
+    friend void PrintTo(const PartnerCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PartnerTest : public testing::TestWithParam<PartnerCase> {};
@@ -99,6 +101,7 @@ struct RefusalCase {
     const char* name;
     std::vector<int> indexes;
     Hand::Refusal refusal;
+    friend void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RefusalTest : public testing::TestWithParam<RefusalCase> {};

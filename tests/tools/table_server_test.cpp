@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <set>
 
 using namespace Qt::StringLiterals;
@@ -113,6 +114,7 @@ struct IllegalPlay {
     const char* name;
     /// The deck indexes to send, or nothing when the case does not fit this turn.
     std::function<std::optional<std::vector<int>>(const TableClient&)> build;
+    friend void PrintTo(const IllegalPlay& c, std::ostream* os) { *os << c.name; }
 };
 
 int missingIndex(const TableClient& client) {
@@ -240,6 +242,7 @@ struct RefusedReconnect {
     const char* name;
     const char* mode;
     std::uint32_t threadOffset;
+    friend void PrintTo(const RefusedReconnect& c, std::ostream* os) { *os << c.name; }
 };
 
 class RefusedReconnectTest : public testing::TestWithParam<RefusedReconnect> {};
