@@ -110,6 +110,29 @@ TEST(TableServerTest, TheSeedReplaysTheGame) {
     EXPECT_EQ(results[0], results[1]);
 }
 
+// A chat message comes back to the table as it was sent, in its turn among the table's messages.
+TEST(TableServerTest, ChatIsRelayed) {
+    ServerProcess server({u"--seed"_s, u"2"_s, u"--delay"_s, u"0"_s});
+    TableClient client(server.port());
+    client.login();
+    GameMessage chat;
+    chat.setCommand(MsgChat);
+    chat.setU8(9, 1);
+    chat.writeBytes(16, "hello");
+    chat.writeBytes(217, "alice");
+    client.send(chat);
+    std::optional<GameMessage> relayed;
+    while (const auto message = client.next()) {
+        if (message->command() == MsgChat) {
+            relayed = message;
+            break;
+        }
+    }
+    ASSERT_TRUE(relayed);
+    EXPECT_EQ(relayed->textField(16, 200), "hello");
+    EXPECT_EQ(relayed->textField(217, 16), "alice");
+}
+
 struct IllegalPlay {
     const char* name;
     /// The deck indexes to send, or nothing when the case does not fit this turn.

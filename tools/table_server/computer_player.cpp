@@ -11,7 +11,6 @@ using rules::cardFace;
 using rules::cardSuit;
 
 constexpr int kHighestRunFace = rules::kFaceAce;
-constexpr int kHighestCallFace = 9;
 constexpr int kMaxBombOfOneFace = 8;
 
 /// The natural cards of a hand by face, each group in hand order.

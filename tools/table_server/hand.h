@@ -16,6 +16,8 @@ using rules::PlayType;
 
 inline constexpr int kSeats = 4;
 inline constexpr int kHandSize = 27;
+/// The partner call names a card of face 3 up to this one.
+inline constexpr int kHighestCallFace = 9;
 
 constexpr int seatMask(int seat) {
     return 1 << seat;

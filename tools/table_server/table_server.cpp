@@ -22,7 +22,6 @@ constexpr int kLoginAccepted = 1;
 constexpr int kLoginRefused = 3;
 constexpr std::uint32_t kThreadBase = 0x1000;
 constexpr int kMsPerSecond = 1000;
-constexpr int kHighestCallFace = 9;
 
 const char* refusalText(Hand::Refusal refusal) {
     switch (refusal) {
