@@ -266,7 +266,7 @@ void ucAniGIF::UserControl_Paint() {
 
 void ucAniGIF::repaint() {
     UserControl_Paint();
-    refresh();
+    forms::Control::refresh();
 }
 
 void ucAniGIF::paint(QPainter& painter, QSizeF /*size*/) const {

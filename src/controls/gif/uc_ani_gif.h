@@ -74,6 +74,8 @@ public:
     bool LoadAnimatedGIF_File(const QString& path);
     bool LoadAnimatedGIF_Array(const QByteArray& bytes);
     void LoadAnimatedGIF_Remote(const QString& url);
+    /// Repaints the control.
+    void refresh() { repaint(); }
     /// Showing plays (also from pause); hiding pauses.
     void setVisible(bool visible);
 

@@ -14,19 +14,15 @@ int ucAniGIF::LoadGifBytes() {
         frameCount_ = anim_.frameCount();
         loops_ = anim_.blocks().loops;
     }
-    if (frameCount_ != 0) {
-        if (BuildFrames(true)) {
-            if (frameCount_ == 1) {
-                repaint();
-            }
-        } else {
-            frameCount_ = 0;
-        }
+    if (frameCount_ != 0 && !BuildFrames(true)) {
+        frameCount_ = 0;
     }
     if (frameCount_ == 0) {
         gifBuffer_.clear();
         ClearAnimation();
     }
+    // The host shows what the load left: frame 1 ready, or nothing.
+    repaint();
     return frameCount_;
 }
 
@@ -89,6 +85,7 @@ void ucAniGIF::ClearAnimation() {
     currentFrame_ = 0;
     frameCount_ = 0;
     mirrored_ &= kMirrorStyles;
+    loopsPlayed_ = 0;
 }
 
 GifPicture ucAniGIF::EncodeFrameGif(int frame) const {
