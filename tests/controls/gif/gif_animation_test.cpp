@@ -12,16 +12,9 @@ using namespace Qt::StringLiterals;
 namespace qv::controls {
 namespace {
 
-using test::MakeGif;
-using test::SolidFrame;
-using test::TestFrame;
+using namespace test;
 
 constexpr QRgb kClear = 0;
-constexpr QRgb kBlack = 0xFF000000;
-constexpr QRgb kRed = 0xFFFF0000;
-constexpr QRgb kGreen = 0xFF00FF00;
-constexpr QRgb kBlue = 0xFF0000FF;
-const std::vector<QRgb> kPalette{kBlack, kRed, kGreen, kBlue};
 
 // Every frame built, then painted in order, each onto a fresh transparent surface as the
 // control's host clears it before every paint.

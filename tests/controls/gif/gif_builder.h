@@ -8,6 +8,13 @@
 
 namespace qv::controls::test {
 
+/// The colours of the tests' pictures, and a 4-colour table of them.
+inline constexpr QRgb kBlack = 0xFF000000;
+inline constexpr QRgb kRed = 0xFFFF0000;
+inline constexpr QRgb kGreen = 0xFF00FF00;
+inline constexpr QRgb kBlue = 0xFF0000FF;
+inline const std::vector<QRgb> kPalette{kBlack, kRed, kGreen, kBlue};
+
 /// One frame of a GIF the tests write.
 struct TestFrame {
     int left = 0;

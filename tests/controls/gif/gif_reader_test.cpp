@@ -6,11 +6,7 @@
 namespace qv::controls {
 namespace {
 
-using test::MakeGif;
-using test::SolidFrame;
-using test::TestFrame;
-
-const std::vector<QRgb> kPalette{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+using namespace test;
 
 TestFrame withDisposal(TestFrame frame, int disposal) {
     frame.disposal = disposal;

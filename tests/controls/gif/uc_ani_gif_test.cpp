@@ -13,14 +13,7 @@ using namespace Qt::StringLiterals;
 namespace qv::controls {
 namespace {
 
-using test::MakeGif;
-using test::SolidFrame;
-using test::TestFrame;
-
-constexpr QRgb kRed = 0xFFFF0000;
-constexpr QRgb kGreen = 0xFF00FF00;
-constexpr QRgb kBlue = 0xFF0000FF;
-const std::vector<QRgb> kPalette{0xFF000000, kRed, kGreen, kBlue};
+using namespace test;
 
 class PlainForm : public forms::Form {
 public:
