@@ -19,27 +19,27 @@ QString FakeHttpClient::url(RequestId id) const {
     return found == pending_.end() ? QString() : found->second.url;
 }
 
-void FakeHttpClient::complete(RequestId id, const QByteArray& body) {
+std::optional<HttpClient::Handlers> FakeHttpClient::take(RequestId id) {
     const auto found = pending_.find(id);
     if (found == pending_.end()) {
-        return;
+        return std::nullopt;
     }
-    const Handlers handlers = std::move(found->second.handlers);
+    Handlers handlers = std::move(found->second.handlers);
     pending_.erase(found);
-    if (handlers.completed) {
-        handlers.completed(body);
+    return handlers;
+}
+
+void FakeHttpClient::complete(RequestId id, const QByteArray& body) {
+    const std::optional<Handlers> handlers = take(id);
+    if (handlers && handlers->completed) {
+        handlers->completed(body);
     }
 }
 
 void FakeHttpClient::fail(RequestId id) {
-    const auto found = pending_.find(id);
-    if (found == pending_.end()) {
-        return;
-    }
-    const Handlers handlers = std::move(found->second.handlers);
-    pending_.erase(found);
-    if (handlers.failed) {
-        handlers.failed();
+    const std::optional<Handlers> handlers = take(id);
+    if (handlers && handlers->failed) {
+        handlers->failed();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/http_client.h"
 
 #include <map>
+#include <optional>
 
 namespace qv::platform::fake {
 
@@ -23,6 +24,9 @@ public:
     void fail(RequestId id);
 
 private:
+    /// Removes a pending request, giving its handlers.
+    std::optional<Handlers> take(RequestId id);
+
     struct Request {
         QString url;
         Handlers handlers;
