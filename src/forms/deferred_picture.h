@@ -30,6 +30,9 @@ public:
     /// Whether the pixels have been read (a picture given in memory always has).
     [[nodiscard]] bool decoded() const { return !state_ || !state_->decode; }
 
+    /// The same picture: one of the other's copies.
+    bool operator==(const DeferredPicture& other) const = default;
+
 private:
     struct State {
         QSize size{};
