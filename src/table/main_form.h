@@ -15,11 +15,9 @@
 
 #include <functional>
 
-namespace qv {
-class Client;
-}
-
 namespace qv::table {
+
+struct TableContext;
 
 using forms::ControlArray;
 using forms::Image;
@@ -61,7 +59,7 @@ struct FormResizeHooks {
 /// with its design row (pixels in its container), the window's one record of its design.
 class MainForm : public forms::Form {
 public:
-    MainForm(forms::FormHost& host, Client& client);
+    MainForm(forms::FormHost& host, TableContext& context);
 
     // clang-format off
     // The window frame (on the window itself, in twips).
@@ -287,13 +285,13 @@ public:
     /// boss key and automatic play.
     void Form_Resize();
 
-    [[nodiscard]] Client& client() const { return *client_; }
+    [[nodiscard]] TableContext& context() const { return *context_; }
 
 private:
-    Client* client_;
+    TableContext* context_;
 };
 
-/// Teaches `host` to make the table window for `client`.
-void registerTableForms(forms::FormHost& host, Client& client);
+/// Teaches `host` to make the table window on `context`.
+void registerTableForms(forms::FormHost& host, TableContext& context);
 
 } // namespace qv::table
