@@ -4,6 +4,7 @@
 #include "common/sound.h"
 #include "connection/connection_state.h"
 #include "forms/form_host.h"
+#include "hand/hand_state.h"
 #include "platform/services.h"
 #include "rules/rules_state.h"
 #include "shared_data.h"
@@ -26,6 +27,8 @@ public:
     common::Sound sound{services.sound, services.appFolder};
     connection::ConnectionState conn{*this};
     rules::RulesState rules;
+    /// The hand around the seats' records: own turn, plays shown, bombs, places, the call.
+    hand::HandState hand;
     /// The windows; declared last so they go first, while the state their handlers use is there.
     forms::FormHost forms{services.time};
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "connection/player_detail.h"
+#include "hand/player_info.h"
 #include "platform/plugin_host.h"
 
 #include <QString>
@@ -9,14 +11,6 @@
 #include <memory>
 
 namespace qv {
-
-/// One seat's record; seat 0 is the player.
-struct PlayerInfo {
-    /// The seated player's account.
-    QString name;
-    /// The seat as the bit 1, 2, 4 or 8; 0 until the first seating message.
-    std::uint8_t seat = 0;
-};
 
 /// The game's shared data module: flags, counters and per-seat values that several subsystems
 /// read and write. Names are the game's own.
@@ -28,7 +22,10 @@ struct SharedData {
     /// Per-seat wealth multiple of the table, 0 for none; written when players take their seats.
     std::array<std::int32_t, 4> SeatWealth{};
 
-    std::array<PlayerInfo, 4> custom;
+    /// The seats' records, by display seat (0 the player).
+    std::array<hand::PlayerInfo, 4> custom;
+    /// What the server told about the player at each display seat.
+    std::array<connection::PlayerDetail, 4> Detail;
 
     // Table window flags.
     bool g_bBossKey = false;
@@ -76,6 +73,22 @@ struct SharedData {
     bool g_bVipAnim = false;
     std::array<int, 4> VipAnimFrame{};
     std::array<int, 4> VipAnimTicks{};
+
+    /// Per display seat what the settlement shows: the nickname and the head picture index.
+    struct SheetSeat {
+        QString name;
+        QString PicIndex;
+    };
+    std::array<SheetSeat, 4> SheetSeats;
+    /// The wealth multiple's caption as the hand began.
+    QString WealthOddsText;
+    /// 0 no result pending, 1 the plug-in's end display runs before the sheet, 2 sheet shown.
+    int ResultStage = 0;
+    /// Closing the item plug-in waits for the settlement sheet.
+    bool g_bPropExitDeferred = false;
+
+    /// The wave file the table's sound players are about to play.
+    QString g_WavFile;
 
     /// The item plug-in's end-of-hand display state.
     int Prop_EndShowState = 0;

@@ -88,6 +88,35 @@ struct ConnectionState {
     GameMessage HeldCmd45A;
     GameMessage HeldCmd45B;
 
+    // Seating and the hand.
+    /// Players seated: +1 per seating message, -1 per cleared seat; 4 is a full table.
+    int SeatedCount = 0;
+    /// Seating messages since the last player-state clear; the voices go out at the third.
+    int SeatMsgCount = 0;
+    /// The wealth multiple of the last seating or table-state message.
+    std::int32_t WealthMultiple = 0;
+    std::array<bool, 4> ManVoiceTaken{};
+    std::array<bool, 4> WomanVoiceTaken{};
+    bool g_bLeaveOnStart = false;
+    bool g_bRandomSeats = false;
+    bool g_bSeatChangeArmed = false;
+    bool g_bSeatChangeShown = false;
+    QString RoundNote;
+    /// The accounts of relative seats 1 to 3 as they sat when the hand began.
+    std::array<QString, 3> RoundPlayerNames;
+    /// Kept as its four bytes: the reconnect request sends them back.
+    std::uint32_t threadIndex = 0;
+    /// The result message that comes next: 0 the first of the two.
+    int ResultPart = 0;
+
+    // Countdowns and the reconnect.
+    int TurnTime = 15;
+    int CountDown = 0;
+    /// The countdown running is the player's own (he acts at zero).
+    bool g_bOwnCountdown = false;
+    int ReconnectTime = 0;
+    int ReconnectCount = 0;
+
     int AutoPlayAfter = 0;
     QString BannerUrl;
     QString ShufflePageUrl;
