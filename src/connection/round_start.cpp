@@ -48,8 +48,8 @@ RoundStart DecodeRoundStart(const GameMessage& msg) {
     }
     if (start.fullHand()) {
         for (int i = 0; i < kFullHand; ++i) {
-            start.cards.push_back(static_cast<rules::CardCode>(
-                msg.u32le(kFirstCardByte + kCardBytes * i)));
+            start.cards.push_back(
+                static_cast<rules::CardCode>(msg.u32le(kFirstCardByte + kCardBytes * i)));
         }
     }
     start.roundNote = RoundNoteText(msg);

@@ -24,8 +24,7 @@ void playDealSound(Client& client) {
     if (!sound.g_bEffectOn) {
         return;
     }
-    client.shared.g_WavFile =
-        client.services.appFolder.path() + u"/../common/voices/sys010.wav"_s;
+    client.shared.g_WavFile = client.services.appFolder.path() + u"/../common/voices/sys010.wav"_s;
     sound.PlaySoundFile(client.shared.g_WavFile, false);
     sound.SetSoundVolume(kFullVolume);
 }
@@ -45,9 +44,9 @@ void showFaceDownHands(table::MainForm& form) {
     const SharedData& shared = client.shared;
     const float sx = shared.ScaleX;
     const float sy = shared.ScaleY;
-    const std::array<const std::array<QString, 4>*, 3> pictures = {
-        &client.imageRes.HandBackRes1, &client.imageRes.HandBackRes2,
-        &client.imageRes.HandBackRes3};
+    const std::array<const std::array<QString, 4>*, 3> pictures = {&client.imageRes.HandBackRes1,
+                                                                   &client.imageRes.HandBackRes2,
+                                                                   &client.imageRes.HandBackRes3};
     const std::array<const std::array<int, 8>*, 3> sizes = {
         &shared.HandBackSize1, &shared.HandBackSize2, &shared.HandBackSize3};
     for (std::size_t k = 0; k < 3; ++k) {

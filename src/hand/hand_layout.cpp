@@ -12,8 +12,7 @@ HandLayout ComputeHandLayout(double cardWidth, int sum, double tableWidth, float
     constexpr double kFullScaleStep = 0.22;
     constexpr double kSmallScaleStep = 0.19;
     HandLayout layout{};
-    layout.spacing =
-        RoundHalfEven(cardWidth * (scaleX == 1.0F ? kFullScaleStep : kSmallScaleStep));
+    layout.spacing = RoundHalfEven(cardWidth * (scaleX == 1.0F ? kFullScaleStep : kSmallScaleStep));
     layout.total = RoundHalfEven((sum - 1) * layout.spacing + cardWidth);
     layout.left = RoundHalfEven((tableWidth - layout.total) * 0.5);
     return layout;

@@ -44,8 +44,8 @@ void showOtherSeat(table::MainForm& form, int seat, std::span<const CardSlot> sl
         seat == 1 ? form.cardImage1 : (seat == 2 ? form.cardImage2 : form.cardImage3);
     const forms::Image& model = form.cardImage0(0);
     const double barBottom = form.imgDinglan.top() + form.imgDinglan.height();
-    const double top = SeatRowTop(seat, static_cast<int>(slots.size()), barBottom,
-                                  model.height(), shared.ScaleX, shared.ScaleY);
+    const double top = SeatRowTop(seat, static_cast<int>(slots.size()), barBottom, model.height(),
+                                  shared.ScaleX, shared.ScaleY);
     const auto shown = [&](const CardSlot& slot) {
         return IsDeckCard(slot.code) && slot.Ind >= 0 && slot.Ind < kHandSlots;
     };
@@ -58,8 +58,8 @@ void showOtherSeat(table::MainForm& form, int seat, std::span<const CardSlot> sl
         images(slot.Ind).setTop(top);
     }
     const double tableWidth = form.Pic1.width() / table::kTwipsPerPixel;
-    const HandLayout row = ComputeHandLayout(model.width(), static_cast<int>(slots.size()),
-                                             tableWidth, shared.ScaleX);
+    const HandLayout row =
+        ComputeHandLayout(model.width(), static_cast<int>(slots.size()), tableWidth, shared.ScaleX);
     const int left = SeatRowLeft(seat, row.total, tableWidth);
     for (std::size_t i = 0; i < slots.size(); ++i) {
         if (!shown(slots[i])) {

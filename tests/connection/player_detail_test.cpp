@@ -59,8 +59,8 @@ TEST(PlayerDetailTest, EveryFieldIsReadAtItsBytes) {
     m.writeBytes(48, "w3");
     m.setU8(64, 1);
     m.writeBytes(72, QByteArray("\xB1\xB1\xBE\xA9", 4));
-    m.writeBytes(80, QByteArray("\x10\x27", 2));          // 10000
-    m.setU8(88, 4);                                       // membership level
+    m.writeBytes(80, QByteArray("\x10\x27", 2));                         // 10000
+    m.setU8(88, 4);                                                      // membership level
     m.writeBytes(96, QByteArray("\x00\x00\x00\x00\x00\x00\x10\x00", 8)); // 2^52
     m.setU8(104, 1);
     m.writeBytes(112, QByteArray("\xB8\xDF\xCA\xD6", 4)); // 高手

@@ -63,10 +63,9 @@ TEST(PlayerSeatedTest, HeadPicturesFollowTheFaceCode) {
         int index;
     };
     const std::vector<Case> cases = {
-        {u"m1"_s, 2, 0},  {u"w1"_s, 2, 10},  {u"m10"_s, 2, 9}, {u"w10"_s, 2, 19},
-        {u"m11"_s, 2, 0}, {u"w11"_s, 2, 10}, {u"W3"_s, 2, 2},  {u"m"_s, 1, 1},
-        {u"m"_s, 2, 2},   {u"m0"_s, 1, 1},   {u"w0"_s, 1, 11}, {u"mx"_s, 2, 2},
-        {u"m1x"_s, 0, 0}, {u"m123"_s, 1, 1}, {u"w"_s, 0, 10},
+        {u"m1"_s, 2, 0},   {u"w1"_s, 2, 10}, {u"m10"_s, 2, 9}, {u"w10"_s, 2, 19}, {u"m11"_s, 2, 0},
+        {u"w11"_s, 2, 10}, {u"W3"_s, 2, 2},  {u"m"_s, 1, 1},   {u"m"_s, 2, 2},    {u"m0"_s, 1, 1},
+        {u"w0"_s, 1, 11},  {u"mx"_s, 2, 2},  {u"m1x"_s, 0, 0}, {u"m123"_s, 1, 1}, {u"w"_s, 0, 10},
     };
     for (const auto& c : cases) {
         const int index = HeadPictureIndex(c.face, c.tier);

@@ -63,7 +63,8 @@ TEST(RoundStartTest, TheRoundNoteEndsAtItsFirstZeroByte) {
         {"leading space", QByteArray(" ab"), u"ab"_s},
         {"text after a zero", QByteArray("ab\0cd", 5), u"ab"_s},
         {"empty", QByteArray(), QString()},
-        {"lead byte last takes byte 256", QByteArray(20, 'x') + "\xB5", QString(20, u'x') + u"第"_s},
+        {"lead byte last takes byte 256", QByteArray(20, 'x') + "\xB5",
+         QString(20, u'x') + u"第"_s},
     };
     for (const auto& c : cases) {
         GameMessage m;
