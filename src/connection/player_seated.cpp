@@ -2,7 +2,7 @@
 
 #include "common/general.h"
 
-#include <array>
+#include <optional>
 
 namespace qv::connection {
 namespace {
@@ -81,35 +81,6 @@ int HeadPictureIndex(const QString& face, int tier) {
         index += kHeadsPerSex;
     }
     return index;
-}
-
-std::optional<forms::OleColor> VipNameColor(int vip) {
-    static constexpr std::array<forms::OleColor, 7> kColors = {
-        forms::rgb(128, 255, 255), forms::rgb(112, 245, 137), forms::rgb(2, 101, 237),
-        forms::rgb(255, 255, 0),   forms::rgb(235, 36, 36),   forms::rgb(181, 46, 238),
-        forms::rgb(255, 132, 0)};
-    if (vip < 0 || vip >= static_cast<int>(kColors.size())) {
-        return std::nullopt;
-    }
-    return kColors.at(static_cast<std::size_t>(vip));
-}
-
-std::optional<int> VipBadgePicture(int vip) {
-    constexpr int kFirstBadge = 906;
-    constexpr int kBadgeFrames = 4;
-    if (vip < 1 || vip > 6) {
-        return std::nullopt;
-    }
-    return kFirstBadge + kBadgeFrames * vip;
-}
-
-WealthLabelStyle WealthLabelStyleFor(std::int32_t shown, float scaleX) {
-    constexpr std::int32_t kThreeDigits = 100;
-    const bool big = shown >= kThreeDigits;
-    if (scaleX == 1.0F) {
-        return big ? WealthLabelStyle{13, 51, 535} : WealthLabelStyle{18, 55, 533};
-    }
-    return big ? WealthLabelStyle{13, 65, 528} : WealthLabelStyle{18, 67, 522};
 }
 
 } // namespace qv::connection

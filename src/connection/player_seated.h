@@ -2,10 +2,8 @@
 
 #include "connection/game_message.h"
 #include "connection/player_detail.h"
-#include "forms/color.h"
 
 #include <cstdint>
-#include <optional>
 
 namespace qv::connection {
 
@@ -38,19 +36,5 @@ struct PlayerSeated {
 /// whose number does not read as one of those takes the ready-mark tier, a lower-case "w" adding
 /// 10 as for the others.
 [[nodiscard]] int HeadPictureIndex(const QString& face, int tier);
-
-/// The nickname's colour for a VIP level; none from 7 on (the colour stays as it was).
-[[nodiscard]] std::optional<forms::OleColor> VipNameColor(int vip);
-
-/// The first picture of the animated VIP badge of levels 1 to 6; none for the others.
-[[nodiscard]] std::optional<int> VipBadgePicture(int vip);
-
-/// How the table's wealth multiple is shown: font size and unscaled position of `lbwealth`.
-struct WealthLabelStyle {
-    double fontSize;
-    double left;
-    double top;
-};
-[[nodiscard]] WealthLabelStyle WealthLabelStyleFor(std::int32_t shown, float scaleX);
 
 } // namespace qv::connection

@@ -75,39 +75,5 @@ TEST(PlayerSeatedTest, HeadPicturesFollowTheFaceCode) {
     }
 }
 
-TEST(PlayerSeatedTest, VipLevelsColourTheNameAndShowABadge) {
-    const std::vector<forms::OleColor> colors = {
-        forms::rgb(128, 255, 255), forms::rgb(112, 245, 137), forms::rgb(2, 101, 237),
-        forms::rgb(255, 255, 0),   forms::rgb(235, 36, 36),   forms::rgb(181, 46, 238),
-        forms::rgb(255, 132, 0)};
-    for (int vip = 0; vip <= 7; ++vip) {
-        const auto color = VipNameColor(vip);
-        const auto badge = VipBadgePicture(vip);
-        if (vip <= 6) {
-            EXPECT_EQ(color, colors[static_cast<std::size_t>(vip)]) << vip;
-        } else {
-            EXPECT_FALSE(color) << vip;
-        }
-        if (vip >= 1 && vip <= 6) {
-            EXPECT_EQ(badge, 906 + 4 * vip) << vip;
-        } else {
-            EXPECT_FALSE(badge) << vip;
-        }
-    }
-}
-
-TEST(PlayerSeatedTest, TheWealthLabelFollowsTheValueAndTheScale) {
-    const auto check = [](std::int32_t shown, float scale, double size, double left, double top) {
-        const WealthLabelStyle style = WealthLabelStyleFor(shown, scale);
-        EXPECT_EQ(style.fontSize, size);
-        EXPECT_EQ(style.left, left);
-        EXPECT_EQ(style.top, top);
-    };
-    check(100, 1.0F, 13, 51, 535);
-    check(99, 1.0F, 18, 55, 533);
-    check(100, 0.78125F, 13, 65, 528);
-    check(2, 0.78125F, 18, 67, 522);
-}
-
 } // namespace
 } // namespace qv::connection

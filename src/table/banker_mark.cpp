@@ -1,0 +1,70 @@
+#include "table/banker_mark.h"
+
+#include "client.h"
+#include "common/picture_resources.h"
+#include "table/main_form.h"
+
+namespace qv::table {
+namespace {
+
+constexpr forms::OleColor kGreen = forms::rgb(0, 255, 0);
+
+} // namespace
+
+void PlaceBankerMark(MainForm& form, int bankerSeat) {
+    const SharedData& shared = form.client().shared;
+    const float sx = shared.ScaleX;
+    const float sy = shared.ScaleY;
+    Image& mark = form.imgDizhu;
+    Image& clock = form.Time_Img;
+    switch (bankerSeat) {
+    case 0:
+        mark.move(10, form.imgDilan.top() - 80 * sx);
+        clock.move(875 * sx, 550 * sy);
+        break;
+    case 1:
+        mark.move(30 * sx, 110 * sy);
+        clock.move(0.2 * clock.width(), 210 * sy);
+        break;
+    case 2:
+        mark.move(350 * sx, 110 * sy);
+        if (sx == 1.0F) {
+            clock.move(600, 110);
+        } else {
+            clock.move(450, 85);
+        }
+        break;
+    default: {
+        mark.move(850 * sx, 110 * sy);
+        const Image& frame = form.imgBaopai;
+        clock.move(form.Pic1.width() / kTwipsPerPixel - frame.width() - clock.width(),
+                   frame.top() + frame.height() - clock.height());
+        break;
+    }
+    }
+    form.Number.move(clock.left() + 48 * sx, clock.top() + 5 * sy);
+}
+
+void ShowCallButton(MainForm& form) {
+    Client& client = form.client();
+    Image& call = form.btnJiaopai(0);
+    common::LoadGifResAt(static_cast<std::int16_t>(client.imageRes.JiaopaiRes[0].toInt()), u"GIF"_s,
+                         QString(), call, 0, client.imageRes.BtnValue, std::nullopt,
+                         485 * client.shared.ScaleX);
+    call.setEnabled(true);
+    call.setVisible(true);
+}
+
+void ShowBankerClock(MainForm& form, int seconds) {
+    form.Number.setForeColor(kGreen);
+    form.Number.setCaption(QString::number(seconds));
+    for (forms::Control* control :
+         std::initializer_list<forms::Control*>{&form.Time_Img, &form.Number, &form.imgDizhu}) {
+        control->setVisible(true);
+        control->zOrder(0);
+    }
+    form.imgBaopai.setVisible(true);
+    form.imgBaopai.zOrder(0);
+}
+
+} // namespace qv::table
