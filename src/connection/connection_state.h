@@ -2,20 +2,13 @@
 
 #include "connection/command_line.h"
 #include "connection/game_message.h"
-#include "connection/later_parts.h"
 #include "connection/message_ring.h"
-#include "connection/service_timer.h"
-#include "connection/table_view.h"
+#include "connection/player_detail.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
-#include <memory>
-
-namespace qv {
-class Client;
-}
 
 namespace qv::connection {
 
@@ -37,6 +30,8 @@ struct BongSlots {
         BongFlag.fill(false);
         BongCount.fill(0);
     }
+
+    friend bool operator==(const BongSlots&, const BongSlots&) = default;
 };
 
 inline constexpr int kSendSlot = 0;
@@ -47,13 +42,9 @@ inline constexpr int kCheckSlot = 5;
 inline constexpr int kTurnSlot = 6;
 inline constexpr int kReadySlot = 7;
 
-/// The connection's state: rings, pump, login, the lobby's command line and the flags of the
-/// connection and seating, with the timers `TimerBong` and `TimerKeepAlive`.
+/// The connection's own state: rings, pump, login, the lobby's command line, the flags of the
+/// connection and seating, and the countdowns. Plain values, so a copy is a snapshot.
 struct ConnectionState {
-    explicit ConnectionState(Client& client);
-    ConnectionState(const ConnectionState&) = delete;
-    ConnectionState& operator=(const ConnectionState&) = delete;
-
     MessageRing RecvRing;
     MessageRing SendRing;
     ProxyReplyRing proxyReplies;
@@ -77,6 +68,7 @@ struct ConnectionState {
     bool g_bTableReset = false;
     bool g_bReconnected = false;
     bool g_bTimeLimit = false;
+    bool g_bLeftTable = false;
     int g_bFirstDealDone = 0;
     /// A connect that waits (the proxy connect) is under way; the lobby's 0x16 is ignored then.
     bool connecting = false;
@@ -108,8 +100,29 @@ struct ConnectionState {
     std::uint32_t threadIndex = 0;
     /// The result message that comes next: 0 the first of the two.
     int ResultPart = 0;
+    /// What the server told about the player at each display seat.
+    std::array<PlayerDetail, 4> Detail;
+    /// Per display seat what the settlement shows: the nickname and the head picture index.
+    struct SheetSeat {
+        QString name;
+        QString PicIndex;
+        friend bool operator==(const SheetSeat&, const SheetSeat&) = default;
+    };
+    std::array<SheetSeat, 4> SheetSeats;
+    /// The wealth multiple's caption as the hand began.
+    QString WealthOddsText;
+    /// 0 no result pending, 1 the plug-in's end display runs before the sheet, 2 sheet shown.
+    int ResultStage = 0;
+    /// Closing the item plug-in waits for the settlement sheet.
+    bool g_bPropExitDeferred = false;
+
+    int AutoPlayAfter = 0;
+    QString BannerUrl;
+    QString ShufflePageUrl;
 
     // Countdowns and the reconnect.
+    int CountDownStart = 0;
+    int g_CallTicks = 0;
     int TurnTime = 15;
     int CountDown = 0;
     /// The countdown running is the player's own (he acts at zero).
@@ -117,15 +130,7 @@ struct ConnectionState {
     int ReconnectTime = 0;
     int ReconnectCount = 0;
 
-    int AutoPlayAfter = 0;
-    QString BannerUrl;
-    QString ShufflePageUrl;
-
-    ServiceTimer TimerBong;
-    ServiceTimer TimerKeepAlive;
-
-    std::unique_ptr<LaterParts> later = std::make_unique<LeastLaterParts>();
-    std::unique_ptr<TableView> view = std::make_unique<TableLog>();
+    friend bool operator==(const ConnectionState&, const ConnectionState&) = default;
 };
 
 } // namespace qv::connection

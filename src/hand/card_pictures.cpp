@@ -1,7 +1,7 @@
 #include "hand/card_pictures.h"
 
-#include "client.h"
 #include "common/picture_resources.h"
+#include "hand/hand_context.h"
 #include "table/main_form.h"
 
 #include <QLoggingCategory>
@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 namespace qv::hand {
 namespace {
 
-Q_LOGGING_CATEGORY(cardLog, "qv.hand.cards")
+Q_LOGGING_CATEGORY(cardLog, "qv.ctx.hand.cards")
 
 constexpr int kCardBack = 18;
 constexpr int kPictureCodes = 64;
@@ -50,26 +50,26 @@ bool IsDeckCard(rules::CardCode card) {
     return face >= rules::kLowestFace && face <= rules::kFaceTwo && suitFlag;
 }
 
-void ShowCard(table::MainForm& form, int seat, int imageIndex, rules::PicCode picCode) {
+void ShowCard(HandContext& ctx, int seat, int imageIndex, rules::PicCode picCode) {
     if (refuse(picCode)) {
         return;
     }
-    forms::ControlArray<forms::Image>* const arrays[] = {&form.cardImage0, &form.cardImage1,
-                                                         &form.cardImage2, &form.cardImage3};
+    forms::ControlArray<forms::Image>* const arrays[] = {
+        &ctx.form.cardImage0, &ctx.form.cardImage1, &ctx.form.cardImage2, &ctx.form.cardImage3};
     if (seat < 0 || seat > 3) {
         return;
     }
-    const auto& res = form.client().imageRes.CardPicRes;
+    const auto& res = ctx.imageRes.CardPicRes;
     show(res.at(static_cast<std::size_t>(picCode)),
          (*arrays[static_cast<std::size_t>(seat)])(imageIndex));
 }
 
-void ShowSmallCard(table::MainForm& form, int /*seat*/, int imageIndex, rules::PicCode picCode) {
+void ShowSmallCard(HandContext& ctx, int /*seat*/, int imageIndex, rules::PicCode picCode) {
     if (refuse(picCode)) {
         return;
     }
-    const auto& res = form.client().imageRes.HandPicRes;
-    show(res.at(static_cast<std::size_t>(picCode)), form.cardImage0(imageIndex));
+    const auto& res = ctx.imageRes.HandPicRes;
+    show(res.at(static_cast<std::size_t>(picCode)), ctx.form.cardImage0(imageIndex));
 }
 
 } // namespace qv::hand

@@ -2,8 +2,8 @@
 
 #include "rules/card_code.h"
 
-namespace qv::table {
-class MainForm;
+namespace qv::hand {
+struct HandContext;
 }
 
 namespace qv::hand {
@@ -19,10 +19,10 @@ namespace qv::hand {
 /// Puts the 80 x 109 picture of `picCode` on image `imageIndex` of the played-card array of
 /// relative seat `seat` (`cardImage0` to `cardImage3`); another seat does nothing. A code that
 /// names no card leaves the image as it is and is logged: it can only come from the server.
-void ShowCard(table::MainForm& form, int seat, int imageIndex, rules::PicCode picCode);
+void ShowCard(HandContext& ctx, int seat, int imageIndex, rules::PicCode picCode);
 
 /// Puts the 90 x 122 hand picture of `picCode` on `cardImage0`(`imageIndex`); `seat` is not
 /// used. A code that names no card is handled as by `ShowCard`.
-void ShowSmallCard(table::MainForm& form, int seat, int imageIndex, rules::PicCode picCode);
+void ShowSmallCard(HandContext& ctx, int seat, int imageIndex, rules::PicCode picCode);
 
 } // namespace qv::hand

@@ -1,9 +1,9 @@
 #include "hand/deal.h"
 
-#include "client.h"
 #include "common/picture_resources.h"
 #include "hand/card_pictures.h"
 #include "hand/deal_animation.h"
+#include "hand/hand_context.h"
 #include "hand/hand_layout.h"
 #include "hand/seat_card_layout.h"
 #include "table/main_form.h"
@@ -19,13 +19,13 @@ constexpr int kFullVolume = 3000;
 constexpr std::size_t kFullHandBack = 3;
 constexpr std::array kDealLegs = {0, 3, 2, 1};
 
-void playDealSound(Client& client) {
-    common::Sound& sound = client.sound;
+void playDealSound(HandContext& ctx) {
+    common::Sound& sound = ctx.sound;
     if (!sound.g_bEffectOn) {
         return;
     }
-    client.shared.g_WavFile = client.services.appFolder.path() + u"/../common/voices/sys010.wav"_s;
-    sound.PlaySoundFile(client.shared.g_WavFile, false);
+    ctx.hand.g_WavFile = ctx.services.appFolder.path() + u"/../common/voices/sys010.wav"_s;
+    sound.PlaySoundFile(ctx.hand.g_WavFile, false);
     sound.SetSoundVolume(kFullVolume);
 }
 
@@ -39,96 +39,92 @@ void fillOwnHand(PlayerInfo& own, std::span<const rules::CardCode> cards) {
     }
 }
 
-void showFaceDownHands(table::MainForm& form) {
-    Client& client = form.client();
-    const SharedData& shared = client.shared;
-    const float sx = shared.ScaleX;
-    const float sy = shared.ScaleY;
-    const std::array<const std::array<QString, 4>*, 3> pictures = {&client.imageRes.HandBackRes1,
-                                                                   &client.imageRes.HandBackRes2,
-                                                                   &client.imageRes.HandBackRes3};
+void showFaceDownHands(HandContext& ctx) {
+    const float sx = ctx.table.ScaleX;
+    const float sy = ctx.table.ScaleY;
+    const std::array<const std::array<QString, 4>*, 3> pictures = {
+        &ctx.imageRes.HandBackRes1, &ctx.imageRes.HandBackRes2, &ctx.imageRes.HandBackRes3};
     const std::array<const std::array<int, 8>*, 3> sizes = {
-        &shared.HandBackSize1, &shared.HandBackSize2, &shared.HandBackSize3};
+        &ctx.table.HandBackSize1, &ctx.table.HandBackSize2, &ctx.table.HandBackSize3};
     for (std::size_t k = 0; k < 3; ++k) {
-        forms::Image& hand = form.shanImage(static_cast<int>(k));
+        forms::Image& back = ctx.form.shanImage(static_cast<int>(k));
         common::LoadGifRes(static_cast<std::int16_t>(pictures[k]->at(kFullHandBack).toInt()),
-                           u"GIF"_s, hand);
+                           u"GIF"_s, back);
         if (sx != 1.0F) {
-            hand.setWidth(sizes[k]->at(6) * sx);
-            hand.setHeight(sizes[k]->at(7) * sy);
+            back.setWidth(sizes[k]->at(6) * sx);
+            back.setHeight(sizes[k]->at(7) * sy);
         }
     }
-    const double tableWidth = form.Pic1.width() / table::kTwipsPerPixel;
+    const double tableWidth = ctx.form.Pic1.width() / table::kTwipsPerPixel;
     const double c = sx == 1.0F ? 30 : 70;
-    const double floor = form.imgDilan.top() + form.imgDilan.height();
-    forms::Image& left = form.shanImage(0);
-    forms::Image& top = form.shanImage(1);
-    forms::Image& right = form.shanImage(2);
+    const double floor = ctx.form.imgDilan.top() + ctx.form.imgDilan.height();
+    forms::Image& left = ctx.form.shanImage(0);
+    forms::Image& top = ctx.form.shanImage(1);
+    forms::Image& right = ctx.form.shanImage(2);
     left.setLeft(0);
-    top.setTop(form.imgDinglan.top() + form.imgDinglan.height());
+    top.setTop(ctx.form.imgDinglan.top() + ctx.form.imgDinglan.height());
     top.setLeft((tableWidth - top.width()) * 0.5);
     right.setLeft(tableWidth - right.width());
     for (forms::Image* side : {&left, &right}) {
         side->setTop(((floor - side->height()) * 0.5 - c) / sy);
     }
     for (int k = 0; k < 3; ++k) {
-        form.shanImage(k).zOrder(0);
-        form.shanImage(k).setVisible(true);
+        ctx.form.shanImage(k).zOrder(0);
+        ctx.form.shanImage(k).setVisible(true);
     }
     for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &form.imgLocation, &form.Location, &form.imgword1, &form.imgword2, &form.Bank}) {
+             &ctx.form.imgLocation, &ctx.form.Location, &ctx.form.imgword1, &ctx.form.imgword2,
+             &ctx.form.Bank}) {
         control->zOrder(0);
     }
 }
 
 } // namespace
 
-void PlaceOwnHand(table::MainForm& form) {
-    Client& client = form.client();
-    const PlayerInfo& own = client.shared.custom[0];
+void PlaceOwnHand(HandContext& ctx) {
+    const PlayerInfo& own = ctx.hand.custom[0];
     const HandLayout row =
-        ComputeHandLayout(form.cardImage0(0).width(), own.sum,
-                          form.Pic1.width() / table::kTwipsPerPixel, client.shared.ScaleX);
+        ComputeHandLayout(ctx.form.cardImage0(0).width(), own.sum,
+                          ctx.form.Pic1.width() / table::kTwipsPerPixel, ctx.table.ScaleX);
     for (int i = 0; i < own.sum; ++i) {
         const CardSlot& slot = own.pai.at(static_cast<std::size_t>(i));
         if (slot.Ind < 0 || slot.Ind >= kHandSlots) {
             continue;
         }
-        form.cardImage0(slot.Ind).move(i * row.spacing + row.left, client.hand.g_HandBaseTop);
+        ctx.form.cardImage0(slot.Ind).move(i * row.spacing + row.left, ctx.hand.g_HandBaseTop);
     }
 }
 
-void OnDealCards(table::MainForm& form, std::span<const rules::CardCode> cards) {
-    Client& client = form.client();
-    playDealSound(client);
-    PlayerInfo& own = client.shared.custom[0];
+void OnDealCards(HandContext& ctx, std::span<const rules::CardCode> cards) {
+    playDealSound(ctx);
+    PlayerInfo& own = ctx.hand.custom[0];
     fillOwnHand(own, cards);
     if (cards.size() == kFullHand) {
         for (const int leg : kDealLegs) {
-            PlayDealAnimation(form, leg);
+            PlayDealAnimation(ctx, leg);
         }
     }
-    PlaceOwnHand(form);
+    PlaceOwnHand(ctx);
     for (int i = 0; i < own.sum; ++i) {
         const CardSlot& slot = own.pai.at(static_cast<std::size_t>(i));
         if (slot.Ind < 0 || slot.Ind >= kHandSlots || !IsDeckCard(slot.code)) {
             continue;
         }
-        forms::Image& image = form.cardImage0(slot.Ind);
+        forms::Image& image = ctx.form.cardImage0(slot.Ind);
         image.setStretch(true);
-        ShowSmallCard(form, 0, slot.Ind, rules::picCodeOf(slot.code));
+        ShowSmallCard(ctx, 0, slot.Ind, rules::picCodeOf(slot.code));
         image.setVisible(true);
         image.zOrder(0);
     }
-    LayoutSeatCards(form, 0, own.sum);
+    LayoutSeatCards(ctx, 0, own.sum);
     for (std::size_t s = 1; s <= 3; ++s) {
-        PlayerInfo& other = client.shared.custom.at(s);
+        PlayerInfo& other = ctx.hand.custom.at(s);
         other.sum = kFullHand;
         for (std::size_t i = 0; i < cards.size() && i < kHandSlots; ++i) {
             other.pai.at(i).Ind = static_cast<std::int16_t>(i);
         }
     }
-    showFaceDownHands(form);
+    showFaceDownHands(ctx);
 }
 
 } // namespace qv::hand

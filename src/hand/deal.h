@@ -4,8 +4,8 @@
 
 #include <span>
 
-namespace qv::table {
-class MainForm;
+namespace qv::hand {
+struct HandContext;
 }
 
 namespace qv::hand {
@@ -14,9 +14,9 @@ namespace qv::hand {
 /// reset: the deal sound, the own record and its roll-back copy (card i on image i), the deal
 /// animation for a full hand, the hand laid out and sorted, and the three other seats' 27
 /// face-down cards. Slots beyond the hand's 33 are not filled.
-void OnDealCards(table::MainForm& form, std::span<const rules::CardCode> cards);
+void OnDealCards(HandContext& ctx, std::span<const rules::CardCode> cards);
 
 /// Lays the own hand's images out in a row in slot order at the unraised height.
-void PlaceOwnHand(table::MainForm& form);
+void PlaceOwnHand(HandContext& ctx);
 
 } // namespace qv::hand

@@ -1,7 +1,7 @@
 #include "hand/deal_animation.h"
 
-#include "client.h"
 #include "common/general.h"
+#include "hand/hand_context.h"
 #include "table/main_form.h"
 
 namespace qv::hand {
@@ -14,10 +14,10 @@ constexpr int kLegLeft = 1;
 constexpr int kLegUp = 2;
 constexpr int kLegRight = 3;
 
-void pause(table::MainForm& form, int k) {
-    const SharedData& shared = form.client().shared;
-    if (const int ms = DealPauseMs(k, shared.ScaleX); ms > 0) {
-        WaitMs(form.client().services.time, static_cast<std::int16_t>(ms));
+void pause(HandContext& ctx, int k) {
+
+    if (const int ms = DealPauseMs(k, ctx.table.ScaleX); ms > 0) {
+        WaitMs(ctx.services.time, static_cast<std::int16_t>(ms));
     }
 }
 
@@ -49,31 +49,31 @@ int DealPauseMs(int k, float scaleX) {
     return k % kSmallScaleEvery == 0 ? 1 : 0;
 }
 
-void PlayDealAnimation(table::MainForm& form, int step) {
-    const SharedData& shared = form.client().shared;
-    const CardSpot middle = DealCardSpot(step, 0, shared.ScaleX, shared.ScaleY);
-    form.imgCardMove(0).move(middle.left, middle.top);
+void PlayDealAnimation(HandContext& ctx, int step) {
+
+    const CardSpot middle = DealCardSpot(step, 0, ctx.table.ScaleX, ctx.table.ScaleY);
+    ctx.form.imgCardMove(0).move(middle.left, middle.top);
     if (step < kLegDown || step > kLegRight) {
         return;
     }
     if (step == kLegDown) {
-        form.imgFaPai.setVisible(true);
-        form.imgFaPai.zOrder(0);
+        ctx.form.imgFaPai.setVisible(true);
+        ctx.form.imgFaPai.zOrder(0);
     }
     for (int k = kMovingCards - 1; k >= 1; --k) {
-        const CardSpot spot = DealCardSpot(step, k, shared.ScaleX, shared.ScaleY);
-        form.imgCardMove(k).move(spot.left, spot.top);
+        const CardSpot spot = DealCardSpot(step, k, ctx.table.ScaleX, ctx.table.ScaleY);
+        ctx.form.imgCardMove(k).move(spot.left, spot.top);
     }
     for (int k = 0; k < kMovingCards; ++k) {
-        form.imgCardMove(k).setVisible(true);
-        pause(form, k);
+        ctx.form.imgCardMove(k).setVisible(true);
+        pause(ctx, k);
     }
     for (int k = 0; k < kMovingCards; ++k) {
-        form.imgCardMove(k).setVisible(false);
-        pause(form, k);
+        ctx.form.imgCardMove(k).setVisible(false);
+        pause(ctx, k);
     }
     if (step == kLegLeft) {
-        form.imgFaPai.setVisible(false);
+        ctx.form.imgFaPai.setVisible(false);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-namespace qv::table {
-class MainForm;
+namespace qv::hand {
+struct HandContext;
 }
 
 namespace qv::hand {
@@ -25,6 +25,6 @@ struct CardSpot {
 /// Plays one leg of the deal animation, waiting between its steps while events go on. Leg 0
 /// shows the deal pile and leg 1 takes it away; another step only puts the first moving card in
 /// the middle.
-void PlayDealAnimation(table::MainForm& form, int step);
+void PlayDealAnimation(HandContext& ctx, int step);
 
 } // namespace qv::hand

@@ -19,9 +19,9 @@ bool HandHasImage(const PlayerInfo& own, int imageIndex) {
     return false;
 }
 
-void ClearHandRecords(std::array<PlayerInfo, 4>& custom, HandState& hand) {
-    for (std::size_t seat = 0; seat < custom.size(); ++seat) {
-        PlayerInfo& player = custom.at(seat);
+void ClearHandRecords(HandState& hand) {
+    for (std::size_t seat = 0; seat < hand.custom.size(); ++seat) {
+        PlayerInfo& player = hand.custom.at(seat);
         for (int i = 0; i < kClearedImages; ++i) {
             player.pai.at(static_cast<std::size_t>(i)).Ind = -1;
         }

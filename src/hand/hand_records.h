@@ -14,6 +14,6 @@ namespace qv::hand {
 /// The seats' share of the per-hand reset: every hand emptied, the first six slots without an
 /// image, the seats' scores and the finishing count back to 0. Names, seats, anchors, card codes
 /// and the roll-back copy stay.
-void ClearHandRecords(std::array<PlayerInfo, 4>& custom, HandState& hand);
+void ClearHandRecords(HandState& hand);
 
 } // namespace qv::hand

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "hand/player_info.h"
+
+#include <QString>
+
 #include <array>
 #include <cstdint>
 
@@ -14,9 +18,13 @@ inline constexpr int kBombCountSlot = 120;
 /// No finisher yet.
 inline constexpr std::int16_t kNoFinisher = 5;
 
-/// The hand-play state around the seats' records: the player's own turn, the plays shown, the
-/// bombs, the finishing places and the partner call. Owned by the client.
+/// The hand's state: the four seats' records (the connection writes names and seats) and around
+/// them the player's own turn, the plays shown, the bombs, the finishing places and the partner
+/// call.
 struct HandState {
+    /// The seats' records, by display seat (0 the player).
+    std::array<PlayerInfo, 4> custom;
+
     std::array<PlayedImages, 4> PlayedImg{};
     std::array<PlayedImages, 4> PrevPlayedImg{};
     /// Per other seat, the next card image not yet used this hand.
@@ -55,6 +63,11 @@ struct HandState {
 
     /// The hand score of each seat, read by the settlement.
     std::array<double, 4> g_SeatScore{};
+
+    /// The wave file the table's sound players are about to play.
+    QString g_WavFile;
+
+    friend bool operator==(const HandState&, const HandState&) = default;
 };
 
 } // namespace qv::hand

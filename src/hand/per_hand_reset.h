@@ -1,7 +1,7 @@
 #pragma once
 
-namespace qv::table {
-class MainForm;
+namespace qv::hand {
+struct HandContext;
 }
 
 namespace qv::hand {
@@ -9,9 +9,9 @@ namespace qv::hand {
 /// The reset before a new hand: every seat's hand emptied, its first six slots without an
 /// image and its score 0, the seating-message count and the finishing count 0, no hand in play,
 /// the jade-task panel hidden.
-void ClearHandState(table::MainForm& form);
+void ClearHandState(HandContext& ctx);
 
 /// The reset when the table is torn down or formed anew: the same as `ClearHandState`.
-void ClearTableState(table::MainForm& form);
+void ClearTableState(HandContext& ctx);
 
 } // namespace qv::hand

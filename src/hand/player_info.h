@@ -38,6 +38,8 @@ struct PlayerInfo {
     /// The own hand as it was before the cards of the last play left it.
     Hand bakPai{};
     std::int16_t bakSum = 0;
+
+    friend bool operator==(const PlayerInfo&, const PlayerInfo&) = default;
 };
 
 } // namespace qv::hand

@@ -2,8 +2,8 @@
 
 #include "connection/round_start.h"
 
-namespace qv::table {
-class MainForm;
+namespace qv::hand {
+struct HandContext;
 }
 
 namespace qv::hand {
@@ -12,6 +12,6 @@ namespace qv::hand {
 /// result go out, the lobby hears of it, the table comes up, a full hand resets the table and is
 /// dealt, and the banker's mark and clock open the partner call: the call button when the
 /// player is the banker, the banker's countdown otherwise.
-void OnRoundStart(table::MainForm& form, const connection::RoundStart& start);
+void OnRoundStart(HandContext& ctx, const connection::RoundStart& start);
 
 } // namespace qv::hand

@@ -1,7 +1,7 @@
 #include "hand/seat_card_layout.h"
 
-#include "client.h"
 #include "hand/card_pictures.h"
+#include "hand/hand_context.h"
 #include "hand/hand_layout.h"
 #include "table/main_form.h"
 
@@ -19,33 +19,33 @@ void exchangeCodes(CardSlot& a, CardSlot& b) {
 }
 
 /// The own hand's image of a slot, when the slot has one.
-forms::Image* ownImage(table::MainForm& form, const CardSlot& slot) {
+forms::Image* ownImage(HandContext& ctx, const CardSlot& slot) {
     if (slot.Ind < 0 || slot.Ind >= kHandSlots) {
         return nullptr;
     }
-    return &form.cardImage0(slot.Ind);
+    return &ctx.form.cardImage0(slot.Ind);
 }
 
-void showOwnHand(table::MainForm& form, std::span<const CardSlot> slots) {
+void showOwnHand(HandContext& ctx, std::span<const CardSlot> slots) {
     for (const CardSlot& slot : slots) {
-        forms::Image* image = ownImage(form, slot);
+        forms::Image* image = ownImage(ctx, slot);
         if (image == nullptr || !IsDeckCard(slot.code)) {
             continue;
         }
-        ShowSmallCard(form, 0, slot.Ind, rules::picCodeOf(slot.code));
+        ShowSmallCard(ctx, 0, slot.Ind, rules::picCodeOf(slot.code));
         image->zOrder(0);
         image->setVisible(true);
     }
 }
 
-void showOtherSeat(table::MainForm& form, int seat, std::span<const CardSlot> slots) {
-    const SharedData& shared = form.client().shared;
+void showOtherSeat(HandContext& ctx, int seat, std::span<const CardSlot> slots) {
+
     forms::ControlArray<forms::Image>& images =
-        seat == 1 ? form.cardImage1 : (seat == 2 ? form.cardImage2 : form.cardImage3);
-    const forms::Image& model = form.cardImage0(0);
-    const double barBottom = form.imgDinglan.top() + form.imgDinglan.height();
+        seat == 1 ? ctx.form.cardImage1 : (seat == 2 ? ctx.form.cardImage2 : ctx.form.cardImage3);
+    const forms::Image& model = ctx.form.cardImage0(0);
+    const double barBottom = ctx.form.imgDinglan.top() + ctx.form.imgDinglan.height();
     const double top = SeatRowTop(seat, static_cast<int>(slots.size()), barBottom, model.height(),
-                                  shared.ScaleX, shared.ScaleY);
+                                  ctx.table.ScaleX, ctx.table.ScaleY);
     const auto shown = [&](const CardSlot& slot) {
         return IsDeckCard(slot.code) && slot.Ind >= 0 && slot.Ind < kHandSlots;
     };
@@ -53,13 +53,13 @@ void showOtherSeat(table::MainForm& form, int seat, std::span<const CardSlot> sl
         if (!shown(slot)) {
             continue;
         }
-        ShowCard(form, seat, slot.Ind, rules::picCodeOf(slot.code));
+        ShowCard(ctx, seat, slot.Ind, rules::picCodeOf(slot.code));
         images(slot.Ind).setVisible(false);
         images(slot.Ind).setTop(top);
     }
-    const double tableWidth = form.Pic1.width() / table::kTwipsPerPixel;
-    const HandLayout row =
-        ComputeHandLayout(model.width(), static_cast<int>(slots.size()), tableWidth, shared.ScaleX);
+    const double tableWidth = ctx.form.Pic1.width() / table::kTwipsPerPixel;
+    const HandLayout row = ComputeHandLayout(model.width(), static_cast<int>(slots.size()),
+                                             tableWidth, ctx.table.ScaleX);
     const int left = SeatRowLeft(seat, row.total, tableWidth);
     for (std::size_t i = 0; i < slots.size(); ++i) {
         if (!shown(slots[i])) {
@@ -118,28 +118,29 @@ int SeatRowLeft(int seat, int total, double tableWidth) {
     }
 }
 
-void LayoutSeatCards(table::MainForm& form, int seat, int count) {
+void LayoutSeatCards(HandContext& ctx, int seat, int count) {
     if (seat < 0 || seat > 3) {
         return;
     }
     count = std::clamp(count, 0, kMaxCards);
-    PlayerInfo& player = form.client().shared.custom.at(static_cast<std::size_t>(seat));
+    PlayerInfo& player = ctx.hand.custom.at(static_cast<std::size_t>(seat));
     const std::span<CardSlot> slots(player.pai.data(), static_cast<std::size_t>(count));
     if (seat == 0) {
         for (const CardSlot& slot : slots) {
-            if (forms::Image* image = ownImage(form, slot)) {
+            if (forms::Image* image = ownImage(ctx, slot)) {
                 image->setVisible(false);
             }
         }
     }
     SortSeatCards(slots);
     if (seat == 0) {
-        showOwnHand(form, slots);
+        showOwnHand(ctx, slots);
     } else {
-        showOtherSeat(form, seat, slots);
+        showOtherSeat(ctx, seat, slots);
     }
     for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &form.imgLocation, &form.Location, &form.imgword1, &form.imgword2, &form.Bank}) {
+             &ctx.form.imgLocation, &ctx.form.Location, &ctx.form.imgword1, &ctx.form.imgword2,
+             &ctx.form.Bank}) {
         control->zOrder(0);
     }
 }

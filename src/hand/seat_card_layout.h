@@ -4,8 +4,8 @@
 
 #include <span>
 
-namespace qv::table {
-class MainForm;
+namespace qv::hand {
+struct HandContext;
 }
 
 namespace qv::hand {
@@ -27,6 +27,6 @@ void SortSeatCards(std::span<CardSlot> slots);
 /// images: the own hand in place, the other seats face up in a row under the top bar. A count
 /// outside 0 to 27 is taken as the nearest of them; a card that is no card of the deck is left
 /// out of the display.
-void LayoutSeatCards(table::MainForm& form, int seat, int count);
+void LayoutSeatCards(HandContext& ctx, int seat, int count);
 
 } // namespace qv::hand

@@ -2,8 +2,8 @@
 
 #include "connection/player_seated.h"
 
-namespace qv::table {
-class MainForm;
+namespace qv::hand {
+struct HandContext;
 }
 
 namespace qv::hand {
@@ -13,6 +13,6 @@ namespace qv::hand {
 /// prepared once it is full, the wealth multiple is shown and, at the third message, the quick-
 /// phrase voices are handed out. Before the own seat is known, a message that does not name it
 /// is a `MessageError` and changes nothing.
-void OnPlayerSeated(table::MainForm& form, const connection::PlayerSeated& seated);
+void OnPlayerSeated(HandContext& ctx, const connection::PlayerSeated& seated);
 
 } // namespace qv::hand

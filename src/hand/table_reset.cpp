@@ -1,6 +1,7 @@
 #include "hand/table_reset.h"
 
-#include "client.h"
+#include "forms/form_host.h"
+#include "hand/hand_context.h"
 #include "hand/hand_layout.h"
 #include "table/chat_windows.h"
 #include "table/main_form.h"
@@ -26,80 +27,80 @@ struct Rect {
 };
 constexpr std::array<Rect, 3> kFaceDownHands = {{{0, 240}, {400, 110}, {800, 240}}};
 
-void hideCards(table::MainForm& form, float sx, float sy) {
+void hideCards(HandContext& ctx, float sx, float sy) {
     for (int i = 0; i < kCardImages; ++i) {
-        forms::Image& card = form.cardImage0(i);
+        forms::Image& card = ctx.form.cardImage0(i);
         card.setVisible(false);
         card.setEnabled(true);
         card.setWidth(90 * sx);
         card.setHeight(120 * sy);
     }
     for (int i = 0; i < kCardImages; ++i) {
-        form.cardImage1(i).setVisible(false);
-        form.cardImage2(i).setVisible(false);
-        form.cardImage3(i).setVisible(false);
+        ctx.form.cardImage1(i).setVisible(false);
+        ctx.form.cardImage2(i).setVisible(false);
+        ctx.form.cardImage3(i).setVisible(false);
     }
 }
 
-void hideMarks(table::MainForm& form) {
+void hideMarks(HandContext& ctx) {
     for (int k = 0; k < 3; ++k) {
-        form.shanImage(k).setVisible(false);
+        ctx.form.shanImage(k).setVisible(false);
     }
-    form.imgFaPai.setVisible(false);
+    ctx.form.imgFaPai.setVisible(false);
     for (int i = 0; i <= 4; ++i) {
-        form.Operation(i).setVisible(false);
+        ctx.form.Operation(i).setVisible(false);
     }
-    form.Time_Img.setVisible(false);
-    form.Number.setVisible(false);
-    form.imgDizhu.setVisible(false);
-    form.ImgJiaopai(0).setVisible(false);
-    form.imgBaopai.setVisible(false);
-    const forms::Image& bar = form.imgDinglan;
-    form.imgBaopai.move(bar.left() + bar.width() - form.imgBaopai.width(),
-                        bar.top() + bar.height());
+    ctx.form.Time_Img.setVisible(false);
+    ctx.form.Number.setVisible(false);
+    ctx.form.imgDizhu.setVisible(false);
+    ctx.form.ImgJiaopai(0).setVisible(false);
+    ctx.form.imgBaopai.setVisible(false);
+    const forms::Image& bar = ctx.form.imgDinglan;
+    ctx.form.imgBaopai.move(bar.left() + bar.width() - ctx.form.imgBaopai.width(),
+                            bar.top() + bar.height());
     for (int i = 0; i < 4; ++i) {
-        form.first(i).setVisible(false);
+        ctx.form.first(i).setVisible(false);
     }
 }
 
-void clearRecords(Client& client) {
-    HandState& hand = client.hand;
-    hand.PlayedImg = {};
-    hand.PrevPlayedImg = {};
-    hand.Oper1_Flag = false;
-    client.shared.g_CallTicks = 0;
-    client.conn.TurnTime = 15;
-    hand.paiUsed = {};
-    client.conn.ReconnectCount = 0;
-    client.conn.ReconnectTime = 0;
-    for (PlayerInfo& player : client.shared.custom) {
+void clearRecords(HandContext& ctx) {
+
+    ctx.hand.PlayedImg = {};
+    ctx.hand.PrevPlayedImg = {};
+    ctx.hand.Oper1_Flag = false;
+    ctx.conn.g_CallTicks = 0;
+    ctx.conn.TurnTime = 15;
+    ctx.hand.paiUsed = {};
+    ctx.conn.ReconnectCount = 0;
+    ctx.conn.ReconnectTime = 0;
+    for (PlayerInfo& player : ctx.hand.custom) {
         player.sum = 0;
     }
-    hand.BombTable = {};
-    hand.BombLog = {};
-    hand.g_bFirstDone = false;
-    hand.idiyiming_st = kNoFinisher;
-    hand.idierming_st = kNoFinisher;
-    hand.g_bSecondDone = false;
-    hand.g_CallerSeat = 0;
-    hand.g_CallerCopies = 0;
+    ctx.hand.BombTable = {};
+    ctx.hand.BombLog = {};
+    ctx.hand.g_bFirstDone = false;
+    ctx.hand.idiyiming_st = kNoFinisher;
+    ctx.hand.idierming_st = kNoFinisher;
+    ctx.hand.g_bSecondDone = false;
+    ctx.hand.g_CallerSeat = 0;
+    ctx.hand.g_CallerCopies = 0;
 }
 
-void placeFaceDownHands(table::MainForm& form, float sx, float sy) {
+void placeFaceDownHands(HandContext& ctx, float sx, float sy) {
     for (std::size_t k = 0; k < kFaceDownHands.size(); ++k) {
-        forms::Image& hand = form.shanImage(static_cast<int>(k));
-        hand.move(kFaceDownHands[k].left * sx, kFaceDownHands[k].top * sy, 200 * sx, 200 * sy);
-        hand.setVisible(false);
+        forms::Image& back = ctx.form.shanImage(static_cast<int>(k));
+        back.move(kFaceDownHands[k].left * sx, kFaceDownHands[k].top * sy, 200 * sx, 200 * sy);
+        back.setVisible(false);
     }
     if (sy != 1.0F) {
         for (int k = 0; k < 3; ++k) {
-            forms::Image& hand = form.shanImage(k);
-            hand.setStretch(true);
-            hand.setWidth(90 * sx);
-            hand.setHeight(80 * sy);
+            forms::Image& back = ctx.form.shanImage(k);
+            back.setStretch(true);
+            back.setWidth(90 * sx);
+            back.setHeight(80 * sy);
         }
     }
-    forms::Image& pile = form.imgFaPai;
+    forms::Image& pile = ctx.form.imgFaPai;
     if (sx < 1.0F) {
         pile.setStretch(true);
     }
@@ -109,40 +110,39 @@ void placeFaceDownHands(table::MainForm& form, float sx, float sy) {
 
 } // namespace
 
-void ResetTable(table::MainForm& form) {
-    Client& client = form.client();
-    const float sx = client.shared.ScaleX;
-    const float sy = client.shared.ScaleY;
+void ResetTable(HandContext& ctx) {
+    const float sx = ctx.table.ScaleX;
+    const float sy = ctx.table.ScaleY;
 
     for (int i = 0; i < 4; ++i) {
-        form.Speak(i).setVisible(false);
+        ctx.form.Speak(i).setVisible(false);
     }
-    form.host().get<table::Talk>().hide();
+    ctx.form.host().get<table::Talk>().hide();
     for (std::size_t seat = 0; seat < kPlayAnchors.size(); ++seat) {
-        PlayerInfo& player = client.shared.custom.at(seat);
+        PlayerInfo& player = ctx.hand.custom.at(seat);
         player.playX = static_cast<std::int16_t>(RoundHalfEven(kPlayAnchors[seat].x * sx));
         player.playY = static_cast<std::int16_t>(RoundHalfEven(kPlayAnchors[seat].y * sy));
     }
-    client.hand.g_HandBaseTop = static_cast<std::int16_t>(RoundHalfEven(kHandBaseTop * sy));
-    hideCards(form, sx, sy);
-    hideMarks(form);
-    clearRecords(client);
-    placeFaceDownHands(form, sx, sy);
+    ctx.hand.g_HandBaseTop = static_cast<std::int16_t>(RoundHalfEven(kHandBaseTop * sy));
+    hideCards(ctx, sx, sy);
+    hideMarks(ctx);
+    clearRecords(ctx);
+    placeFaceDownHands(ctx, sx, sy);
     for (int i = 0; i < 11; ++i) {
-        form.imgCardMove(i).setVisible(false);
+        ctx.form.imgCardMove(i).setVisible(false);
     }
     for (int i = 0; i < 3; ++i) {
-        form.lbfont(i).setVisible(false);
+        ctx.form.lbfont(i).setVisible(false);
     }
-    if (client.conn.WealthMultiple == 0) {
-        form.lbwealth.setCaption(u"1"_s);
-        form.lbwealth.setVisible(false);
-        form.Imgwealth.setVisible(false);
+    if (ctx.conn.WealthMultiple == 0) {
+        ctx.form.lbwealth.setCaption(u"1"_s);
+        ctx.form.lbwealth.setVisible(false);
+        ctx.form.Imgwealth.setVisible(false);
     }
-    client.shared.g_bPropExitDeferred = false;
-    client.shared.ResultStage = 0;
-    form.Bank.setVisible(true);
-    form.Bank.zOrder(0);
+    ctx.conn.g_bPropExitDeferred = false;
+    ctx.conn.ResultStage = 0;
+    ctx.form.Bank.setVisible(true);
+    ctx.form.Bank.zOrder(0);
 }
 
 } // namespace qv::hand

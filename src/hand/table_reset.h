@@ -1,7 +1,7 @@
 #pragma once
 
-namespace qv::table {
-class MainForm;
+namespace qv::hand {
+struct HandContext;
 }
 
 namespace qv::hand {
@@ -11,6 +11,6 @@ namespace qv::hand {
 /// for the layout scale, the face-down hands and the deal pile back in place, and the records of
 /// plays, bombs, finishing places and the partner call cleared. Names, seats, details, head
 /// pictures and ready marks stay. Running it twice leaves what running it once does.
-void ResetTable(table::MainForm& form);
+void ResetTable(HandContext& ctx);
 
 } // namespace qv::hand

@@ -1,8 +1,11 @@
 #include "table/banker_mark.h"
 
-#include "client.h"
 #include "common/picture_resources.h"
+#include "common/picture_tables.h"
+#include "plugin/plugin.h"
 #include "table/main_form.h"
+#include "table/table_context.h"
+#include "table/table_state.h"
 
 namespace qv::table {
 namespace {
@@ -12,9 +15,9 @@ constexpr forms::OleColor kGreen = forms::rgb(0, 255, 0);
 } // namespace
 
 void PlaceBankerMark(MainForm& form, int bankerSeat) {
-    const SharedData& shared = form.client().shared;
-    const float sx = shared.ScaleX;
-    const float sy = shared.ScaleY;
+    const TableState& state = form.context().state;
+    const float sx = state.ScaleX;
+    const float sy = state.ScaleY;
     Image& mark = form.imgDizhu;
     Image& clock = form.Time_Img;
     switch (bankerSeat) {
@@ -46,11 +49,11 @@ void PlaceBankerMark(MainForm& form, int bankerSeat) {
 }
 
 void ShowCallButton(MainForm& form) {
-    Client& client = form.client();
+    TableContext& context = form.context();
     Image& call = form.btnJiaopai(0);
-    common::LoadGifResAt(static_cast<std::int16_t>(client.imageRes.JiaopaiRes[0].toInt()), u"GIF"_s,
-                         QString(), call, 0, client.imageRes.BtnValue, std::nullopt,
-                         485 * client.shared.ScaleX);
+    common::LoadGifResAt(static_cast<std::int16_t>(context.imageRes.JiaopaiRes[0].toInt()),
+                         u"GIF"_s, QString(), call, 0, context.imageRes.BtnValue, std::nullopt,
+                         485 * context.state.ScaleX);
     call.setEnabled(true);
     call.setVisible(true);
 }

@@ -1,8 +1,11 @@
 #include "table/seat_display.h"
 
-#include "client.h"
+#include "common/picture_tables.h"
+#include "plugin/plugin.h"
 #include "table/main_form.h"
+#include "table/table_context.h"
 #include "table/table_pictures.h"
+#include "table/table_state.h"
 
 #include <array>
 
@@ -29,7 +32,7 @@ std::optional<int> VipBadgePicture(int vip) {
 }
 
 void ShowSeatPlayer(MainForm& form, int seat, const SeatPlayer& player) {
-    SharedData& shared = form.client().shared;
+    TableContext& context = form.context();
     const auto s = static_cast<std::size_t>(seat);
     if (player.showHead) {
         form.Tou(seat).setVisible(true);
@@ -56,12 +59,12 @@ void ShowSeatPlayer(MainForm& form, int seat, const SeatPlayer& player) {
         LoadTablePicture(*picture, badge);
         badge.setVisible(true);
         badge.zOrder(0);
-        shared.VipAnimTicks.at(s) = 0;
-        shared.VipAnimFrame.at(s) = 1;
-        shared.g_bVipAnim = true;
+        context.plugin.VipAnimTicks.at(s) = 0;
+        context.plugin.VipAnimFrame.at(s) = 1;
+        context.plugin.g_bVipAnim = true;
     } else {
         badge.setVisible(false);
-        shared.VipAnimTicks.at(s) = 0;
+        context.plugin.VipAnimTicks.at(s) = 0;
     }
 }
 
@@ -75,15 +78,15 @@ WealthLabelStyle WealthLabelStyleFor(std::int32_t shown, float scaleX) {
 }
 
 void ShowWealth(MainForm& form, std::int32_t shown) {
-    const SharedData& shared = form.client().shared;
+    const TableState& state = form.context().state;
     for (int i = 0; i < 3; ++i) {
         form.lbfont(i).setVisible(true);
     }
-    const WealthLabelStyle style = WealthLabelStyleFor(shown, shared.ScaleX);
+    const WealthLabelStyle style = WealthLabelStyleFor(shown, state.ScaleX);
     Label& label = form.lbwealth;
     label.setCaption(QString::number(shown));
     label.setFontSize(style.fontSize);
-    label.move(style.left * shared.ScaleX, style.top * shared.ScaleY);
+    label.move(style.left * state.ScaleX, style.top * state.ScaleY);
     form.Imgwealth.setVisible(true);
     label.setVisible(true);
 }

@@ -33,23 +33,23 @@ TEST(CardPicturesTest, DeckCardsHaveAFaceAndASuitFlag) {
 
 TEST(CardPicturesTest, PlayedCardsAndHandCardsTakeTheirOwnPictures) {
     HandTable t;
-    ShowCard(t.form, 0, 3, 17);
+    ShowCard(t.ctx, 0, 3, 17);
     EXPECT_TRUE(shows(t.form.cardImage0(3), 354));
-    ShowCard(t.form, 2, 5, 46);
+    ShowCard(t.ctx, 2, 5, 46);
     EXPECT_TRUE(shows(t.form.cardImage2(5), 327));
-    ShowCard(t.form, 3, 0, 18);
+    ShowCard(t.ctx, 3, 0, 18);
     EXPECT_TRUE(shows(t.form.cardImage3(0), 18));
-    ShowSmallCard(t.form, 0, 7, 46);
+    ShowSmallCard(t.ctx, 0, 7, 46);
     EXPECT_TRUE(shows(t.form.cardImage0(7), 46));
 }
 
 TEST(CardPicturesTest, ACodeThatIsNoCardLeavesTheImageAndTheWindowAlone) {
     HandTable t;
-    ShowCard(t.form, 1, 2, 17);
-    ShowSmallCard(t.form, 0, 2, 17);
+    ShowCard(t.ctx, 1, 2, 17);
+    ShowSmallCard(t.ctx, 0, 2, 17);
     for (const int code : {0, 2, 32, 34, 48, 50, 64, 200}) {
-        ShowCard(t.form, 1, 2, code);
-        ShowSmallCard(t.form, 0, 2, code);
+        ShowCard(t.ctx, 1, 2, code);
+        ShowSmallCard(t.ctx, 0, 2, code);
         EXPECT_TRUE(shows(t.form.cardImage1(2), 354)) << code;
         EXPECT_TRUE(shows(t.form.cardImage0(2), 17)) << code;
     }
@@ -61,8 +61,8 @@ TEST(CardPicturesTest, ACodeThatIsNoCardLeavesTheImageAndTheWindowAlone) {
 TEST(CardPicturesTest, ASeatOutsideTheTableShowsNothing) {
     HandTable t;
     const QImage before = t.form.cardImage1(0).picture();
-    ShowCard(t.form, 4, 0, 17);
-    ShowCard(t.form, -1, 0, 17);
+    ShowCard(t.ctx, 4, 0, 17);
+    ShowCard(t.ctx, -1, 0, 17);
     EXPECT_EQ(t.form.cardImage1(0).picture(), before);
 }
 

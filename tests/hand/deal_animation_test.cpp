@@ -52,7 +52,7 @@ Watch runLeg(HandTable& t, int step) {
         watch.maxShown = std::max(watch.maxShown, shown);
         watch.pileSeen = watch.pileSeen || t.form.imgFaPai.visible();
     });
-    PlayDealAnimation(t.form, step);
+    PlayDealAnimation(t.ctx, step);
     t.platform.time.stopTimer(id);
     return watch;
 }

@@ -18,7 +18,7 @@ using testing_support::shows;
 /// Deals `cards` on a freshly reset table, noting the legs of the animation in the order they
 /// ran, by where their last moving card stood.
 std::vector<int> deal(HandTable& t, const std::vector<rules::CardCode>& cards) {
-    ResetTable(t.form);
+    ResetTable(t.ctx);
     std::vector<int> legs;
     const auto id = t.platform.time.startTimer(1, [&] {
         const forms::Image& last = t.form.imgCardMove(kMovingCards - 1);
@@ -27,14 +27,14 @@ std::vector<int> deal(HandTable& t, const std::vector<rules::CardCode>& cards) {
         }
         for (int step = 0; step < 4; ++step) {
             const CardSpot spot =
-                DealCardSpot(step, kMovingCards - 1, t.shared().ScaleX, t.shared().ScaleY);
+                DealCardSpot(step, kMovingCards - 1, t.client.table.ScaleX, t.client.table.ScaleY);
             if (spot.left == last.left() && spot.top == last.top() &&
                 (legs.empty() || legs.back() != step)) {
                 legs.push_back(step);
             }
         }
     });
-    OnDealCards(t.form, cards);
+    OnDealCards(t.ctx, cards);
     t.platform.time.stopTimer(id);
     return legs;
 }
@@ -45,7 +45,7 @@ TEST(DealTest, TheHandIsKeptInMessageOrderAndShownSorted) {
     const std::vector<int> legs = deal(t, cards);
     EXPECT_EQ(legs, (std::vector<int>{0, 3, 2, 1}));
 
-    const PlayerInfo& own = t.shared().custom[0];
+    const PlayerInfo& own = t.client.hand.custom[0];
     ASSERT_EQ(own.sum, 27);
     EXPECT_EQ(own.bakSum, 27);
     for (std::size_t i = 0; i < 27; ++i) {
@@ -69,13 +69,13 @@ TEST(DealTest, TheHandIsKeptInMessageOrderAndShownSorted) {
     EXPECT_EQ(rules::cardFace(own.pai[2].code), 16);
     EXPECT_EQ(rules::cardFace(own.pai[4].code), 15);
     for (std::size_t s = 1; s <= 3; ++s) {
-        const PlayerInfo& other = t.shared().custom.at(s);
+        const PlayerInfo& other = t.client.hand.custom.at(s);
         EXPECT_EQ(other.sum, 27);
         for (std::size_t k = 0; k < 27; ++k) {
             EXPECT_EQ(other.pai.at(k).Ind, static_cast<int>(k));
         }
     }
-    EXPECT_EQ(t.shared().g_WavFile,
+    EXPECT_EQ(t.client.hand.g_WavFile,
               t.platform.appFolder.path() + u"/../common/voices/sys010.wav"_s);
 }
 
@@ -121,7 +121,7 @@ TEST(DealTest, FewerThanAFullHandPlaysNoAnimation) {
     const auto start = t.platform.time.monotonicMs();
     EXPECT_TRUE(deal(t, cards).empty());
     EXPECT_EQ(t.platform.time.monotonicMs(), start);
-    EXPECT_EQ(t.shared().custom[0].sum, 5);
+    EXPECT_EQ(t.client.hand.custom[0].sum, 5);
 }
 
 TEST(DealTest, ACardThatIsNoCardIsHeldButNotShown) {
@@ -129,7 +129,7 @@ TEST(DealTest, ACardThatIsNoCardIsHeldButNotShown) {
     auto cards = sampleHand();
     cards[3] = rules::makeCard(9, 3, 200);
     deal(t, cards);
-    const PlayerInfo& own = t.shared().custom[0];
+    const PlayerInfo& own = t.client.hand.custom[0];
     EXPECT_EQ(own.bakPai[3].code, cards[3]);
     int shown = 0;
     for (int i = 0; i < 27; ++i) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/client.h"
 #include "common/picture_resources.h"
+#include "platform/fake/fake_platform.h"
 #include "rules/card_code.h"
-#include "table/table_fixture.h"
+#include "table/main_form.h"
 
 #include <QImage>
 
@@ -10,11 +12,17 @@
 
 namespace qv::hand::testing_support {
 
-/// A loaded table window on fake services at the given screen size.
-struct HandTable : table::testing_support::TableFixture {
-    explicit HandTable(QSize screen = {1024, 768}) : TableFixture(screen) { loaded(); }
+/// A whole client on fake services with its table window loaded at the given screen size.
+struct HandTable {
+    explicit HandTable(QSize screen = {1024, 768}) {
+        platform.screen.size_ = screen;
+        form.Form_Load();
+    }
 
-    SharedData& shared() { return client.shared; }
+    platform::fake::FakePlatform platform;
+    Client client{platform.services};
+    table::MainForm& form = client.forms.get<table::MainForm>();
+    HandContext& ctx = *client.handOnTable();
 };
 
 /// Whether `image` shows picture resource `resId`.

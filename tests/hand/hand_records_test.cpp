@@ -20,8 +20,8 @@ TEST(HandRecordsTest, HandHasImageLooksOnlyAtTheCardsStillInTheHand) {
 }
 
 TEST(HandRecordsTest, ClearingTheHandsKeepsNamesSeatsCodesAndTheRollBackCopy) {
-    std::array<PlayerInfo, 4> custom;
     HandState hand;
+    auto& custom = hand.custom;
     for (std::size_t s = 0; s < 4; ++s) {
         PlayerInfo& p = custom.at(s);
         p.name = QString::number(s);
@@ -38,7 +38,7 @@ TEST(HandRecordsTest, ClearingTheHandsKeepsNamesSeatsCodesAndTheRollBackCopy) {
     hand.g_FinishCount = 2;
     const auto before = custom;
 
-    ClearHandRecords(custom, hand);
+    ClearHandRecords(hand);
 
     for (std::size_t s = 0; s < 4; ++s) {
         const PlayerInfo& p = custom.at(s);

@@ -29,7 +29,7 @@ connection::RoundStart roundStart(std::uint8_t banker, bool fullHand = true,
 /// A table where the player sits at seat mask 2, with the given screen.
 struct Table : HandTable {
     explicit Table(QSize screen = {1024, 768}) : HandTable(screen) {
-        auto& custom = shared().custom;
+        auto& custom = client.hand.custom;
         custom[0].seat = 2;
         custom[1] = {.name = u"right"_s, .seat = 4};
         custom[2] = {.name = u"across"_s, .seat = 8};
@@ -45,7 +45,7 @@ TEST(RoundStartBranchTest, AFullHandResetsAndDealsAndEveryRoundStartEntersTheHan
         t.form.OK(2).setVisible(true);
         t.client.conn.g_bHoldLeft = true;
         t.client.conn.ResultPart = 1;
-        OnRoundStart(t.form, roundStart(4, full));
+        OnRoundStart(t.ctx, roundStart(4, full));
         const auto& conn = t.client.conn;
         EXPECT_TRUE(conn.g_bInGame);
         EXPECT_FALSE(conn.g_bHoldLeft);
@@ -57,10 +57,10 @@ TEST(RoundStartBranchTest, AFullHandResetsAndDealsAndEveryRoundStartEntersTheHan
         EXPECT_FALSE(conn.TimerKeepAlive.Enabled());
         EXPECT_FALSE(conn.slots.BongFlag[connection::kReadySlot]);
         EXPECT_FALSE(t.form.OK(2).visible());
-        EXPECT_TRUE(t.shared().AnNiuLocked[2]);
+        EXPECT_TRUE(t.client.table.AnNiuLocked[2]);
         EXPECT_EQ(conn.RoundPlayerNames,
                   (std::array<QString, 3>{u"right"_s, u"across"_s, u"left"_s}));
-        EXPECT_EQ(t.shared().custom[0].sum, full ? 27 : 0) << full;
+        EXPECT_EQ(t.client.hand.custom[0].sum, full ? 27 : 0) << full;
         EXPECT_EQ(t.form.shanImage(1).visible(), full) << full;
         EXPECT_EQ(t.form.cardImage0(0).visible(), full) << full;
     }
@@ -71,7 +71,7 @@ TEST(RoundStartBranchTest, TheBankersMarkAndClockGoToItsSeatAtBothScales) {
         const float s = screen.width() == 1024 ? 1.0F : 0.78125F;
         for (const std::uint8_t banker : {2, 4, 8, 1}) {
             Table t(screen);
-            OnRoundStart(t.form, roundStart(banker));
+            OnRoundStart(t.ctx, roundStart(banker));
             const int seat = (banker == 2) ? 0 : (banker == 4 ? 1 : (banker == 8 ? 2 : 3));
             const std::string what = std::to_string(seat) + " at " + std::to_string(s);
             EXPECT_EQ(t.client.hand.Zhuangjia_st, seat) << what;
@@ -97,7 +97,7 @@ TEST(RoundStartBranchTest, TheBankersMarkAndClockGoToItsSeatAtBothScales) {
 TEST(RoundStartBranchTest, AnOwnBankerGetsTheCallButton) {
     Table t;
     t.client.conn.g_bTimeLimit = false;
-    OnRoundStart(t.form, roundStart(2));
+    OnRoundStart(t.ctx, roundStart(2));
     EXPECT_TRUE(t.client.hand.g_bMyTurn);
     EXPECT_TRUE(t.client.hand.Oper1_Flag);
     EXPECT_TRUE(t.client.conn.g_bOwnCountdown);
@@ -110,7 +110,7 @@ TEST(RoundStartBranchTest, AnOwnBankerGetsTheCallButton) {
 
 TEST(RoundStartBranchTest, AnotherBankerArmsTheTurnCountdown) {
     Table t;
-    OnRoundStart(t.form, roundStart(8));
+    OnRoundStart(t.ctx, roundStart(8));
     EXPECT_FALSE(t.client.hand.g_bMyTurn);
     EXPECT_FALSE(t.client.hand.Oper1_Flag);
     EXPECT_FALSE(t.client.conn.g_bOwnCountdown);
@@ -120,16 +120,16 @@ TEST(RoundStartBranchTest, AnotherBankerArmsTheTurnCountdown) {
 
 TEST(RoundStartBranchTest, HiddenPlayKeepsTheWindowDownAndCountsFromOne) {
     Table t;
-    t.shared().g_bHiddenPlay = true;
+    t.client.table.g_bHiddenPlay = true;
     t.form.setWindowState(forms::window_state::kMinimized);
-    OnRoundStart(t.form, roundStart(8));
+    OnRoundStart(t.ctx, roundStart(8));
     EXPECT_EQ(t.form.windowState(), forms::window_state::kMinimized);
     EXPECT_EQ(t.client.conn.CountDown, 1);
     EXPECT_EQ(t.form.Number.caption(), u"1"_s);
 
     Table shown;
     shown.form.setWindowState(forms::window_state::kMinimized);
-    OnRoundStart(shown.form, roundStart(8));
+    OnRoundStart(shown.ctx, roundStart(8));
     EXPECT_EQ(shown.form.windowState(), forms::window_state::kNormal);
 }
 
@@ -139,10 +139,10 @@ TEST(RoundStartBranchTest, AParkedMessageGoesOutOnce) {
     conn.HeldCmd45B.setCommand(45);
     conn.HeldCmd45B.setU8(8, 0x30);
     conn.HeldCmd45BArmed = false;
-    OnRoundStart(t.form, roundStart(8));
+    OnRoundStart(t.ctx, roundStart(8));
     EXPECT_EQ(conn.HeldCmd45B.command(), 0);
     EXPECT_EQ(conn.SendRing.waiting(), 272);
-    OnRoundStart(t.form, roundStart(8));
+    OnRoundStart(t.ctx, roundStart(8));
     EXPECT_EQ(conn.SendRing.waiting(), 272);
 }
 
@@ -150,8 +150,8 @@ TEST(RoundStartBranchTest, TheWealthMultipleKeepsItsCaptionForTheSheet) {
     Table t;
     t.client.conn.WealthMultiple = 3;
     t.form.lbwealth.setCaption(u"3"_s);
-    OnRoundStart(t.form, roundStart(8, false));
-    EXPECT_EQ(t.shared().WealthOddsText, u"3"_s);
+    OnRoundStart(t.ctx, roundStart(8, false));
+    EXPECT_EQ(t.client.conn.WealthOddsText, u"3"_s);
     EXPECT_TRUE(t.form.lbwealth.visible());
     EXPECT_TRUE(t.form.Imgwealth.visible());
 }

@@ -85,12 +85,12 @@ TEST(SeatCardLayoutTest, RowsOfTheOtherSeatsLieUnderTheTopBar) {
 
 TEST(SeatCardLayoutTest, AnotherSeatsCardsAreShownFaceUpInOneRow) {
     HandTable t;
-    PlayerInfo& seat = t.shared().custom[3];
+    PlayerInfo& seat = t.client.hand.custom[3];
     seat.sum = 3;
     seat.pai[0] = {makeCard(5, 1), 0};
     seat.pai[1] = {makeCard(17, 0), 1};
     seat.pai[2] = {makeCard(5, 3), 2}; // no card of the deck
-    LayoutSeatCards(t.form, 3, seat.sum);
+    LayoutSeatCards(t.ctx, 3, seat.sum);
     EXPECT_EQ(rules::cardFace(seat.pai[0].code), 17);
     EXPECT_EQ(seat.pai[1].code, makeCard(5, 3));
     EXPECT_TRUE(shows(t.form.cardImage3(0), 354));
@@ -108,23 +108,23 @@ TEST(SeatCardLayoutTest, AnotherSeatsCardsAreShownFaceUpInOneRow) {
 
 TEST(SeatCardLayoutTest, CountsOutsideAHandAreClamped) {
     HandTable t;
-    PlayerInfo& own = t.shared().custom[0];
+    PlayerInfo& own = t.client.hand.custom[0];
     for (std::size_t i = 0; i < kHandSlots; ++i) {
         own.pai.at(i) = {makeCard(3 + static_cast<int>(i % 13), 1), static_cast<std::int16_t>(i)};
     }
-    LayoutSeatCards(t.form, 0, 40);
+    LayoutSeatCards(t.ctx, 0, 40);
     EXPECT_TRUE(t.form.cardImage0(26).visible());
     EXPECT_FALSE(t.form.cardImage0(27).visible());
     EXPECT_EQ(rules::cardFace(own.pai[27].code), 3 + 27 % 13);
-    LayoutSeatCards(t.form, 0, -5);
-    LayoutSeatCards(t.form, 7, 3);
+    LayoutSeatCards(t.ctx, 0, -5);
+    LayoutSeatCards(t.ctx, 7, 3);
 }
 
 TEST(SeatCardLayoutTest, OneCardStaysAndIsShown) {
     HandTable t;
-    PlayerInfo& own = t.shared().custom[0];
+    PlayerInfo& own = t.client.hand.custom[0];
     own.pai[0] = {makeCard(9, 4), 5};
-    LayoutSeatCards(t.form, 0, 1);
+    LayoutSeatCards(t.ctx, 0, 1);
     EXPECT_TRUE(shows(t.form.cardImage0(5), 9 + 16 * 2));
     EXPECT_TRUE(t.form.cardImage0(5).visible());
 }

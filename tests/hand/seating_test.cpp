@@ -48,7 +48,7 @@ connection::PlayerSeated seated(const Seat& s) {
 class SeatingTest : public testing::Test {
 protected:
     explicit SeatingTest(QSize screen = {1024, 768}) : t(screen) {}
-    void seat(const Seat& s) { OnPlayerSeated(t.form, seated(s)); }
+    void seat(const Seat& s) { OnPlayerSeated(t.ctx, seated(s)); }
     /// The player at seat mask 1 and three others.
     void fillTable(std::uint8_t sex = 1) {
         for (const std::uint8_t mask : {1, 2, 4, 8}) {
@@ -61,12 +61,12 @@ protected:
 TEST_F(SeatingTest, TheFirstMessageTeachesTheOwnSeatAndLaterOnesDoNot) {
     seat({.mask = 2, .own = 2, .account = "me"});
     seat({.mask = 4, .own = 8, .account = "right"});
-    const auto& custom = t.shared().custom;
+    const auto& custom = t.client.hand.custom;
     EXPECT_EQ(custom[0].seat, 2);
     EXPECT_EQ(custom[0].name, u"me"_s);
     EXPECT_EQ(custom[1].seat, 4);
     EXPECT_EQ(custom[1].name, u"right"_s);
-    EXPECT_EQ(t.shared().Detail[1].username, u"nickright"_s);
+    EXPECT_EQ(t.client.conn.Detail[1].username, u"nickright"_s);
     EXPECT_EQ(t.client.conn.SeatedCount, 2);
 }
 
@@ -74,7 +74,7 @@ TEST_F(SeatingTest, AFirstMessageWithoutTheOwnSeatChangesNothing) {
     EXPECT_THROW(seat({.mask = 2, .own = 0}), connection::MessageError);
     EXPECT_EQ(t.client.conn.SeatMsgCount, 0);
     EXPECT_EQ(t.client.conn.SeatedCount, 0);
-    EXPECT_TRUE(t.shared().custom[1].name.isEmpty());
+    EXPECT_TRUE(t.client.hand.custom[1].name.isEmpty());
 }
 
 TEST_F(SeatingTest, HeadPicturesFollowTheFaceCode) {
@@ -90,7 +90,7 @@ TEST_F(SeatingTest, HeadPicturesFollowTheFaceCode) {
     for (const auto& c : cases) {
         seat({.mask = 2, .face = c.face, .coins = c.coins});
         EXPECT_TRUE(shows(t.form.Tou(1), 240 + c.head)) << c.face.toStdString();
-        EXPECT_EQ(t.shared().SheetSeats[1].PicIndex, QString::number(c.head));
+        EXPECT_EQ(t.client.conn.SheetSeats[1].PicIndex, QString::number(c.head));
     }
 }
 
@@ -138,7 +138,7 @@ TEST_F(SeatingTest, AtTheThirdMessageFourWomenGetFourDifferentVoices) {
         seat({.mask = mask, .sex = 0, .account = QByteArray::number(mask)});
     }
     std::set<QString> ids;
-    for (const auto& d : t.shared().Detail) {
+    for (const auto& d : t.client.conn.Detail) {
         EXPECT_EQ(d.voiceSet, u"27"_s);
         EXPECT_EQ(d.voiceKind, 2);
         ids.insert(d.voiceId);
@@ -157,7 +157,7 @@ TEST_F(SeatingTest, AWealthMultipleShowsTheSmallestOfTheTable) {
     seat({.mask = 4, .wealth = 0});
     EXPECT_FALSE(t.form.lbwealth.visible());
     EXPECT_FALSE(t.form.Imgwealth.visible());
-    EXPECT_EQ(t.shared().SeatWealth[2], 0);
+    EXPECT_EQ(t.client.table.SeatWealth[2], 0);
     seat({.mask = 8, .wealth = 50});
     EXPECT_EQ(t.form.lbwealth.caption(), u"2"_s);
     EXPECT_TRUE(t.form.lbwealth.visible());
@@ -187,7 +187,7 @@ protected:
         });
         t.platform.plugins.object_ = object;
         t.client.conn.g_bLoggedIn = true;
-        t.shared().Prop_swicth = 1;
+        t.client.plugin.Prop_swicth = 1;
     }
     std::shared_ptr<platform::fake::FakePluginObject> object;
     bool acceptPlayers = true;
@@ -196,7 +196,7 @@ protected:
 TEST_F(SeatingPluginTest, AnAllowingTableLoadsThePluginAndIntroducesThePlayers) {
     seat({.mask = 1, .account = "me"});
     seat({.mask = 2, .account = "left"});
-    EXPECT_EQ(t.shared().Prop_GameDllState, 1);
+    EXPECT_EQ(t.client.plugin.Prop_GameDllState, 1);
     EXPECT_EQ(object->callsOf(u"Initdll"_s).size(), 1U);
     const auto intros = object->callsOf(u"SetUserinfo"_s);
     ASSERT_EQ(intros.size(), 2U);
@@ -208,13 +208,13 @@ TEST_F(SeatingPluginTest, AnAllowingTableLoadsThePluginAndIntroducesThePlayers) 
 
 TEST_F(SeatingPluginTest, ATableThatForbidsThePluginClosesItForGood) {
     seat({.mask = 1});
-    ASSERT_EQ(t.shared().Prop_GameDllState, 1);
+    ASSERT_EQ(t.client.plugin.Prop_GameDllState, 1);
     seat({.mask = 2, .plugin = 1});
-    EXPECT_EQ(t.shared().Prop_GameDllState, -1);
+    EXPECT_EQ(t.client.plugin.Prop_GameDllState, -1);
     EXPECT_EQ(object->callsOf(u"InitExit"_s).size(), 1U);
     EXPECT_EQ(object->callsOf(u"SetUserinfo"_s).size(), 1U);
     seat({.mask = 4});
-    EXPECT_EQ(t.shared().Prop_GameDllState, -1);
+    EXPECT_EQ(t.client.plugin.Prop_GameDllState, -1);
     EXPECT_EQ(object->callsOf(u"SetUserinfo"_s).size(), 1U);
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(t.form.Tou(i).visible());
@@ -224,13 +224,13 @@ TEST_F(SeatingPluginTest, ATableThatForbidsThePluginClosesItForGood) {
 TEST_F(SeatingPluginTest, APlayerThePluginRefusesSwitchesItOff) {
     acceptPlayers = false;
     seat({.mask = 1});
-    EXPECT_EQ(t.shared().Prop_GameDllState, -1);
+    EXPECT_EQ(t.client.plugin.Prop_GameDllState, -1);
     EXPECT_EQ(object->callsOf(u"InitExit"_s).size(), 1U);
 }
 
 TEST_F(SeatingPluginTest, WithoutCoinsThePluginHearsNothing) {
     seat({.mask = 1, .coins = 0});
-    EXPECT_EQ(t.shared().Prop_GameDllState, 1);
+    EXPECT_EQ(t.client.plugin.Prop_GameDllState, 1);
     EXPECT_TRUE(object->callsOf(u"SetUserinfo"_s).empty());
 }
 

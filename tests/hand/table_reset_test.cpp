@@ -56,10 +56,10 @@ void dirty(HandTable& t) {
     t.client.conn.TurnTime = 30;
     t.client.conn.ReconnectCount = 7;
     t.client.conn.ReconnectTime = 9;
-    t.client.shared.g_CallTicks = 12;
-    t.client.shared.g_bPropExitDeferred = true;
-    t.client.shared.ResultStage = 2;
-    for (auto& p : t.client.shared.custom) {
+    t.client.conn.g_CallTicks = 12;
+    t.client.conn.g_bPropExitDeferred = true;
+    t.client.conn.ResultStage = 2;
+    for (auto& p : t.client.hand.custom) {
         p.sum = 12;
     }
 }
@@ -67,7 +67,7 @@ void dirty(HandTable& t) {
 TEST(TableResetTest, TheTableIsEmptyAfterwards) {
     HandTable t;
     dirty(t);
-    ResetTable(t.form);
+    ResetTable(t.ctx);
     auto& f = t.form;
     for (int i = 0; i < 33; ++i) {
         EXPECT_FALSE(f.cardImage0(i).visible());
@@ -98,23 +98,23 @@ TEST(TableResetTest, TheTableIsEmptyAfterwards) {
     EXPECT_EQ(t.client.conn.TurnTime, 15);
     EXPECT_EQ(t.client.conn.ReconnectCount, 0);
     EXPECT_EQ(t.client.conn.ReconnectTime, 0);
-    EXPECT_EQ(t.client.shared.g_CallTicks, 0);
-    EXPECT_FALSE(t.client.shared.g_bPropExitDeferred);
-    EXPECT_EQ(t.client.shared.ResultStage, 0);
-    for (const auto& p : t.client.shared.custom) {
+    EXPECT_EQ(t.client.conn.g_CallTicks, 0);
+    EXPECT_FALSE(t.client.conn.g_bPropExitDeferred);
+    EXPECT_EQ(t.client.conn.ResultStage, 0);
+    for (const auto& p : t.client.hand.custom) {
         EXPECT_EQ(p.sum, 0);
     }
 }
 
 TEST(TableResetTest, FullScaleGeometry) {
     HandTable t;
-    ResetTable(t.form);
+    ResetTable(t.ctx);
     auto& f = t.form;
     const std::array<std::pair<int, int>, 4> anchors = {
         {{500, 430}, {170, 300}, {300, 195}, {550, 300}}};
     for (std::size_t s = 0; s < 4; ++s) {
-        EXPECT_EQ(t.shared().custom.at(s).playX, anchors.at(s).first);
-        EXPECT_EQ(t.shared().custom.at(s).playY, anchors.at(s).second);
+        EXPECT_EQ(t.client.hand.custom.at(s).playX, anchors.at(s).first);
+        EXPECT_EQ(t.client.hand.custom.at(s).playY, anchors.at(s).second);
     }
     EXPECT_EQ(t.client.hand.g_HandBaseTop, 545);
     expectGeometry(f.cardImage0(32), {f.cardImage0(32).left(), f.cardImage0(32).top(), 90, 120});
@@ -130,14 +130,14 @@ TEST(TableResetTest, FullScaleGeometry) {
 
 TEST(TableResetTest, SmallScaleGeometry) {
     HandTable t({800, 600});
-    ResetTable(t.form);
+    ResetTable(t.ctx);
     auto& f = t.form;
     const float s = 0.78125F;
     const std::array<std::pair<int, int>, 4> anchors = {
         {{391, 336}, {133, 234}, {234, 152}, {430, 234}}};
     for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(t.shared().custom.at(i).playX, anchors.at(i).first);
-        EXPECT_EQ(t.shared().custom.at(i).playY, anchors.at(i).second);
+        EXPECT_EQ(t.client.hand.custom.at(i).playX, anchors.at(i).first);
+        EXPECT_EQ(t.client.hand.custom.at(i).playY, anchors.at(i).second);
     }
     EXPECT_EQ(t.client.hand.g_HandBaseTop, 426);
     EXPECT_EQ(f.cardImage0(0).width(), 90 * s);
@@ -155,9 +155,9 @@ TEST(TableResetTest, ResettingTwiceIsResettingOnce) {
         HandTable twice(screen);
         dirty(once);
         dirty(twice);
-        ResetTable(once.form);
-        ResetTable(twice.form);
-        ResetTable(twice.form);
+        ResetTable(once.ctx);
+        ResetTable(twice.ctx);
+        ResetTable(twice.ctx);
         auto& a = once.form;
         auto& b = twice.form;
         for (int k = 0; k < 3; ++k) {
@@ -168,7 +168,7 @@ TEST(TableResetTest, ResettingTwiceIsResettingOnce) {
         expectGeometry(b.imgBaopai, geometryOf(a.imgBaopai));
         expectGeometry(b.cardImage0(5), geometryOf(a.cardImage0(5)));
         EXPECT_EQ(once.client.hand.g_HandBaseTop, twice.client.hand.g_HandBaseTop);
-        EXPECT_EQ(once.shared().custom[2].playX, twice.shared().custom[2].playX);
+        EXPECT_EQ(once.client.hand.custom[2].playX, twice.client.hand.custom[2].playX);
     }
 }
 
@@ -178,7 +178,7 @@ TEST(TableResetTest, AWealthMultipleKeepsItsLabel) {
     t.form.lbwealth.setCaption(u"3"_s);
     t.form.lbwealth.setVisible(true);
     t.form.Imgwealth.setVisible(true);
-    ResetTable(t.form);
+    ResetTable(t.ctx);
     EXPECT_EQ(t.form.lbwealth.caption(), u"3"_s);
     EXPECT_TRUE(t.form.lbwealth.visible());
     EXPECT_TRUE(t.form.Imgwealth.visible());

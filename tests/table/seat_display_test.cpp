@@ -34,11 +34,11 @@ TEST(SeatDisplayTest, VipLevelsColourTheNameAndShowABadge) {
             EXPECT_EQ(form.Nid(2).foreColor(), forms::rgb(1, 2, 3));
         }
         EXPECT_EQ(form.img_vip(2).visible(), vip >= 1 && vip <= 6) << vip;
-        EXPECT_EQ(t.client.shared.g_bVipAnim, vip >= 1 && vip <= 6) << vip;
+        EXPECT_EQ(t.plugin.g_bVipAnim, vip >= 1 && vip <= 6) << vip;
         if (badge) {
             EXPECT_EQ(*badge, 906 + 4 * vip);
             EXPECT_TRUE(shows(form.img_vip(2), *badge));
-            EXPECT_EQ(t.client.shared.VipAnimFrame[2], 1);
+            EXPECT_EQ(t.plugin.VipAnimFrame[2], 1);
         }
     }
 }

@@ -1,0 +1,27 @@
+#include "app/client.h"
+
+#include "table/main_form.h"
+
+namespace qv {
+
+Client::Client(platform::Services& platformServices) : services(platformServices) {
+    // Each subsystem registers its message branches and pump steps here.
+    connection::RegisterBranches(conn);
+    hand::RegisterBranches(conn, [this] { return handOnTable(); });
+    conn.tableExit = &handTableExit;
+    table::registerTableForms(forms, tableContext);
+}
+
+hand::HandContext* Client::handOnTable() {
+    auto* form = forms.find<table::MainForm>();
+    if (form == nullptr) {
+        return nullptr;
+    }
+    if (!handContext_ || &handContext_->form != form) {
+        handContext_.emplace(
+            hand::HandContext{*form, hand, conn, table, plugin, sound, services, imageRes});
+    }
+    return &*handContext_;
+}
+
+} // namespace qv
