@@ -1,5 +1,6 @@
 #include "app/client.h"
 
+#include "hand/chu_pai.h"
 #include "table/main_form.h"
 
 namespace qv {
@@ -10,6 +11,8 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     hand::RegisterBranches(conn, [this] { return handOnTable(); });
     conn.tableExit = &handTableExit;
     table::registerTableForms(forms, tableContext);
+    hand::registerHandForms(
+        forms, [this]() -> const forms::Form* { return forms.find<table::MainForm>(); });
 }
 
 hand::HandContext* Client::handOnTable() {

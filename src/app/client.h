@@ -11,6 +11,7 @@
 #include "match/match.h"
 #include "platform/services.h"
 #include "plugin/plugin.h"
+#include "rules/hint_list.h"
 #include "rules/rules_state.h"
 #include "table/table_context.h"
 #include "table/table_state.h"
@@ -39,6 +40,8 @@ public:
     plugin::PluginState plugin;
     match::MatchState match;
     rules::RulesState rules;
+    /// The hint list of the player's turn.
+    rules::HintState hints;
     connection::Connection conn{services, {table, hand, chat, plugin, match, sound}};
     table::TableContext tableContext{services, imageRes, table, plugin, match};
     /// The hand on the table window, while the window is there.

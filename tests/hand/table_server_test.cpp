@@ -36,7 +36,8 @@ struct NetworkPlatform {
                                 .process = fakes.process,
                                 .lobby = fakes.lobby,
                                 .plugins = fakes.plugins,
-                                .sound = fakes.sound};
+                                .sound = fakes.sound,
+                                .http = fakes.http};
 };
 
 /// Starts the table server and gives the port it listens on, 0 when it did not start.
