@@ -1,5 +1,6 @@
 #include "app/client.h"
 
+#include "chat/register_chat.h"
 #include "hand/chu_pai.h"
 #include "table/main_form.h"
 
@@ -10,7 +11,11 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     connection::RegisterBranches(conn);
     hand::RegisterBranches(conn, [this] { return handOnTable(); });
     conn.tableExit = &handTableExit;
-    table::registerTableForms(forms, tableContext);
+    table::registerTableForms(forms, tableContext, [this](table::MainForm& form) {
+        chat::wireChatControls(form, [this] { return chatOnTable(); });
+    });
+    chat::registerChatForms(forms, services, chat, [this] { return chatOnTable(); });
+    chat::registerChatSteps(conn, [this] { return chatOnTable(); });
     hand::registerHandForms(
         forms, [this]() -> const forms::Form* { return forms.find<table::MainForm>(); });
 }
@@ -25,6 +30,22 @@ hand::HandContext* Client::handOnTable() {
             hand::HandContext{*form, hand, conn, table, plugin, sound, services, imageRes});
     }
     return &*handContext_;
+}
+
+} // namespace qv
+
+namespace qv {
+
+chat::ChatContext* Client::chatOnTable() {
+    auto* form = forms.find<table::MainForm>();
+    if (form == nullptr) {
+        return nullptr;
+    }
+    if (!chatContext_ || &chatContext_->form != form) {
+        chatContext_.emplace(chat::ChatContext{*form, chat, conn, hand, table, plugin, sound,
+                                               services, [this] { return chatOnTable(); }});
+    }
+    return &*chatContext_;
 }
 
 } // namespace qv

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chat/chat_context.h"
+#include "chat/chat_receiving.h"
 #include "chat/chat_state.h"
 #include "common/picture_tables.h"
 #include "common/sound.h"
@@ -49,11 +51,18 @@ public:
     hand::HandTableExit handTableExit{conn.leastTableExit, [this] {
                                           return handOnTable();
                                       }};
+    /// The chat on the table window, while the window is there.
+    [[nodiscard]] chat::ChatContext* chatOnTable();
+    /// Shows the received chat messages that the command's branch hands on.
+    chat::TableChatReceiver chatReceiver{[this] {
+        return chatOnTable();
+    }};
     /// The windows; declared last so they go first, while the state their handlers use is there.
     forms::FormHost forms{services.time};
 
 private:
     std::optional<hand::HandContext> handContext_;
+    std::optional<chat::ChatContext> chatContext_;
 };
 
 } // namespace qv

@@ -11,7 +11,8 @@ constexpr int kChatKindByte = 9;
 constexpr int kChatTextByte = 16;
 constexpr int kChatMaxChars = 100;
 constexpr int kChatAccountByte = 217;
-constexpr int kChatAccountEnd = 236;
+// The account field holds 16 bytes; a longer account never reaches the sub-code.
+constexpr int kChatAccountEnd = 233;
 constexpr int kChatSubCodeByte = 236;
 constexpr std::uint32_t kPluginSubCodeA = 260;
 constexpr std::uint32_t kPluginSubCodeB = 272;

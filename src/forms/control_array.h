@@ -5,6 +5,7 @@
 #include "forms/runtime_error.h"
 
 #include <concepts>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -22,6 +23,11 @@ class Container;
 template <class T>
 class ControlArray : public ControlArrayBase {
 public:
+    /// Makes an element for controls that need more than a container and a name (the services
+    /// they work on); `design` is the element's row, or null for an element loaded at run time.
+    using ElementFactory =
+        std::function<std::unique_ptr<T>(Container&, const QString&, const ControlDesign*)>;
+
     ControlArray(Container& container, QString name, std::initializer_list<int> designed = {0})
         : ControlArrayBase(std::move(name)), container_(&container) {
         for (const int index : designed) {
@@ -35,6 +41,17 @@ public:
         for (const ControlDesign& row : rows) {
             for (int index = row.firstIndex; index <= row.lastIndex; ++index) {
                 keep(index, std::make_unique<T>(container, this->name(), row));
+            }
+        }
+    }
+
+    /// A designed array whose elements `factory` makes.
+    ControlArray(Container& container, QString name, std::initializer_list<ControlDesign> rows,
+                 ElementFactory factory)
+        : ControlArrayBase(std::move(name)), container_(&container), factory_(std::move(factory)) {
+        for (const ControlDesign& row : rows) {
+            for (int index = row.firstIndex; index <= row.lastIndex; ++index) {
+                keep(index, factory_(container, this->name(), &row));
             }
         }
     }
@@ -97,7 +114,14 @@ public:
 
 private:
     T& add(Container& container, int index) {
-        return keep(index, std::make_unique<T>(container, name()));
+        if (factory_) {
+            return keep(index, factory_(container, name(), nullptr));
+        }
+        if constexpr (std::constructible_from<T, Container&, QString>) {
+            return keep(index, std::make_unique<T>(container, name()));
+        } else {
+            throw RuntimeError(RuntimeError::kNoSuchElement, "control array without a factory");
+        }
     }
     T& keep(int index, std::unique_ptr<T> element) {
         T& added = *element;
@@ -107,6 +131,7 @@ private:
     }
 
     Container* container_;
+    ElementFactory factory_;
     std::map<int, std::unique_ptr<T>> elements_;
 };
 

@@ -90,7 +90,7 @@ void LayoutSeats(MainForm& form) {
     LayoutCountdownFrames(form);
 
     for (std::size_t i = 0; i < 4; ++i) {
-        AniGifStandIn& spot = form.ucAni_BBQS(static_cast<int>(i));
+        controls::ucAniGIF& spot = form.ucAni_BBQS(static_cast<int>(i));
         spot.setLeft(kEmoticon[i].left * sx);
         spot.setTop(kEmoticon[i].top * sy);
         spot.setHeight(65 * sy);

@@ -48,6 +48,10 @@ MainForm::MainForm(forms::FormHost& host, TableContext& context)
     wireChrome(*this);
 }
 
+forms::ControlArray<controls::ucAniGIF>::ElementFactory MainForm::aniGifElements() const {
+    return controls::ucAniGIF::elements(context_->services.time, context_->services.http);
+}
+
 void MainForm::Form_Load() {
     try {
         runHook(loadHooks.beforeScreenFit);
@@ -137,9 +141,14 @@ void MainForm::Form_Resize() {
     runHook(resizeHooks.hideExchangeWindow);
 }
 
-void registerTableForms(forms::FormHost& host, TableContext& context) {
-    host.registerForm<MainForm>([&context](forms::FormHost& formHost) {
-        return std::make_unique<MainForm>(formHost, context);
+void registerTableForms(forms::FormHost& host, TableContext& context,
+                        std::function<void(MainForm&)> made) {
+    host.registerForm<MainForm>([&context, made = std::move(made)](forms::FormHost& formHost) {
+        auto form = std::make_unique<MainForm>(formHost, context);
+        if (made) {
+            made(*form);
+        }
+        return form;
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/gif/uc_ani_gif.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/image.h"
@@ -10,6 +11,7 @@
 #include "forms/timer.h"
 #include "table/design_style.h"
 #include "table/screen_fit.h"
+#include "table/speak_box_overlay.h"
 #include "table/spread_control_array.h"
 #include "table/stand_in_controls.h"
 
@@ -58,6 +60,9 @@ struct FormResizeHooks {
 /// screen. Other parts of the client set its controls directly by name. Each control is declared
 /// with its design row (pixels in its container), the window's one record of its design.
 class MainForm : public forms::Form {
+    // First, so the controls that work on the services can be made.
+    TableContext* context_;
+
 public:
     MainForm(forms::FormHost& host, TableContext& context);
 
@@ -100,7 +105,9 @@ public:
     ControlArray<Image> OK{Pic1, u"OK"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 152, .top = 256, .width = 70, .height = 29, .visible = false, .pictureRes = 282}}};
     ControlArray<Image> first{Pic1, u"first"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 408, .top = 600, .width = 70, .height = 29, .visible = false, .picture = true}}};
     ControlArray<Image> Speak{Pic1, u"Speak"_s, {{.firstIndex = 0, .lastIndex = 3, .width = 81, .height = 81, .visible = false}}};
-    ControlArray<AniGifStandIn> ucAni_BBQS{Pic1, u"ucAni_BBQS"_s, {{.firstIndex = 0, .lastIndex = 3, .width = 73, .height = 57, .visible = false}}};
+    ControlArray<controls::ucAniGIF> ucAni_BBQS{Pic1, u"ucAni_BBQS"_s, {{.firstIndex = 0, .lastIndex = 3, .width = 73, .height = 57, .visible = false}}, aniGifElements()};
+    /// The speech bubbles beside the seats, one per seat, made when its first phrase arrives.
+    ControlArray<SpeakBoxOverlay> frmSpeakBox{Pic1, u"frmSpeakBox"_s, {{.firstIndex = 0, .lastIndex = 3, .visible = false}}};
     ControlArray<Image> shanImage{Pic1, u"shanImage"_s, {{.firstIndex = 0, .lastIndex = 2, .width = 81, .height = 89, .visible = false}}};
     ControlArray<Image> cardImage1{Pic1, u"cardImage1"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 81, .height = 97, .stretch = true}}};
     ControlArray<Image> cardImage2{Pic1, u"cardImage2"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 81, .height = 97, .stretch = true}}};
@@ -288,10 +295,13 @@ public:
     [[nodiscard]] TableContext& context() const { return *context_; }
 
 private:
-    TableContext* context_;
+    /// Makes the animated GIF players of the window on the client's services.
+    [[nodiscard]] forms::ControlArray<controls::ucAniGIF>::ElementFactory aniGifElements() const;
 };
 
-/// Teaches `host` to make the table window on `context`.
-void registerTableForms(forms::FormHost& host, TableContext& context);
+/// Teaches `host` to make the table window on `context`; `made` wires the handlers that other
+/// parts of the client keep for its controls.
+void registerTableForms(forms::FormHost& host, TableContext& context,
+                        std::function<void(MainForm&)> made = {});
 
 } // namespace qv::table

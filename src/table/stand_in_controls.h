@@ -18,13 +18,11 @@ public:
     void copyPropertiesFrom(const StandIn& other) { copyControlPropertiesFrom(other); }
 };
 
-inline constexpr char16_t kAniGifKind[] = u"ucAniGIF";
 inline constexpr char16_t kPictureButtonKind[] = u"inode_pic";
 inline constexpr char16_t kBannerKind[] = u"moveWord";
 inline constexpr char16_t kSpriteKind[] = u"APNG";
 inline constexpr char16_t kWebBrowserKind[] = u"WebBrowser";
 
-using AniGifStandIn = StandIn<kAniGifKind>;
 using PictureButtonStandIn = StandIn<kPictureButtonKind>;
 using BannerStandIn = StandIn<kBannerKind>;
 using SpriteStandIn = StandIn<kSpriteKind>;

@@ -29,13 +29,21 @@ void AddSystemMessage(MainForm& form, QString& text) {
     if (onlySpaces(text)) {
         return;
     }
+    text = PostToLogAndTicker(form, text);
+}
+
+QString PostToLogAndTicker(MainForm& form, const QString& line) {
     ListBox& log = form.host().get<Talk>().Text1;
-    WrapToList(log, text, kLogWidth);
+    WrapToList(log, line, kLogWidth);
     if (log.listCount() >= 1) {
         log.setTopIndex(log.listCount() - 1);
     }
-    text = text.left(kTickerCharacters);
+    const QString text = line.left(kTickerCharacters);
+    PostToTicker(form, text);
+    return text;
+}
 
+void PostToTicker(MainForm& form, const QString& text) {
     ListBox& older = form.Sysmsg(0);
     ListBox& newer = form.Sysmsg(1);
     if (newer.listCount() > 0) {

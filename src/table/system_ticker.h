@@ -11,5 +11,9 @@ class MainForm;
 /// ticker `Sysmsg`, the line before moving up. A text of nothing but spaces does nothing.
 /// On return `text` holds the cut ticker line.
 void AddSystemMessage(MainForm& form, QString& text);
+/// The same for any line, blank or not; returns the line as the ticker shows it.
+QString PostToLogAndTicker(MainForm& form, const QString& line);
+/// `text` as the newest line of the ticker alone, the line before moving up.
+void PostToTicker(MainForm& form, const QString& text);
 
 } // namespace qv::table

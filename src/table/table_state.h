@@ -17,6 +17,8 @@ struct TableState {
 
     bool g_bBossKey = false;
     bool g_bHiddenPlay = false;
+    /// The turn countdown plays for the player (set by the boss key).
+    bool g_bAutoPlay = false;
     bool g_bCountdownAnim = false;
 
     /// Table buttons `AnNiu(0..8)`: click lock (only element 2, the start button, is tested)

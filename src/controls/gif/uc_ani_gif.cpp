@@ -27,6 +27,20 @@ ucAniGIF::ucAniGIF(forms::Container& container, QString name, platform::TimeServ
                    platform::HttpClient& http)
     : forms::UserControl(container, std::move(name), u"ucAniGIF"_s), time_(time), http_(http) {}
 
+ucAniGIF::ucAniGIF(forms::Container& container, QString name, const forms::ControlDesign& design,
+                   platform::TimeService& time, platform::HttpClient& http)
+    : forms::UserControl(container, std::move(name), u"ucAniGIF"_s, design), time_(time),
+      http_(http) {}
+
+forms::ControlArray<ucAniGIF>::ElementFactory ucAniGIF::elements(platform::TimeService& time,
+                                                                 platform::HttpClient& http) {
+    return [&time, &http](forms::Container& container, const QString& name,
+                          const forms::ControlDesign* design) {
+        return design != nullptr ? std::make_unique<ucAniGIF>(container, name, *design, time, http)
+                                 : std::make_unique<ucAniGIF>(container, name, time, http);
+    };
+}
+
 ucAniGIF::~ucAniGIF() {
     http_.cancel(remoteRequest_);
     ClearAnimation();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/gif/gif_animation.h"
+#include "forms/control_array.h"
 #include "forms/user_control.h"
 #include "platform/http_client.h"
 #include "platform/time_service.h"
@@ -37,6 +38,12 @@ public:
 
     ucAniGIF(forms::Container& container, QString name, platform::TimeService& time,
              platform::HttpClient& http);
+    /// A designed player: it takes its row when the window's design is applied.
+    ucAniGIF(forms::Container& container, QString name, const forms::ControlDesign& design,
+             platform::TimeService& time, platform::HttpClient& http);
+    /// The element factory of a control array of players on these services.
+    static forms::ControlArray<ucAniGIF>::ElementFactory elements(platform::TimeService& time,
+                                                                  platform::HttpClient& http);
     ~ucAniGIF() override;
     ucAniGIF(const ucAniGIF&) = delete;
     ucAniGIF& operator=(const ucAniGIF&) = delete;
