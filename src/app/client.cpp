@@ -42,8 +42,10 @@ chat::ChatContext* Client::chatOnTable() {
         return nullptr;
     }
     if (!chatContext_ || &chatContext_->form != form) {
-        chatContext_.emplace(chat::ChatContext{*form, chat, conn, hand, table, plugin, sound,
-                                               services, [this] { return chatOnTable(); }});
+        chatContext_.emplace(
+            chat::ChatContext{*form, chat, conn, hand, table, plugin, sound, services, [this] {
+                                  return chatOnTable();
+                              }});
     }
     return &*chatContext_;
 }

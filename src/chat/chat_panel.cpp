@@ -32,7 +32,8 @@ void place(const ChatContext& ctx, forms::Form& window, const Placement& at, flo
     const bool full = scale == 1.0F;
     const double height = full ? table.Pic1.height() : table.height();
     const double width = full ? table.Pic1.width() : table.width();
-    window.setTop(table.top() + table.Pic1.top() + (full ? at.topShare : at.smallTopShare) * height);
+    window.setTop(table.top() + table.Pic1.top() +
+                  (full ? at.topShare : at.smallTopShare) * height);
     window.setLeft(table.left() + table.Pic1.left() +
                    (full ? at.leftShare : at.smallLeftShare) * width);
 }

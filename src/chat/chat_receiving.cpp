@@ -45,9 +45,9 @@ std::uint8_t senderSeat(const ChatContext& ctx, const ReceivedChat& message) {
 /// folder plays nothing, but the sound before it still stops.
 void playPhraseVoice(ChatContext& ctx, int seat, const ReceivedChat& message) {
     ctx.sound.StopSound();
-    const auto file = VoiceFileName(ctx.sound.VoicePath2,
-                                    ctx.conn.Detail[static_cast<std::size_t>(seat)],
-                                    message.voiceLetter, message.phrase);
+    const auto file =
+        VoiceFileName(ctx.sound.VoicePath2, ctx.conn.Detail[static_cast<std::size_t>(seat)],
+                      message.voiceLetter, message.phrase);
     if (file) {
         ctx.sound.PlaySoundFile(*file, false);
         ctx.sound.SetSoundVolume(kFullVolume);

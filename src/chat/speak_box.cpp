@@ -18,7 +18,8 @@ struct Place {
     double top;
 };
 // Beside each seat and, inside the bubble, where the phrase stands (twips at scale 1.0).
-constexpr std::array<Place, 4> kBubblePlace = {{{1500, 8550}, {1050, 3000}, {6150, 1050}, {11400, 3000}}};
+constexpr std::array<Place, 4> kBubblePlace = {
+    {{1500, 8550}, {1050, 3000}, {6150, 1050}, {11400, 3000}}};
 constexpr std::array<Place, 4> kPhrasePlace = {{{260, 180}, {570, 350}, {450, 620}, {270, 470}}};
 constexpr double kPhraseWidth = 2100;
 constexpr double kPhraseHeight = 750;
@@ -79,8 +80,7 @@ void OpenSpeakBox(ChatContext& ctx, int seat) {
     }
     fade.made = true;
     table::SpeakBoxOverlay& box = bubble(ctx, seat);
-    const QImage picture =
-        common::LoadDesignPicture(u"frmSpeakBox/imgSpeakBox_%1.gif"_s.arg(seat));
+    const QImage picture = common::LoadDesignPicture(u"frmSpeakBox/imgSpeakBox_%1.gif"_s.arg(seat));
     box.setPicture(picture);
     box.setWidth(picture.width());
     box.setHeight(picture.height());

@@ -3,7 +3,7 @@
 namespace qv::forms {
 class Form;
 class ListBox;
-}
+} // namespace qv::forms
 
 namespace qv::chat {
 

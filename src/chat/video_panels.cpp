@@ -25,14 +25,17 @@ struct ButtonPictures {
     int hover;
 };
 // The own strip's buttons, then the role of a seat strip's button by its place in the strip.
-constexpr std::array<ButtonPictures, 4> kOwnStrip = {{{863, 864}, {851, 855}, {852, 856}, {853, 857}}};
-constexpr std::array<ButtonPictures, 4> kSeatStrip = {{{850, 854}, {851, 855}, {852, 856}, {858, 859}}};
+constexpr std::array<ButtonPictures, 4> kOwnStrip = {
+    {{863, 864}, {851, 855}, {852, 856}, {853, 857}}};
+constexpr std::array<ButtonPictures, 4> kSeatStrip = {
+    {{850, 854}, {851, 855}, {852, 856}, {858, 859}}};
 
 struct Tip {
     QStringView text;
     double width;
 };
-constexpr std::array<Tip, 4> kOwnTips = {{{u"像册", 28}, {u"放大", 28}, {u"拍照", 28}, {u"月光宝盒", 54}}};
+constexpr std::array<Tip, 4> kOwnTips = {
+    {{u"像册", 28}, {u"放大", 28}, {u"拍照", 28}, {u"月光宝盒", 54}}};
 
 ButtonPictures picturesOf(int index) {
     const auto role = static_cast<std::size_t>(index % 4);
@@ -54,9 +57,8 @@ void openAlbum(ChatContext& ctx) {
 }
 
 void takePhoto(ChatContext& ctx, int panel) {
-    const PhotoResult result =
-        SavePhoto(photoFolder(ctx), ctx.services.time.localDateTime(),
-                  ctx.chat.PhotoBuffers.at(static_cast<std::size_t>(panel)));
+    const PhotoResult result = SavePhoto(photoFolder(ctx), ctx.services.time.localDateTime(),
+                                         ctx.chat.PhotoBuffers.at(static_cast<std::size_t>(panel)));
     if (result == PhotoResult::Saved) {
         table::PostToTicker(ctx.form, u"照相成功,照片保存在本机相册中。"_s);
     } else if (result == PhotoResult::Failed) {

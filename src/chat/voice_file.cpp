@@ -15,16 +15,16 @@ bool lettersAndDigits(const QString& code) {
 
 } // namespace
 
-std::optional<QString> VoiceFileName(const QString& folder,
-                                     const connection::PlayerDetail& speaker, std::uint8_t letter,
-                                     std::uint8_t number) {
+std::optional<QString> VoiceFileName(const QString& folder, const connection::PlayerDetail& speaker,
+                                     std::uint8_t letter, std::uint8_t number) {
     if (letter < 'a' || letter > 'z' || !lettersAndDigits(speaker.voiceSet) ||
         !lettersAndDigits(speaker.voiceId)) {
         return std::nullopt;
     }
     const int voiceKind = speaker.sex == 0 ? 2 : 3;
     return folder + u'v' + speaker.voiceSet + speaker.voiceId + QString::number(speaker.sex) +
-           QString::number(voiceKind) + QChar(char16_t{letter}) + QString::number(number) + u".wav"_s;
+           QString::number(voiceKind) + QChar(char16_t{letter}) + QString::number(number) +
+           u".wav"_s;
 }
 
 } // namespace qv::chat
