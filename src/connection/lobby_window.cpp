@@ -49,6 +49,7 @@ void connectAgain(Connection& conn) {
 
 void ConnectByProxyType(Connection& conn) {
     auto& winsock = conn.services.winsock;
+    conn.reconnecting = false;
     switch (conn.commandLine.ProxyType) {
     case 0:
         winsock.setRemoteHost(conn.commandLine.ServerHost);
@@ -62,9 +63,7 @@ void ConnectByProxyType(Connection& conn) {
         break;
     case 5:
         conn.slots.BongFlag[kLoginSlot] = false;
-        conn.connecting = true;
         conn.proxy->ConnectToSock5Server();
-        conn.connecting = false;
         break;
     default:
         break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace qv::connection {
 
 class Connection;
@@ -13,6 +15,8 @@ public:
     virtual void LeaveTableReset() = 0;
     virtual void ClearTableState() = 0;
     virtual void ResetTable() = 0;
+    /// `frmOtherExit`, on top and centred over the table, with its label set to `text`.
+    virtual void ShowOtherExit(const QString& text) = 0;
 };
 
 /// The least the ways out do until they are built: the leave message straight to the socket,
@@ -24,6 +28,8 @@ public:
     void LeaveTableReset() override;
     void ClearTableState() override {}
     void ResetTable() override {}
+    /// The notice as a message box, so the player reads it.
+    void ShowOtherExit(const QString& text) override;
 
 private:
     Connection& conn_;
@@ -33,16 +39,14 @@ private:
 class ProxyConnect {
 public:
     virtual ~ProxyConnect() = default;
+    /// Starts the connection to the proxy and returns; the exchange runs on the socket's events.
     virtual void ConnectToSock5Server() = 0;
-    /// The proxy's reply bytes have arrived in the proxy reply ring.
+    /// The socket reached the proxy.
+    virtual void ProxyConnected() = 0;
+    /// The socket failed or was closed before the exchange was done.
+    virtual void ProxyFailed() = 0;
+    /// A reply byte has arrived in the proxy reply ring.
     virtual void OnSocksReply() = 0;
-};
-
-/// Until the proxy is built, a proxy connection does not connect.
-class NoProxy final : public ProxyConnect {
-public:
-    void ConnectToSock5Server() override {}
-    void OnSocksReply() override {}
 };
 
 /// The lost connection during a hand: the hidden reconnect window takes over.
@@ -50,12 +54,6 @@ class Reconnect {
 public:
     virtual ~Reconnect() = default;
     virtual void startReconnect() = 0;
-};
-
-/// Until the reconnect is built, the client waits for the connection check.
-class NoReconnect final : public Reconnect {
-public:
-    void startReconnect() override {}
 };
 
 } // namespace qv::connection
