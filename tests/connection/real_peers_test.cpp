@@ -168,7 +168,8 @@ protected:
                                 .process = fake.process,
                                 .lobby = fake.lobby,
                                 .plugins = fake.plugins,
-                                .sound = fake.sound};
+                                .sound = fake.sound,
+                                .http = fake.http};
     ConnectionParts client{services};
     int seatings = 0;
     int rounds = 0;

@@ -1,6 +1,6 @@
 #include "client_fixture.h"
 #include "connection/commands.h"
-#include "connection/reconnect.h"
+#include "connection/frm_reconnect.h"
 #include "connection/reconnect_reply.h"
 #include "connection/socks5_client.h"
 
