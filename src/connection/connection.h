@@ -2,10 +2,10 @@
 
 #include "connection/connection_state.h"
 #include "connection/dispatcher.h"
+#include "connection/frm_reconnect.h"
 #include "connection/game_message.h"
 #include "connection/proxy_connect.h"
 #include "connection/pump_steps.h"
-#include "connection/frm_reconnect.h"
 #include "connection/service_timer.h"
 #include "connection/socks5_client.h"
 #include "connection/table_exit.h"
@@ -139,6 +139,8 @@ void RestoreLobbyAndEnd(Connection& conn);
 /// Connects as the command line says: directly (the pump logs in once connected), through the
 /// proxy, or not at all for another proxy type.
 void ConnectByProxyType(Connection& conn);
+/// The socket is on its way to a connection (looking the host up or connecting).
+bool SocketConnecting(const Connection& conn);
 
 // Start-up and shut-down, in the order the table window's load runs them.
 /// Empties the rings, refuses a second copy and puts the start values (before the sound starts).

@@ -33,20 +33,8 @@ void ReconnectStep(Connection& conn) {
         BuildReconnectRequest(conn.LoginBuffer, conn.CurSeqNum, conn.threadIndex);
     conn.reconnecting = true;
     conn.g_bGameData = true;
-    auto& winsock = conn.services.winsock;
-    winsock.Close();
-    switch (conn.commandLine.ProxyType) {
-    case 0:
-        winsock.Connect();
-        conn.slots.arm(kLoginSlot);
-        break;
-    case 5:
-        conn.slots.BongFlag[kLoginSlot] = false;
-        conn.proxy->ConnectToSock5Server();
-        break;
-    default:
-        break;
-    }
+    conn.services.winsock.Close();
+    ConnectByProxyType(conn);
 }
 
 FrmReconnect::FrmReconnect(Connection& conn)
@@ -92,7 +80,7 @@ void FrmReconnect::TimerCount_Timer() {
     }
     // One attempt at a time: a proxy exchange ends by itself, within its own bound; a direct
     // connect that hangs is given up after a while.
-    if (conn_.connecting || (directConnectPending() && ++pendingTicks_ < kAttemptBoundTicks)) {
+    if (conn_.connecting || (SocketConnecting(conn_) && ++pendingTicks_ < kAttemptBoundTicks)) {
         return;
     }
     pendingTicks_ = 0;
@@ -106,18 +94,6 @@ void FrmReconnect::TimerCount_Timer() {
 
 bool FrmReconnect::attemptSucceeded() const {
     return conn_.services.winsock.State() == Socket::sckConnected && !conn_.connecting;
-}
-
-bool FrmReconnect::directConnectPending() const {
-    switch (conn_.services.winsock.State()) {
-    case Socket::sckConnectionPending:
-    case Socket::sckResolvingHost:
-    case Socket::sckHostResolved:
-    case Socket::sckConnecting:
-        return true;
-    default:
-        return false;
-    }
 }
 
 void FrmReconnect::giveUp() {

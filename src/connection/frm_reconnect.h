@@ -1,8 +1,8 @@
 #pragma once
 
 #include "connection/game_message.h"
-#include "connection/service_timer.h"
 #include "connection/reconnect.h"
+#include "connection/service_timer.h"
 
 #include <array>
 #include <cstdint>
@@ -17,8 +17,8 @@ GameMessage BuildReconnectRequest(const GameMessage& login, std::array<std::uint
                                   std::uint32_t threadIndex);
 
 /// One reconnect attempt: the system list says so, the reconnect request is built, and the
-/// socket connects again, directly (the pump's login step sends the request) or through the
-/// proxy (its success sends it).
+/// socket connects again to the server, directly (the pump's login step sends the request) or
+/// through the proxy (its success sends it).
 void ReconnectStep(Connection& conn);
 
 /// `frmReconnect`: the window that is loaded but never shown and hosts the two timers of the
@@ -49,7 +49,6 @@ public:
 
 private:
     [[nodiscard]] bool attemptSucceeded() const;
-    [[nodiscard]] bool directConnectPending() const;
     void giveUp();
 
     Connection& conn_;

@@ -21,23 +21,12 @@ void leaveTable(Connection& conn) {
     conn.tableExit->LeaveTableReset();
 }
 
-bool connectUnderWay(const Connection& conn) {
-    switch (conn.services.winsock.State()) {
-    case Socket::sckConnectionPending:
-    case Socket::sckResolvingHost:
-    case Socket::sckHostResolved:
-    case Socket::sckConnecting:
-        return true;
-    default:
-        return conn.connecting;
-    }
-}
-
 void connectAgain(Connection& conn) {
-    if (connectUnderWay(conn)) {
+    if (SocketConnecting(conn) || conn.connecting) {
         return;
     }
     conn.g_bGameData = true;
+    conn.reconnecting = false;
     if (conn.commandLine.ProxyType == 0) {
         ResetRings(conn);
     }
@@ -47,9 +36,20 @@ void connectAgain(Connection& conn) {
 
 } // namespace
 
+bool SocketConnecting(const Connection& conn) {
+    switch (conn.services.winsock.State()) {
+    case Socket::sckConnectionPending:
+    case Socket::sckResolvingHost:
+    case Socket::sckHostResolved:
+    case Socket::sckConnecting:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void ConnectByProxyType(Connection& conn) {
     auto& winsock = conn.services.winsock;
-    conn.reconnecting = false;
     switch (conn.commandLine.ProxyType) {
     case 0:
         winsock.setRemoteHost(conn.commandLine.ServerHost);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "connection/service_timer.h"
 #include "connection/proxy_connect.h"
+#include "connection/service_timer.h"
 
 #include <cstdint>
 
