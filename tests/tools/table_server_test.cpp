@@ -241,7 +241,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, RefusedPlayTest, testing::ValuesIn(kIllegalPlays
 // With --drop-after-plays the server drops the connection mid-hand; the client's reconnect
 // request is accepted and every message it missed comes again, none twice, up to the result.
 TEST(TableServerTest, AReconnectGetsWhatWasMissed) {
-    ServerProcess server({u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s, u"--hands"_s, u"1"_s,
+    // The server moves for the absent player after its think time: with none it could end the
+    // only hand, and close, before the reconnect arrives.
+    ServerProcess server({u"--seed"_s, u"5"_s, u"--delay"_s, u"30"_s, u"--hands"_s, u"1"_s,
                           u"--drop-after-plays"_s, u"4"_s, u"--reconnect"_s, u"accept"_s});
     TableClient client(server.port());
     client.login();
