@@ -210,20 +210,5 @@ TEST(ChatSending, F1IsTheBossKeyAndGoesToThePlugIn) {
     EXPECT_EQ(object->callsOf(u"SetKeyDown"_s)[0].args[0].toInt(), 112);
 }
 
-TEST(ChatSending, AccountOfSeventeenBytesStopsAtSixteen) {
-    ChatTable t;
-    t.client.hand.custom[0].name = u"abcdefghijklmnopq"_s;
-    connection::GameMessage msg;
-    msg.setCommand(19);
-    msg.setU8(9, 1);
-    msg.setU32be(236, 5);
-    t.client.chat.ChatSendText = u"x"_s;
-    connection::QueueFrame(t.client.conn, msg);
-    const auto sent = t.sent();
-    ASSERT_EQ(sent.size(), 1U);
-    EXPECT_EQ(sent[0].textField(217, 19), QByteArray("abcdefghijklmnop"));
-    EXPECT_EQ(sent[0].u32be(236), 0U);
-}
-
 } // namespace
 } // namespace qv::chat

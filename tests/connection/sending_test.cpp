@@ -75,13 +75,13 @@ TEST_F(SendingTest, PhrasesCarryTheAccountFromByte217) {
     }
 }
 
-TEST_F(SendingTest, TheAccountStopsBeforeTheSubCode) {
+TEST_F(SendingTest, TheAccountStopsAtItsSixteenBytes) {
     client.hand.custom[0].name = QString(30, u'x');
     client.chat.ChatSendText = u"hi"_s;
     GameMessage m = dirtyChat(3);
     QueueFrame(client.conn, m);
     const GameMessage q = lastQueued();
-    EXPECT_EQ(q.textField(217, 19), QByteArray(19, 'x'));
+    EXPECT_EQ(q.textField(217, 19), QByteArray(16, 'x'));
     EXPECT_EQ(q.u32be(236), 0U);
 }
 
