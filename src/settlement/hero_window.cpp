@@ -12,6 +12,18 @@ namespace {
 constexpr double kHeroWidth = 9825;
 constexpr double kHeroHeight = 6750;
 
+/// Marks the lists as being moved together while it lives.
+class FollowGuard {
+public:
+    explicit FollowGuard(bool& following) : following_(following) { following_ = true; }
+    ~FollowGuard() { following_ = false; }
+    FollowGuard(const FollowGuard&) = delete;
+    FollowGuard& operator=(const FollowGuard&) = delete;
+
+private:
+    bool& following_;
+};
+
 } // namespace
 
 Hero::Hero(forms::FormHost& host, TableWindow tableWindow, SheetOpener openSheet)
@@ -64,12 +76,20 @@ void Hero::follow(ListBox& list, int index, int top) {
 }
 
 void Hero::Num_Click() {
+    if (following_) {
+        return;
+    }
+    const FollowGuard guard(following_);
     for (ListBox* list : Grade.elements()) {
         follow(*list, Num.listIndex(), Num.topIndex());
     }
 }
 
 void Hero::Grade_Click(int n) {
+    if (following_) {
+        return;
+    }
+    const FollowGuard guard(following_);
     const ListBox& clicked = Grade(n);
     follow(Num, clicked.listIndex(), clicked.topIndex());
     for (ListBox* list : Grade.elements()) {

@@ -58,6 +58,8 @@ private:
 
     TableWindow tableWindow_;
     SheetOpener openSheet_;
+    /// The lists are being moved together: the clicks that selecting raises are not followed.
+    bool following_ = false;
     CloseButtons buttons_{*this, Image1};
 };
 

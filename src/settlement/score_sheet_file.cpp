@@ -5,7 +5,6 @@ using namespace Qt::StringLiterals;
 namespace qv::settlement {
 namespace {
 
-constexpr forms::OleColor kBlue = 0xFF0000;
 constexpr forms::OleColor kLargestColour = 0xFFFFFF;
 /// Files written before the names' colours had keys of their own hold the colours of lists 0 to
 /// 2 under these keys, and the name colour of seat 3 under the key of list 3.
@@ -66,9 +65,9 @@ void loadColours(const classIniFile& ini, const QString& sec, ScoreSheet& sheet)
         return numberIn(ini.GetIniKey(sec, colourKey(key)), 0, kLargestColour);
     };
     const bool ownNameKeys = !ini.GetIniKey(sec, colourKey(nameKey(0))).isEmpty();
-    for (int i = 0; i < static_cast<int>(sheet.nameBlue.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(sheet.nameColours.size()); ++i) {
         const auto flag = colourAt(ownNameKeys ? nameKey(i) : countKey(i));
-        sheet.nameBlue.at(static_cast<std::size_t>(i)) = flag == 1;
+        sheet.nameColours.at(static_cast<std::size_t>(i)) = flag == 1 ? kNameBlue : 0;
     }
     const int lists = ownNameKeys ? static_cast<int>(sheet.listColours.size()) : kOldListColours;
     for (int l = 0; l < lists; ++l) {
@@ -102,7 +101,8 @@ void SaveScoreSheet(const classIniFile& ini, int juNum, const ScoreSheet& sheet)
     }
     for (int i = 0; i < 4; ++i) {
         ini.WriteIniKey(sec, colourKey(nameKey(i)),
-                        sheet.nameBlue.at(static_cast<std::size_t>(i)) ? u"1"_s : u"0"_s);
+                        sheet.nameColours.at(static_cast<std::size_t>(i)) == kNameBlue ? u"1"_s
+                                                                                       : u"0"_s);
     }
     for (int l = 0; l < static_cast<int>(sheet.listColours.size()); ++l) {
         ini.WriteIniKey(sec, colourKey(countKey(l)),

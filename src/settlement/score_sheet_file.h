@@ -19,16 +19,18 @@ inline const QString kScoreSheetFile = QStringLiteral("info.vm");
 inline constexpr int kMostSheetLines = 512;
 /// Head pictures are numbered 0 to 19.
 inline constexpr int kHeadPictures = 20;
+/// The colour of the name of a seat that won.
+inline constexpr forms::OleColor kNameBlue = 0xFF0000;
 
 /// What a stored hand holds: per display seat the name and head picture number, the eight sheet
-/// lists, whether each name is blue, and the lists' colours. A load fills only what the file
-/// holds soundly; every other part keeps what it had.
+/// lists, the names' colours (stored as blue or black) and the lists' colours. A load fills only
+/// what the file holds soundly; every other part keeps what it had.
 struct ScoreSheet {
     std::array<QString, 4> names;
     /// "0" to "19", or empty when the seat has no head picture.
     std::array<QString, 4> pictures;
     std::array<QStringList, 8> lists;
-    std::array<bool, 4> nameBlue{};
+    std::array<forms::OleColor, 4> nameColours{};
     std::array<forms::OleColor, 8> listColours{};
 };
 

@@ -157,7 +157,7 @@ SettledRow rowLines(Sheet& sheet, const SheetInputs& in, const SeatResult& row,
                     std::uint32_t stake) {
     const int d = displaySeat(row.seatMask, in.ownSeatMask);
     const auto seat = static_cast<std::size_t>(d);
-    sheet.nameColours.at(seat) = row.totalSign == kSignPlus ? kWinnerBlue : forms::OleColor{0};
+    sheet.nameColours.at(seat) = row.totalSign == kSignPlus ? kNameBlue : forms::OleColor{0};
     QStringList& list = sheet.lists.at(seat);
     list.append(QString());
     placeLines(list, row);

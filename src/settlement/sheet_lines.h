@@ -2,6 +2,7 @@
 
 #include "forms/color.h"
 #include "settlement/bomb_pruning.h"
+#include "settlement/score_sheet_file.h"
 #include "settlement/seat_result.h"
 
 #include <QString>
@@ -55,8 +56,6 @@ struct Sheet {
     /// In row order.
     std::array<SettledRow, 4> settled;
 };
-
-inline constexpr forms::OleColor kWinnerBlue = 0xFF0000;
 
 /// Writes the sheet. Amounts are computed in 64 bits from the unsigned stake, so every stake
 /// gives its true amounts.

@@ -24,7 +24,7 @@ protected:
             sheet.lists.at(j) = {u"名次：第一名"_s, QString(), u"总分：- 400金币"_s};
         }
         sheet.lists[7] = {};
-        sheet.nameBlue = {true, false, false, true};
+        sheet.nameColours = {kNameBlue, 0, 0, kNameBlue};
         sheet.listColours = {255, 65280, 0, 123456, 0, 0, 0, 0};
         return sheet;
     }
@@ -52,7 +52,7 @@ TEST_F(ScoreSheetFile, RoundTripsNamesPicturesLinesAndColours) {
     EXPECT_EQ(loaded.names, expected.names);
     EXPECT_EQ(loaded.pictures, expected.pictures);
     EXPECT_EQ(loaded.lists, expected.lists);
-    EXPECT_EQ(loaded.nameBlue, expected.nameBlue);
+    EXPECT_EQ(loaded.nameColours, expected.nameColours);
     EXPECT_EQ(loaded.listColours, expected.listColours);
 }
 
@@ -75,7 +75,7 @@ TEST_F(ScoreSheetFile, LoadsAFileOfTheOldColourKeys) {
     LoadScoreSheet(ini, 1, loaded);
     EXPECT_EQ(loaded.names[0], u"A"_s);
     EXPECT_EQ(loaded.lists[0], QStringList{u"x"_s});
-    EXPECT_EQ(loaded.nameBlue, (std::array<bool, 4>{false, true, false, true}));
+    EXPECT_EQ(loaded.nameColours, (std::array<forms::OleColor, 4>{0, kNameBlue, 0, kNameBlue}));
     EXPECT_EQ(loaded.listColours[0], 255U);
     EXPECT_EQ(loaded.listColours[1], 1U);
     EXPECT_EQ(loaded.listColours[3], 42U);

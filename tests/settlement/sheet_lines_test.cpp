@@ -75,7 +75,7 @@ TEST(SettlementSheet, WritesEverySeatsColumnAndFinalScore) {
                            QString(), QString(), QString(), u"总分：- 400金币"_s}));
     EXPECT_EQ(sheet.lists[4], QStringList{u"最终分：400金币"_s});
     EXPECT_EQ(sheet.lists[5], QStringList{u"最终分：- 400金币"_s});
-    EXPECT_EQ(sheet.nameColours[0], kWinnerBlue);
+    EXPECT_EQ(sheet.nameColours[0], kNameBlue);
     EXPECT_EQ(sheet.nameColours[1], 0U);
     EXPECT_EQ(sheet.settled[1].seat, 1);
     EXPECT_EQ(sheet.settled[1].finalScore, 400);
