@@ -57,6 +57,22 @@ connection::GameMessage resultMessage(const SharedSpec& shared, const RecordSpec
     return message;
 }
 
+std::array<RecordSpec, 4> partnershipRecords() {
+    std::array<RecordSpec, 4> records;
+    const std::array<std::uint8_t, 4> masks{1, 2, 4, 8};
+    const std::array<std::uint8_t, 4> partners{4, 8, 1, 2};
+    const std::array<std::uint8_t, 4> places{1, 3, 2, 4};
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records.at(i) = {.seatMask = masks.at(i),
+                         .partnerMask = partners.at(i),
+                         .totalSign = static_cast<std::uint8_t>(i % 2 == 0 ? 1 : 2),
+                         .total = 400,
+                         .finalScore = 400,
+                         .place = places.at(i)};
+    }
+    return records;
+}
+
 void addBomb(BombTable& bombs, int seat, int face, int cards, std::int16_t state) {
     BombRow& row = bombs.at(static_cast<std::size_t>(seat));
     const auto at = static_cast<std::size_t>(row[kBombCount]);

@@ -4,6 +4,7 @@
 #include "settlement/bomb_pruning.h"
 #include "settlement/result_rows.h"
 
+#include <array>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -46,6 +47,10 @@ void writeRecord(connection::GameMessage& message, int base, const RecordSpec& r
 resultMessage(const SharedSpec& shared, const RecordSpec& first, const RecordSpec& second);
 /// A result row: a one-seat message.
 [[nodiscard]] ResultRow resultRow(const SharedSpec& shared, const RecordSpec& record);
+
+/// A partnership hand's records in mask order: masks 1 and 4 won 400 against 2 and 8, places 1,
+/// 3, 2, 4.
+[[nodiscard]] std::array<RecordSpec, 4> partnershipRecords();
 
 /// Appends a bomb record (seat, face, cards, place state, 0) to display seat `seat`'s row.
 void addBomb(BombTable& bombs, int seat, int face, int cards, std::int16_t state = 0);

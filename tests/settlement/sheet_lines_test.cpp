@@ -18,32 +18,7 @@ const QString kRule = u"-----------"_s;
 /// 8 (display 1 and 3), rows in mask order.
 struct Hand {
     SharedSpec shared;
-    std::array<RecordSpec, 4> records{{
-        {.seatMask = 1,
-         .partnerMask = 4,
-         .totalSign = 1,
-         .total = 400,
-         .finalScore = 400,
-         .place = 1},
-        {.seatMask = 2,
-         .partnerMask = 8,
-         .totalSign = 2,
-         .total = 400,
-         .finalScore = 400,
-         .place = 3},
-        {.seatMask = 4,
-         .partnerMask = 1,
-         .totalSign = 1,
-         .total = 400,
-         .finalScore = 400,
-         .place = 2},
-        {.seatMask = 8,
-         .partnerMask = 2,
-         .totalSign = 2,
-         .total = 400,
-         .finalScore = 400,
-         .place = 4},
-    }};
+    std::array<RecordSpec, 4> records = testing_support::partnershipRecords();
     SheetInputs inputs{.ownSeatMask = 1,
                        .callerSeat = 1,
                        .banker = 0,

@@ -1,7 +1,6 @@
 #include "common/picture_resources.h"
 #include "forms/input_router.h"
 #include "forms/qt/render_to_image.h"
-#include "forms/window_system.h"
 #include "result_fixtures.h"
 #include "settlement/hero_window.h"
 #include "settlement/score_sheet_view.h"
@@ -24,21 +23,11 @@ using namespace Qt::StringLiterals;
 namespace qv::settlement {
 namespace {
 
-/// Counts the window moves the windows ask for.
-class RecordingWindows : public forms::WindowSystem {
-public:
-    void formShown(forms::Form&) override {}
-    void formUnloaded(forms::Form&) override {}
-    void beginMove(forms::Form&) override { ++moves; }
-    void focusChanged(forms::Form&) override {}
-    int moves = 0;
-};
-
 class SettlementWindows : public testing::TestWithParam<QSize> {
 protected:
     SettlementWindows() { fixture.host.setWindowSystem(&windows); }
 
-    RecordingWindows windows;
+    table::testing_support::RecordingWindows windows;
     table::testing_support::TableFixture fixture{GetParam()};
     table::MainForm& table = fixture.loaded();
     std::vector<int> opened;
@@ -175,32 +164,7 @@ TEST_P(SettlementWindows, RenderAfterASettledHand) {
                    .callerSeat = 1,
                    .cash = {u"1000金币"_s, u"800金币"_s, u"1200金币"_s, u"600金币"_s},
                    .roundNote = u"第1局"_s};
-    const std::array<RecordSpec, 4> records{{
-        {.seatMask = 1,
-         .partnerMask = 4,
-         .totalSign = 1,
-         .total = 400,
-         .finalScore = 400,
-         .place = 1},
-        {.seatMask = 2,
-         .partnerMask = 8,
-         .totalSign = 2,
-         .total = 400,
-         .finalScore = 400,
-         .place = 3},
-        {.seatMask = 4,
-         .partnerMask = 1,
-         .totalSign = 1,
-         .total = 400,
-         .finalScore = 400,
-         .place = 2},
-        {.seatMask = 8,
-         .partnerMask = 2,
-         .totalSign = 2,
-         .total = 400,
-         .finalScore = 400,
-         .place = 4},
-    }};
+    const std::array<RecordSpec, 4> records = testing_support::partnershipRecords();
     for (std::size_t r = 0; r < 4; ++r) {
         in.rows.at(r) = readSeatResult(testing_support::resultRow({}, records.at(r)));
     }
