@@ -15,10 +15,18 @@ bool isWebAddress(const QUrl& url) {
 
 } // namespace
 
+WebPage::~WebPage() {
+    if (browser_ != nullptr) {
+        browser_->page_ = nullptr;
+    }
+}
+
 WebBrowser::WebBrowser(Container& container, QString name)
     : UserControl(container, std::move(name), QString::fromUtf16(kWebBrowserKind)) {}
 
-WebBrowser::~WebBrowser() = default;
+WebBrowser::~WebBrowser() {
+    attachPage(nullptr);
+}
 
 void WebBrowser::navigate(const QString& url) {
     const QUrl address(url.trimmed(), QUrl::StrictMode);
@@ -40,8 +48,18 @@ void WebBrowser::navigate(const QString& url) {
 }
 
 void WebBrowser::attachPage(WebPage* page) {
+    if (page_ != nullptr) {
+        page_->browser_ = nullptr;
+    }
     page_ = page;
-    if (page_ != nullptr && loadWaiting_) {
+    if (page_ == nullptr) {
+        return;
+    }
+    if (page_->browser_ != nullptr && page_->browser_ != this) {
+        page_->browser_->page_ = nullptr;
+    }
+    page_->browser_ = this;
+    if (loadWaiting_) {
         loadWaiting_ = false;
         page_->load(location_);
     }

@@ -9,17 +9,27 @@
 
 namespace qv::forms {
 
+class WebBrowser;
+
 /// What shows a web browser control's pages: a web engine view on the screen, a fake in tests.
-/// It reports the end of every load to the control (`WebBrowser::pageLoaded`).
+/// It reports the end of every load to its control (`WebBrowser::pageLoaded`). The control and
+/// its page forget each other when either goes.
 class WebPage {
 public:
-    virtual ~WebPage() = default;
+    WebPage(const WebPage&) = delete;
+    WebPage& operator=(const WebPage&) = delete;
+    virtual ~WebPage();
+
     virtual void load(const QUrl& url) = 0;
+    /// The control the page shows, or null.
+    [[nodiscard]] WebBrowser* browser() const { return browser_; }
 
 protected:
     WebPage() = default;
-    WebPage(const WebPage&) = default;
-    WebPage& operator=(const WebPage&) = default;
+
+private:
+    friend class WebBrowser;
+    WebBrowser* browser_ = nullptr;
 };
 
 /// The handler slots of a web browser control beyond those of a control.
@@ -47,8 +57,8 @@ public:
     /// The address of the last accepted navigation.
     [[nodiscard]] const QUrl& locationUrl() const { return location_; }
 
-    /// `page` shows the control's pages from now on (null: none does any longer); a navigation
-    /// that was waiting for it is loaded at once.
+    /// `page` shows the control's pages from now on instead of the one before (null: none does
+    /// any longer); a navigation that was waiting for it is loaded at once.
     void attachPage(WebPage* page);
     [[nodiscard]] WebPage* page() const { return page_; }
     /// The page reports that the load of the current address ended.
@@ -62,6 +72,7 @@ public:
     WebBrowserEvents web;
 
 private:
+    friend class WebPage;
     WebPage* page_ = nullptr;
     QUrl location_;
     bool loadWaiting_ = false;
