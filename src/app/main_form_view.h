@@ -2,6 +2,8 @@
 
 #include "connection/table_view.h"
 
+#include <QString>
+
 namespace qv {
 class Client;
 }
@@ -9,10 +11,10 @@ namespace qv::table {
 class MainForm;
 }
 
-namespace qv::connection {
+namespace qv::app {
 
 /// The connection's view on the real table window: it sets the window's own controls.
-class MainFormView final : public TableView {
+class MainFormView final : public connection::TableView {
 public:
     MainFormView(Client& client, table::MainForm& form) : client_(client), form_(form) {}
 
@@ -33,8 +35,4 @@ private:
     table::MainForm& form_;
 };
 
-/// Starts the program on its table window: the connection's steps go into the window's load,
-/// its view becomes the window, and the window is loaded.
-void StartOnTable(Client& client, table::MainForm& form, const QString& commandLine);
-
-} // namespace qv::connection
+} // namespace qv::app

@@ -1,7 +1,7 @@
-#include "client.h"
+#include "app/client.h"
+#include "app/start_on_table.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
-#include "connection/main_form_view.h"
 #include "platform/fake/fake_platform.h"
 #include "table/main_form.h"
 
@@ -9,16 +9,18 @@
 
 using namespace Qt::StringLiterals;
 
-namespace qv::connection {
+namespace qv::app {
 namespace {
+
+using connection::GameMessage;
+using connection::kDefaultLobbyTitle;
+using connection::MsgCountdownAnim;
+using connection::MsgLogin;
 
 /// The program's start on its table window, on fake services.
 class MainFormViewTest : public testing::Test {
 protected:
-    MainFormViewTest() {
-        platform.lobby.open(kDefaultLobbyTitle);
-        table::registerTableForms(client.forms, client);
-    }
+    MainFormViewTest() { platform.lobby.open(kDefaultLobbyTitle); }
 
     table::MainForm& start(const QString& line) {
         auto& form = client.forms.get<table::MainForm>();
@@ -54,12 +56,12 @@ TEST_F(MainFormViewTest, TheTableConnectsLogsInAndShowsItInItsSystemList) {
 
 TEST_F(MainFormViewTest, TheLobbysReconnectBringsTheStartButtonBackAndLeaveMinimises) {
     auto& form = start(u"alice$secret$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
-    client.shared.AnNiuLocked[2] = true;
+    client.table.AnNiuLocked[2] = true;
     form.Time_Img.setVisible(true);
     platform.lobby.send(0x400);
     EXPECT_EQ(form.windowState(), forms::window_state::kMinimized);
     platform.lobby.send(0x16);
-    EXPECT_FALSE(client.shared.AnNiuLocked[2]);
+    EXPECT_FALSE(client.table.AnNiuLocked[2]);
     EXPECT_FALSE(form.Time_Img.visible());
 }
 
@@ -68,7 +70,7 @@ TEST_F(MainFormViewTest, CountdownAnimationStartsItsTimer) {
     GameMessage anim;
     anim.setCommand(MsgCountdownAnim);
     anim.setU8(9, 2);
-    DispatchFrame(client, anim);
+    connection::DispatchFrame(client.conn, anim);
     EXPECT_TRUE(form.Picture_ani(0).visible());
     EXPECT_TRUE(form.Timer_ani.enabled());
     EXPECT_EQ(form.Timer_ani.interval(), 1500);
@@ -95,4 +97,4 @@ TEST_F(MainFormViewTest, AFailureDuringTheStartRestoresTheLobbyAndEnds) {
 }
 
 } // namespace
-} // namespace qv::connection
+} // namespace qv::app

@@ -1,14 +1,13 @@
-#include "connection/main_form_view.h"
+#include "app/main_form_view.h"
 
-#include "client.h"
+#include "app/client.h"
 #include "common/picture_resources.h"
-#include "connection/connection.h"
 #include "forms/form.h"
 #include "table/main_form.h"
 
 using namespace Qt::StringLiterals;
 
-namespace qv::connection {
+namespace qv::app {
 namespace {
 
 constexpr double kSmallScreenLocationFont = 10;
@@ -18,33 +17,11 @@ constexpr int kCountdownAnimIntervalMs = 1500;
 constexpr int kChatButtonNormal = 2;
 constexpr int kChatButtonHover = 3;
 constexpr int kStartButtonPicture = 4;
-constexpr int kBackgroundMusic = 1;
-constexpr int kFullVolume = 3000;
 
 template <typename Control>
 void loadButtonPicture(const Client& client, int picture, Control& button) {
     const QString& id = client.imageRes.AnNiuRes.at(static_cast<std::size_t>(picture));
     common::LoadGifRes(static_cast<std::int16_t>(id.toInt()), u"GIF"_s, button);
-}
-
-/// The background music, as the start-up starts it.
-void startSound(Client& client) {
-    auto& sound = client.sound;
-    if (sound.g_bMusicOn) {
-        sound.LoadSoundPaths();
-    }
-    if (sound.g_bSoundOn) {
-        sound.InitSound();
-        sound.StopSound();
-        sound.PlaySoundFile(sound.SoundFile[kBackgroundMusic], true);
-        sound.SetSoundVolume(kFullVolume);
-    }
-}
-
-void setIfEmpty(std::function<void()>& hook, std::function<void()> step) {
-    if (!hook) {
-        hook = std::move(step);
-    }
 }
 
 } // namespace
@@ -71,7 +48,7 @@ void MainFormView::setTableCaption(const QString& caption) {
 
 void MainFormView::setLocation(const QString& text) {
     auto& label = form_.Location;
-    if (client_.shared.ScaleX < 1.0F) {
+    if (client_.table.ScaleX < 1.0F) {
         label.setFontSize(kSmallScreenLocationFont);
     }
     if (text.size() > kLongLocation) {
@@ -85,7 +62,7 @@ void MainFormView::showChatButton(bool hover) {
 }
 
 void MainFormView::restoreStartButton() {
-    client_.shared.AnNiuLocked[2] = false;
+    client_.table.AnNiuLocked[2] = false;
     loadButtonPicture(client_, kStartButtonPicture, form_.AnNiu(2));
     form_.Time_Img.setVisible(false);
     form_.Number.setVisible(false);
@@ -110,35 +87,4 @@ void MainFormView::hideMatchPanels() {
     form_.ImgShowSort.setVisible(false);
 }
 
-void StartOnTable(Client& client, table::MainForm& form, const QString& commandLine) {
-    client.conn.view = std::make_unique<MainFormView>(client, form);
-    auto& hooks = form.loadHooks;
-    const auto chain = [](std::function<void()> first, std::function<void()> then) {
-        return [first = std::move(first), then = std::move(then)] {
-            if (first) {
-                first();
-            }
-            then();
-        };
-    };
-    hooks.beforeScreenFit =
-        chain(std::move(hooks.beforeScreenFit), [&client] { BeginStartUp(client); });
-    hooks.openConnection = chain(std::move(hooks.openConnection),
-                                 [&client, commandLine] { OpenConnection(client, commandLine); });
-    hooks.installLobbyLink =
-        chain(std::move(hooks.installLobbyLink), [&client] { InstallLobbyLink(client); });
-    setIfEmpty(hooks.startSound, [&client] { startSound(client); });
-    setIfEmpty(form.resizeHooks.minimizeLobby, [&client] { MinimizeLobby(client); });
-    hooks.startupFailed = [&client](const std::exception&) {
-        RestoreLobbyAndEnd(client);
-    };
-    form.events.unload = [&client, previous = std::move(form.events.unload)](int& cancel) {
-        Form_Unload(client);
-        if (previous) {
-            previous(cancel);
-        }
-    };
-    form.Form_Load();
-}
-
-} // namespace qv::connection
+} // namespace qv::app

@@ -1,5 +1,5 @@
-#include "client.h"
-#include "connection/main_form_view.h"
+#include "app/client.h"
+#include "app/start_on_table.h"
 #include "forms/qt/qt_window_system.h"
 #include "platform/qt/qt_platform.h"
 #include "table/main_form.h"
@@ -15,9 +15,8 @@ int main(int argc, char** argv) {
     qv::platform::qt::QtPlatform platform(u"quorvale"_s);
     qv::Client client(platform.services);
     qv::forms::qt::QtWindowSystem windows(client.forms);
-    qv::table::registerTableForms(client.forms, client);
     // The lobby passes one line; the program reads it whole, as the platform hands it over.
-    qv::connection::StartOnTable(client, client.forms.get<qv::table::MainForm>(),
-                                 QApplication::arguments().mid(1).join(u' '));
+    qv::app::StartOnTable(client, client.forms.get<qv::table::MainForm>(),
+                          QApplication::arguments().mid(1).join(u' '));
     return QApplication::exec();
 }
