@@ -2,6 +2,7 @@
 
 #include "app/client.h"
 #include "app/main_form_view.h"
+#include "shop/vip_window.h"
 #include "table/main_form.h"
 
 namespace qv::app {
@@ -53,6 +54,12 @@ void StartOnTable(Client& client, table::MainForm& form, const QString& commandL
     setIfEmpty(hooks.startSound, [&client] { startSound(client); });
     setIfEmpty(form.resizeHooks.minimizeLobby,
                [&client] { connection::MinimizeLobby(client.conn); });
+    form.seatHooks.showVip = [&client, &form](int level) {
+        shop::FrmVip& vip = client.forms.get<shop::FrmVip>();
+        vip.initFrm(static_cast<std::int16_t>(level));
+        vip.show(0, &form);
+        vip.setVisible(true);
+    };
     hooks.startupFailed = [&client](const std::exception&) {
         connection::RestoreLobbyAndEnd(client.conn);
     };

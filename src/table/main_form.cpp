@@ -7,6 +7,7 @@
 #include "table/layout_seats.h"
 #include "table/layout_table.h"
 #include "table/main_form_design.h"
+#include "table/own_controls.h"
 #include "table/table_context.h"
 #include "table/table_pictures.h"
 #include "table/table_state.h"
@@ -57,6 +58,7 @@ MainForm::MainForm(forms::FormHost& host, TableContext& context)
         Form_Resize();
     };
     wireChrome(*this);
+    wireSeatsAndDecoration(*this);
 }
 
 std::vector<std::pair<forms::Container*, int>> MainForm::videoCommandSlots() const {
@@ -81,6 +83,7 @@ void MainForm::Form_Load() {
         runHook(loadHooks.startSound);
         common::InitImageResTables(context_->imageRes, context_->state.ScaleX);
         LayoutSeats(*this);
+        SetUpOwnControls(*this);
         runHook(loadHooks.openConnection);
         ShowTable();
         runHook(loadHooks.installLobbyLink);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "controls/picture_button.h"
+#include "controls/scrolling_banner.h"
+#include "controls/sprite_animation.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/image.h"
@@ -8,7 +11,9 @@
 #include "forms/picture_box.h"
 #include "forms/text_box.h"
 #include "forms/timer.h"
+#include "forms/web_browser.h"
 #include "table/screen_fit.h"
+#include "table/seat_popup.h"
 #include "table/spread_control_array.h"
 #include "table/stand_in_controls.h"
 
@@ -40,6 +45,14 @@ struct FormLoadHooks {
     std::function<void()> installLobbyLink;
     /// A run-time failure anywhere in the start-up: restore the lobby and end.
     std::function<void(const std::exception&)> startupFailed;
+};
+
+/// What the seat widgets need of other parts of the client.
+struct SeatHooks {
+    /// The player shown at a display seat (0 the player); an empty nickname for nobody.
+    std::function<SeatDetail(int seat)> detail;
+    /// Opens the VIP window at `level` (1 to 6), owned by the table window.
+    std::function<void(int level)> showVip;
 };
 
 /// The parts of restoring the window that belong to other parts of the client.
@@ -78,8 +91,8 @@ public:
     Image imgLocation{Pic1, u"imgLocation"_s};
     Label Location{Pic1, u"Location"_s};
     Image Bird{Pic1, u"Bird"_s};
-    WebBrowserStandIn WebBrowser1{Pic1, u"WebBrowser1"_s};
-    WebBrowserStandIn WebBrowser2{Pic1, u"WebBrowser2"_s};
+    forms::WebBrowser WebBrowser1{Pic1, u"WebBrowser1"_s};
+    forms::WebBrowser WebBrowser2{Pic1, u"WebBrowser2"_s};
     Label LblShuffle{Pic1, u"LblShuffle"_s};
     Image ImgShuffle{Pic1, u"ImgShuffle"_s};
 
@@ -139,12 +152,12 @@ public:
     PictureBox pic_matchinfo{Pic1, u"pic_matchinfo"_s};
     ControlArray<Label> lbl_matchinfo{pic_matchinfo, u"lbl_matchinfo"_s, {0, 1, 2}};
     Label lbl_matchtime{Pic1, u"lbl_matchtime"_s};
-    PictureButtonStandIn ImgShowMatch{Pic1, u"ImgShowMatch"_s};
-    PictureButtonStandIn ImgShowSort{Pic1, u"ImgShowSort"_s};
+    controls::inode_pic ImgShowMatch{Pic1, u"ImgShowMatch"_s};
+    controls::inode_pic ImgShowSort{Pic1, u"ImgShowSort"_s};
     Image ImgOpenMatchBtn{Pic1, u"ImgOpenMatchBtn"_s};
-    BannerStandIn moveWord1{Pic1, u"moveWord1"_s};
+    controls::moveWord moveWord1{Pic1, u"moveWord1"_s};
     PictureBox Pic_matchDetail{Pic1, u"Pic_matchDetail"_s};
-    PictureButtonStandIn ImgMatchListName{Pic_matchDetail, u"ImgMatchListName"_s};
+    controls::inode_pic ImgMatchListName{Pic_matchDetail, u"ImgMatchListName"_s};
     PictureBox LMatchShow{Pic_matchDetail, u"LMatchShow"_s};
     ControlArray<Label> LblInfoLMatch{LMatchShow, u"LblInfoLMatch"_s};
     ControlArray<Label> LblPrizeInfo{Pic_matchDetail, u"LblPrizeInfo"_s};
@@ -196,17 +209,17 @@ public:
     Image Img_buy_reduce_bt{Pic_buy, u"Img_buy_reduce_bt"_s};
     Image Img_buy_add_bt{Pic_buy, u"Img_buy_add_bt"_s};
     Image Img_buy_buy_bt{Pic_buy, u"Img_buy_buy_bt"_s};
-    SpriteStandIn APNG_prize{Pic1, u"APNG_prize"_s};
-    ControlArray<SpriteStandIn> APNG_prizenum{Pic1, u"APNG_prizenum"_s};
+    controls::APNG APNG_prize{Pic1, u"APNG_prize"_s};
+    ControlArray<controls::APNG> APNG_prizenum{Pic1, u"APNG_prizenum"_s};
     Image ImgJadeTask{Pic1, u"ImgJadeTask"_s};
     Image ImgJadeExch{Pic1, u"ImgJadeExch"_s};
     PictureBox Pic_Jadetask{Pic1, u"Pic_Jadetask"_s};
     Label LbJadeprize{Pic_Jadetask, u"LbJadeprize"_s};
     Label LbJadedesk{Pic_Jadetask, u"LbJadedesk"_s};
     Label laJadetaskname{Pic_Jadetask, u"laJadetaskname"_s};
-    SpriteStandIn APNG_Jadefinish{Pic1, u"APNG_Jadefinish"_s};
-    SpriteStandIn APNG_JadeKuang{Pic1, u"APNG_JadeKuang"_s};
-    ControlArray<SpriteStandIn> APNG_JadeNum{Pic1, u"APNG_JadeNum"_s};
+    controls::APNG APNG_Jadefinish{Pic1, u"APNG_Jadefinish"_s};
+    controls::APNG APNG_JadeKuang{Pic1, u"APNG_JadeKuang"_s};
+    ControlArray<controls::APNG> APNG_JadeNum{Pic1, u"APNG_JadeNum"_s};
 
     // Timers.
     Timer TimerBong{Pic1, u"TimerBong"_s};
@@ -224,10 +237,13 @@ public:
 
     /// Both drawn title-bar buttons show their normal pictures.
     bool ChromeAtRest = true;
+    /// The item-store button `Bank` shows its hover picture.
+    bool BankHover = false;
 
     /// The start-up steps of other parts of the client, run by `Form_Load`.
     FormLoadHooks loadHooks;
     FormResizeHooks resizeHooks;
+    SeatHooks seatHooks;
 
     /// The start-up as far as the table window goes, with the hooks of the other parts in
     /// their places; any failure goes to `loadHooks.startupFailed`.

@@ -26,13 +26,13 @@ bool hasKind(const forms::Control& control, ControlKind kind) {
     case ControlKind::TextBox:
         return dynamic_cast<const TextBox*>(&control) != nullptr;
     case ControlKind::WebBrowser:
-        return dynamic_cast<const WebBrowserStandIn*>(&control) != nullptr;
+        return dynamic_cast<const forms::WebBrowser*>(&control) != nullptr;
     case ControlKind::PictureButton:
-        return dynamic_cast<const PictureButtonStandIn*>(&control) != nullptr;
+        return dynamic_cast<const controls::inode_pic*>(&control) != nullptr;
     case ControlKind::Banner:
-        return dynamic_cast<const BannerStandIn*>(&control) != nullptr;
+        return dynamic_cast<const controls::moveWord*>(&control) != nullptr;
     case ControlKind::Sprite:
-        return dynamic_cast<const SpriteStandIn*>(&control) != nullptr;
+        return dynamic_cast<const controls::APNG*>(&control) != nullptr;
     case ControlKind::AniGif:
         return dynamic_cast<const AniGifStandIn*>(&control) != nullptr;
     }

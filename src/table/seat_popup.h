@@ -1,0 +1,50 @@
+#pragma once
+
+#include "forms/control_array.h"
+#include "forms/form.h"
+#include "forms/label.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace qv::table {
+
+class MainForm;
+
+/// What the seat pop-up shows of the player at a seat; an empty nickname means nobody sits
+/// there.
+struct SeatDetail {
+    QString username;
+    /// 0 female, anything else male.
+    std::uint8_t sex = 0;
+    QString location;
+    double score = 0;
+    /// 0 to 6.
+    double memberLevel = 0;
+    std::int32_t logins = 0;
+    std::int32_t disconnects = 0;
+    std::int32_t wins = 0;
+    std::int32_t losses = 0;
+    /// 1 to 6 open the VIP window from the seat's badge.
+    std::int16_t vip = 0;
+};
+
+/// The seat information pop-up: nine values beside the titles of its background picture.
+class Information : public forms::Form {
+public:
+    explicit Information(forms::FormHost& host);
+
+    forms::ControlArray<forms::Label> Inf{*this, QStringLiteral("Inf")};
+
+    /// Each label sizes itself to its text, in 10 points on a transparent background.
+    void Form_Load();
+};
+
+/// The mouse over seat `index`'s avatar, nickname, money or level: unless the pop-up is shown
+/// already or nobody sits there, the pop-up opens beside the seat filled with `detail`.
+void Tou_MouseMove(MainForm& form, int index, const SeatDetail& detail);
+/// Hides the pop-up when it is shown.
+void HideInformation(MainForm& form);
+
+} // namespace qv::table
