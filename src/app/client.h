@@ -9,6 +9,7 @@
 #include "match/match.h"
 #include "platform/services.h"
 #include "plugin/plugin.h"
+#include "rules/hint_list.h"
 #include "rules/rules_state.h"
 #include "table/table_context.h"
 #include "table/table_state.h"
@@ -35,6 +36,8 @@ public:
     plugin::PluginState plugin;
     match::MatchState match;
     rules::RulesState rules;
+    /// The hint list of the player's turn.
+    rules::HintState hints;
     connection::Connection conn{services, {table, hand, chat, plugin, match, sound}};
     table::TableContext tableContext{services, imageRes, table, plugin, match};
     /// The windows; declared last so they go first, while the state their handlers use is there.
