@@ -10,6 +10,10 @@ KeyedControl::KeyedControl(forms::Container& container, QString name, QString ki
                            QColor background)
     : UserControl(container, std::move(name), std::move(kind)), surface_(key, background) {}
 
+KeyedControl::KeyedControl(forms::Container& container, QString name, QString kind,
+                           const forms::ControlDesign& design, QRgb key, QColor background)
+    : UserControl(container, std::move(name), std::move(kind), design), surface_(key, background) {}
+
 KeyedSurface& KeyedControl::surface() {
     const QSizeF size = pixelRect().size();
     surface_.resize({static_cast<int>(std::lround(size.width())),

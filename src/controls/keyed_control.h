@@ -14,6 +14,9 @@ public:
 protected:
     KeyedControl(forms::Container& container, QString name, QString kind, QRgb key,
                  QColor background = Qt::transparent);
+    /// A designed control: it takes its row when the window's design is applied.
+    KeyedControl(forms::Container& container, QString name, QString kind,
+                 const forms::ControlDesign& design, QRgb key, QColor background = Qt::transparent);
 
     /// The drawing surface, at the control's current size in whole pixels.
     [[nodiscard]] KeyedSurface& surface();

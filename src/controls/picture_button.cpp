@@ -21,6 +21,10 @@ inode_pic::inode_pic(forms::Container& container, QString name)
     : KeyedControl(container, std::move(name), u"inode_pic"_s, qRgb(255, 255, 255)),
       caption_(u"1"_s), fontSize_(10), color_(kWhite) {}
 
+inode_pic::inode_pic(forms::Container& container, QString name, const forms::ControlDesign& design)
+    : KeyedControl(container, std::move(name), u"inode_pic"_s, design, qRgb(255, 255, 255)),
+      caption_(u"1"_s), fontSize_(10), color_(kWhite) {}
+
 void inode_pic::setIState(std::uint8_t state) {
     state_ = state;
     refresh();

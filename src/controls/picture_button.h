@@ -23,6 +23,7 @@ public:
     /// A new control as a window loads it with no saved properties: caption "1", size 10,
     /// colour white, no font name (so no caption drawn yet).
     inode_pic(forms::Container& container, QString name);
+    inode_pic(forms::Container& container, QString name, const forms::ControlDesign& design);
 
     /// Stored; nothing reads it.
     void setAlignment(std::int32_t alignment) { alignment_ = alignment; }

@@ -27,8 +27,19 @@ int roundPixels(double value) {
 } // namespace
 
 moveWord::moveWord(forms::Container& container, QString name)
-    : KeyedControl(container, name, u"moveWord"_s, kRed, QColor(kRed)), font_(u"宋体"_s),
+    : KeyedControl(container, name, u"moveWord"_s, kRed, QColor(kRed)),
       timer_(container, name + u"_step"_s) {
+    setUp();
+}
+
+moveWord::moveWord(forms::Container& container, QString name, const forms::ControlDesign& design)
+    : KeyedControl(container, name, u"moveWord"_s, design, kRed, QColor(kRed)),
+      timer_(container, name + u"_step"_s) {
+    setUp();
+}
+
+void moveWord::setUp() {
+    font_ = QFont(u"宋体"_s);
     font_.setPointSize(18);
     font_.setBold(true);
     timer_.setEnabled(false);

@@ -25,6 +25,7 @@ public:
     static constexpr int kRingSize = 200;
 
     moveWord(forms::Container& container, QString name);
+    moveWord(forms::Container& container, QString name, const forms::ControlDesign& design);
 
     /// Points, kept within 9..24 (8 or less gives 8).
     void setFontSize(std::int16_t points);
@@ -61,6 +62,8 @@ private:
         forms::OleColor shadeColor = 0;
     };
 
+    /// The font "宋体" 18 bold and the stopped step timer of a new banner.
+    void setUp();
     void tick();
 
     std::array<Message, kRingSize> ring_;

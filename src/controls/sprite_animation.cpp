@@ -10,6 +10,15 @@ using namespace Qt::StringLiterals;
 
 APNG::APNG(forms::Container& container, QString name)
     : UserControl(container, name, u"APNG"_s), timer_(container, name + u"_step"_s) {
+    setUpTimer();
+}
+
+APNG::APNG(forms::Container& container, QString name, const forms::ControlDesign& design)
+    : UserControl(container, name, u"APNG"_s, design), timer_(container, name + u"_step"_s) {
+    setUpTimer();
+}
+
+void APNG::setUpTimer() {
     timer_.setEnabled(false);
     timer_.events.timer = [this] {
         ++counter_;

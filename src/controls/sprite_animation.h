@@ -15,6 +15,7 @@ namespace qv::controls {
 class APNG : public forms::UserControl {
 public:
     APNG(forms::Container& container, QString name);
+    APNG(forms::Container& container, QString name, const forms::ControlDesign& design);
 
     /// Loads sheet `ResId` (resource type "GIF") cut into `CountX` x `CountY` frames, drawn at
     /// (`left`, `top`) in the control. The frame counter and the timer go on; nothing is
@@ -36,6 +37,8 @@ private:
     [[nodiscard]] std::int64_t frames() const {
         return static_cast<std::int64_t>(columns_) * rows_;
     }
+    /// The step timer, stopped, each step one frame on.
+    void setUpTimer();
     /// Brings the counter within the grid and asks for the frame to be shown.
     void repaint();
 

@@ -24,6 +24,9 @@ WebPage::~WebPage() {
 WebBrowser::WebBrowser(Container& container, QString name)
     : UserControl(container, std::move(name), QString::fromUtf16(kWebBrowserKind)) {}
 
+WebBrowser::WebBrowser(Container& container, QString name, const ControlDesign& design)
+    : UserControl(container, std::move(name), QString::fromUtf16(kWebBrowserKind), design) {}
+
 WebBrowser::~WebBrowser() {
     attachPage(nullptr);
 }

@@ -51,6 +51,7 @@ struct WebBrowserEvents {
 class WebBrowser : public UserControl {
 public:
     WebBrowser(Container& container, QString name);
+    WebBrowser(Container& container, QString name, const ControlDesign& design);
     ~WebBrowser() override;
 
     void navigate(const QString& url);
