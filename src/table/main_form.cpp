@@ -6,6 +6,7 @@
 #include "table/layout_seats.h"
 #include "table/layout_table.h"
 #include "table/own_controls.h"
+#include "table/rules_window.h"
 #include "table/table_context.h"
 #include "table/table_state.h"
 #include "table/window_chrome.h"
@@ -143,6 +144,9 @@ void MainForm::Form_Resize() {
 void registerTableForms(forms::FormHost& host, TableContext& context) {
     host.registerForm<MainForm>([&context](forms::FormHost& formHost) {
         return std::make_unique<MainForm>(formHost, context);
+    });
+    host.registerForm<rule>([&context](forms::FormHost& formHost) {
+        return std::make_unique<rule>(formHost, context);
     });
 }
 

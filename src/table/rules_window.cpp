@@ -1,13 +1,12 @@
 #include "table/rules_window.h"
 
 #include "common/gbk.h"
-#include "common/picture_resources.h"
 #include "forms/events.h"
 #include "forms/form_host.h"
-#include "forms/units.h"
 #include "platform/services.h"
 #include "table/main_form.h"
 #include "table/table_context.h"
+#include "table/window_pictures.h"
 
 #include <QFile>
 
@@ -19,18 +18,9 @@ rule::rule(forms::FormHost& host, TableContext& context)
     : forms::Form(host, u"rule"_s), context_(&context) {
     setCaption(u"规则"_s);
     setBorderStyle(0);
-    const QImage background = common::LoadDesignPicture(u"rule/background.gif"_s);
-    move(0, 0, forms::pixelsToTwips(background.width()), forms::pixelsToTwips(background.height()));
-    setPicture(background);
-    setScaleMode(forms::ScaleMode::Pixels);
-    Label1.move(16, 32, 305, 17);
-    Label1.setAlignment(2);
-    Label1.setForeColor(forms::rgb(0, 0, 0));
+    applyWindowDesign(*this);
     Label1.setBackStyle(0);
-    Label2.move(16, 56, 302, 460);
     Label2.setBackStyle(0);
-    Label2.setFontName(u"宋体"_s);
-    Label2.setFontSize(9);
     Label2.setWordWrap(true);
     events.load = [this] {
         Form_Load();

@@ -2,6 +2,7 @@
 
 #include "forms/form.h"
 #include "forms/label.h"
+#include "table/design_style.h"
 
 namespace qv::table {
 
@@ -13,8 +14,10 @@ class rule : public forms::Form {
 public:
     rule(forms::FormHost& host, TableContext& context);
 
-    forms::Label Label1{*this, QStringLiteral("Label1")};
-    forms::Label Label2{*this, QStringLiteral("Label2")};
+    // clang-format off
+    forms::Label Label1{*this, u"Label1"_s, {.left = 16, .top = 32, .width = 305, .height = 17, .foreColor = kBlack, .alignment = Align::Centre}};
+    forms::Label Label2{*this, u"Label2"_s, {.left = 16, .top = 56, .width = 302, .height = 460, .fontName = kSong, .fontSize = 9}};
+    // clang-format on
 
     /// Centres the window on the table window and reads the rules; each failing step is
     /// skipped.

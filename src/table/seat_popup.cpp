@@ -1,11 +1,10 @@
 #include "table/seat_popup.h"
 
-#include "common/picture_resources.h"
 #include "forms/form_host.h"
-#include "forms/units.h"
 #include "table/main_form.h"
 #include "table/table_context.h"
 #include "table/table_state.h"
+#include "table/window_pictures.h"
 
 #include <array>
 #include <cmath>
@@ -17,7 +16,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kFields = 9;
-constexpr std::array<double, kFields> kFieldTops = {32, 64, 96, 132, 162, 195, 228, 262, 296};
 
 const std::array<QString, 7> kMembershipNames = {u"非会员"_s,   u"初级会员"_s, u"高级会员"_s,
                                                  u"白银会员"_s, u"黄金会员"_s, u"铂金会员"_s,
@@ -32,16 +30,7 @@ QString numberText(double value) {
 
 Information::Information(forms::FormHost& host) : forms::Form(host, u"Information"_s) {
     setBorderStyle(0);
-    const QImage background = common::LoadDesignPicture(u"Information/background.gif"_s);
-    move(0, 0, forms::pixelsToTwips(background.width()), forms::pixelsToTwips(background.height()));
-    setPicture(background);
-    setScaleMode(forms::ScaleMode::Pixels);
-    Inf(0).move(128, kFieldTops[0], 68, 15);
-    for (int i = 1; i < kFields; ++i) {
-        forms::Label& label = Inf.load(i);
-        label.move(128, kFieldTops[static_cast<std::size_t>(i)], 68, 15);
-        label.setVisible(true);
-    }
+    applyWindowDesign(*this);
     events.load = [this] {
         Form_Load();
     };

@@ -3,6 +3,7 @@
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/label.h"
+#include "table/design_style.h"
 
 #include <QString>
 
@@ -35,7 +36,18 @@ class Information : public forms::Form {
 public:
     explicit Information(forms::FormHost& host);
 
-    forms::ControlArray<forms::Label> Inf{*this, QStringLiteral("Inf")};
+    // clang-format off
+    forms::ControlArray<forms::Label> Inf{*this, u"Inf"_s, {
+        {.firstIndex = 0, .lastIndex = 0, .left = 128, .top = 32, .width = 68, .height = 15},
+        {.firstIndex = 1, .lastIndex = 1, .left = 128, .top = 64, .width = 68, .height = 15},
+        {.firstIndex = 2, .lastIndex = 2, .left = 128, .top = 96, .width = 68, .height = 15},
+        {.firstIndex = 3, .lastIndex = 3, .left = 128, .top = 132, .width = 68, .height = 15},
+        {.firstIndex = 4, .lastIndex = 4, .left = 128, .top = 162, .width = 68, .height = 15},
+        {.firstIndex = 5, .lastIndex = 5, .left = 128, .top = 195, .width = 68, .height = 15},
+        {.firstIndex = 6, .lastIndex = 6, .left = 128, .top = 228, .width = 68, .height = 15},
+        {.firstIndex = 7, .lastIndex = 7, .left = 128, .top = 262, .width = 68, .height = 15},
+        {.firstIndex = 8, .lastIndex = 8, .left = 128, .top = 296, .width = 68, .height = 15}}};
+    // clang-format on
 
     /// Each label sizes itself to its text, in 10 points on a transparent background.
     void Form_Load();
