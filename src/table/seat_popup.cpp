@@ -6,7 +6,6 @@
 #include "table/table_state.h"
 #include "table/window_pictures.h"
 
-#include <array>
 #include <cmath>
 
 namespace qv::table {
@@ -16,10 +15,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kFields = 9;
-
-const std::array<QString, 7> kMembershipNames = {u"非会员"_s,   u"初级会员"_s, u"高级会员"_s,
-                                                 u"白银会员"_s, u"黄金会员"_s, u"铂金会员"_s,
-                                                 u"钻石会员"_s};
 
 /// The Double as the runtime turns it into text: its shortest form, up to 15 digits.
 QString numberText(double value) {
@@ -68,11 +63,7 @@ void Tou_MouseMove(MainForm& form, int index, const SeatDetail& detail) {
     popup.Inf(2).setCaption(detail.location);
     popup.Inf(3).setCaption(numberText(detail.score));
     // A level outside the names shows nothing rather than the previous seat's name.
-    const double level = detail.memberLevel;
-    popup.Inf(4).setCaption(level >= 0 && level < static_cast<double>(kMembershipNames.size()) &&
-                                    level == std::floor(level)
-                                ? kMembershipNames.at(static_cast<std::size_t>(level))
-                                : QString());
+    popup.Inf(4).setCaption(detail.membership);
     popup.Inf(5).setCaption(QString::number(detail.logins));
     popup.Inf(6).setCaption(QString::number(detail.disconnects));
     popup.Inf(7).setCaption(QString::number(detail.wins));

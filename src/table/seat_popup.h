@@ -21,8 +21,8 @@ struct SeatDetail {
     std::uint8_t sex = 0;
     QString location;
     double score = 0;
-    /// 0 to 6.
-    double memberLevel = 0;
+    /// The name of the membership level; empty for a level without one.
+    QString membership;
     std::int32_t logins = 0;
     std::int32_t disconnects = 0;
     std::int32_t wins = 0;

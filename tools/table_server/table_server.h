@@ -32,6 +32,9 @@ public:
         int dropAfterPlays = 0;
         bool acceptReconnect = true;
         QString logPath;
+        /// Deal this long after the computer players are ready, without the player's ready
+        /// message; 0 waits for it.
+        int dealAfterMs = 0;
     };
 
     static constexpr int kTurnSeconds = 20;
@@ -99,6 +102,7 @@ private:
     QElapsedTimer clock_;
     QTimer turnTimer_;
     QTimer readyTimer_;
+    QTimer dealTimer_;
     std::uint32_t random_;
 
     Phase phase_ = Phase::Empty;
