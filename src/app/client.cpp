@@ -2,7 +2,15 @@
 
 #include "chat/register_chat.h"
 #include "hand/chu_pai.h"
+#include "platform/services.h"
+#include "settlement/hero_window.h"
+#include "settlement/post_game.h"
+#include "settlement/result_branch.h"
+#include "settlement/score_sheet_view.h"
+#include "settlement/show_settlement.h"
 #include "table/main_form.h"
+
+#include <QDir>
 
 namespace qv {
 
@@ -10,7 +18,13 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     // Each subsystem registers its message branches and pump steps here.
     connection::RegisterBranches(conn);
     hand::RegisterBranches(conn, [this] { return handOnTable(); });
-    conn.tableExit = &handTableExit;
+    settlement::RegisterBranches(conn, [this] { return settlementOnTable(); });
+    conn.pumpSteps.on(connection::PumpStep::Panels, [this] {
+        if (auto* ctx = settlementOnTable()) {
+            settlement::PostGameSequence(*ctx);
+        }
+    });
+    conn.tableExit = &settlementTableExit;
     table::registerTableForms(forms, tableContext, [this](table::MainForm& form) {
         chat::wireChatControls(form, [this] { return chatOnTable(); });
     });
@@ -18,6 +32,13 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     chat::registerChatSteps(conn, [this] { return chatOnTable(); });
     hand::registerHandForms(
         forms, [this]() -> const forms::Form* { return forms.find<table::MainForm>(); });
+    settlement::registerSettlementForms(
+        forms, [this] { return forms.find<table::MainForm>(); },
+        [this](int juNum) {
+            if (auto* ctx = settlementOnTable()) {
+                settlement::OpenScoreSheet(*ctx, juNum);
+            }
+        });
 }
 
 hand::HandContext* Client::handOnTable() {
@@ -30,6 +51,18 @@ hand::HandContext* Client::handOnTable() {
             hand::HandContext{*form, hand, conn, table, plugin, sound, services, imageRes});
     }
     return &*handContext_;
+}
+
+settlement::SettlementContext* Client::settlementOnTable() {
+    hand::HandContext* handCtx = handOnTable();
+    if (handCtx == nullptr) {
+        return nullptr;
+    }
+    if (!settlementContext_ || &settlementContext_->hand != handCtx) {
+        settlementContext_.emplace(
+            settlement::SettlementContext{*handCtx, settlement, forms, *handEnd});
+    }
+    return &*settlementContext_;
 }
 
 } // namespace qv

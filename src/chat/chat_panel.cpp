@@ -10,9 +10,7 @@
 namespace qv::chat {
 namespace {
 
-constexpr int kEmoticonNormal = 660;
 constexpr int kEmoticonHover = 662;
-constexpr int kPhraseNormal = 664;
 constexpr int kPhraseHover = 666;
 
 /// Where a pop-up stands over the table: shares of the table surface at full size, of the
@@ -106,15 +104,6 @@ void imgword1_MouseMove(ChatContext& ctx) {
 void imgword2_MouseMove(ChatContext& ctx) {
     if (ctx.form.imgword2.tag() == u"0"_s) {
         hover(ctx.form.imgword2, u"1"_s, kPhraseHover);
-    }
-}
-
-void imgLocation_MouseMove(ChatContext& ctx) {
-    if (ctx.form.imgword1.tag() == u"1"_s) {
-        hover(ctx.form.imgword1, u"0"_s, kEmoticonNormal);
-    }
-    if (ctx.form.imgword2.tag() == u"1"_s) {
-        hover(ctx.form.imgword2, u"0"_s, kPhraseNormal);
     }
 }
 

@@ -11,7 +11,5 @@ void imgword2_Click(ChatContext& ctx);
 void Lbchat_Click(ChatContext& ctx);
 void imgword1_MouseMove(ChatContext& ctx);
 void imgword2_MouseMove(ChatContext& ctx);
-/// The pointer over the location sign puts both picture buttons back to normal.
-void imgLocation_MouseMove(ChatContext& ctx);
 
 } // namespace qv::chat

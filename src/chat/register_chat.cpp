@@ -143,14 +143,16 @@ void wireChatControls(table::MainForm& form, ChatOnTable chat) {
     form.imgword2.events.mouseMove = [chat](int, int, double, double) {
         onChat(chat, &imgword2_MouseMove)();
     };
-    form.imgLocation.events.mouseMove = [chat](int, int, double, double) {
-        onChat(chat, &imgLocation_MouseMove)();
-    };
 
     form.Proponeself.events.mouseMove = [chat](int, int, double x, double y) {
         onChat(chat, &Proponeself_MouseMove)(x, y);
     };
-    form.Pic1.events.mouseMove = [chat](int, int, double, double) {
+    // After the table's own steps for a move over the table surface.
+    form.Pic1.events.mouseMove = [chat, table = std::move(form.Pic1.events.mouseMove)](
+                                     int button, int shift, double x, double y) {
+        if (table) {
+            table(button, shift, x, y);
+        }
         if (ChatContext* ctx = chat()) {
             CloseSeatVideo(*ctx);
             if (ctx->chat.OwnVideoOn && ctx->form.Tiplbl.visible()) {
