@@ -69,6 +69,10 @@ struct ConnectionState {
     bool g_bReconnected = false;
     bool g_bTimeLimit = false;
     bool g_bLeftTable = false;
+    /// A purchase waits for the hand's result; with it the cigarette order placed during a hand.
+    bool g_bBuyDeferred = false;
+    bool PendingSmokeOrder = false;
+    int PendingSmokeNum = 0;
     int g_bFirstDealDone = 0;
     /// A connect that waits (the proxy connect) is under way; the lobby's 0x16 is ignored then.
     bool connecting = false;

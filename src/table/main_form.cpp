@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "table/layout_seats.h"
 #include "table/layout_table.h"
+#include "table/table_animations.h"
 #include "table/table_context.h"
 #include "table/table_state.h"
 #include "table/window_chrome.h"
@@ -44,6 +45,12 @@ MainForm::MainForm(forms::FormHost& host, TableContext& context)
     };
     events.resize = [this] {
         Form_Resize();
+    };
+    TimerShuffle.events.timer = [this] {
+        TimerShuffle_Timer(*this);
+    };
+    Timer_ani.events.timer = [this] {
+        Timer_ani_Timer(*this);
     };
     wireChrome(*this);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 
@@ -17,7 +19,21 @@ struct TableState {
 
     bool g_bBossKey = false;
     bool g_bHiddenPlay = false;
+    /// Automatic play is on: the player's turns are played for him.
+    bool g_bAutoPlay = false;
     bool g_bCountdownAnim = false;
+    /// The start button shows its start picture rather than its continue picture.
+    bool StartPending = true;
+    /// The chat-log shortcut: (0) after Alt, (1) after C.
+    std::array<int, 2> AltCState{};
+    /// The table shows its blue surface instead of the green one.
+    bool g_bAltTableSkin = false;
+
+    /// The seat-change captions and the one the caption timer shows next.
+    std::array<QString, 4> ShuffleTexts{
+        QStringLiteral("正在随机换座中.."), QStringLiteral("正在随机换座中..."),
+        QStringLiteral("正在随机换座中...."), QStringLiteral("正在随机换座中.....")};
+    int ShuffleStep = 0;
 
     /// Table buttons `AnNiu(0..8)`: click lock (only element 2, the start button, is tested)
     /// and whether the button shows its hover picture.
