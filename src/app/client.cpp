@@ -1,7 +1,11 @@
 #include "app/client.h"
 
+#include "between/register_branches.h"
+#include "between/table_actions.h"
 #include "hand/chu_pai.h"
 #include "table/main_form.h"
+#include "table/system_ticker.h"
+#include "table/vos_set.h"
 
 namespace qv {
 
@@ -9,8 +13,11 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     // Each subsystem registers its message branches and pump steps here.
     connection::RegisterBranches(conn);
     hand::RegisterBranches(conn, [this] { return handOnTable(); });
-    conn.tableExit = &handTableExit;
+    between::RegisterBranches(conn, [this] { return betweenOnTable(); });
+    conn.tableExit = &tableExit;
     table::registerTableForms(forms, tableContext);
+    table::registerVosSet(forms, {tableContext, sound});
+    between::registerExitWindows(forms, [this] { return betweenOnTable(); });
     hand::registerHandForms(
         forms, [this]() -> const forms::Form* { return forms.find<table::MainForm>(); });
 }
@@ -25,6 +32,25 @@ hand::HandContext* Client::handOnTable() {
             hand::HandContext{*form, hand, conn, table, plugin, sound, services, imageRes});
     }
     return &*handContext_;
+}
+
+between::BetweenContext* Client::betweenOnTable() {
+    hand::HandContext* handCtx = handOnTable();
+    if (handCtx == nullptr) {
+        return nullptr;
+    }
+    if (!betweenContext_ || &betweenContext_->hand.form != &handCtx->form) {
+        betweenContext_.emplace(between::BetweenContext{*handCtx, forms, *records, *rulesWindow,
+                                                        chat, *chatReceiver, match});
+        between::WireTableActions(*betweenContext_);
+    }
+    return &*betweenContext_;
+}
+
+void Client::addSystemMessage(QString& text) {
+    if (auto* form = forms.find<table::MainForm>()) {
+        table::AddSystemMessage(*form, text);
+    }
 }
 
 } // namespace qv

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "between/between_context.h"
+#include "between/leave_table.h"
+#include "between/windows_to_come.h"
+#include "chat/chat_receiver.h"
 #include "chat/chat_state.h"
 #include "common/picture_tables.h"
 #include "common/sound.h"
@@ -46,14 +50,32 @@ public:
     table::TableContext tableContext{services, imageRes, table, plugin, match};
     /// The hand on the table window, while the window is there.
     [[nodiscard]] hand::HandContext* handOnTable();
-    hand::HandTableExit handTableExit{conn.leastTableExit, [this] {
-                                          return handOnTable();
-                                      }};
+    /// The table between hands and on its ways out, while the window is there; the first call
+    /// on a window wires its buttons and keys.
+    between::BetweenContext* betweenOnTable();
+    /// The real ways out of the table once the window is there.
+    between::BetweenTableExit tableExit{conn.leastTableExit, [this] {
+                                            return betweenOnTable();
+                                        }};
+    /// What is called in parts still to come: the record windows, the rules window and the
+    /// chat's receiver.
+    between::LeastRecordWindows leastRecords;
+    between::RecordWindows* records = &leastRecords;
+    between::LeastRulesWindow leastRulesWindow;
+    between::RulesWindow* rulesWindow = &leastRulesWindow;
+    chat::LeastChatReceiver leastChatReceiver{[this](QString& text) {
+        addSystemMessage(text);
+    }};
+    chat::ChatReceiver* chatReceiver = &leastChatReceiver;
     /// The windows; declared last so they go first, while the state their handlers use is there.
     forms::FormHost forms{services.time};
 
 private:
+    /// A system notice on the table window, when it is there.
+    void addSystemMessage(QString& text);
+
     std::optional<hand::HandContext> handContext_;
+    std::optional<between::BetweenContext> betweenContext_;
 };
 
 } // namespace qv

@@ -36,16 +36,4 @@ void RegisterBranches(connection::Connection& conn, std::function<HandContext*()
         });
 }
 
-void HandTableExit::ClearTableState() {
-    if (HandContext* ctx = table_()) {
-        hand::ClearTableState(*ctx);
-    }
-}
-
-void HandTableExit::ResetTable() {
-    if (HandContext* ctx = table_()) {
-        hand::ResetTable(*ctx);
-    }
-}
-
 } // namespace qv::hand

@@ -13,7 +13,8 @@ constexpr int kOpacity = 200;
 void designDialog(forms::Form& form) {
     form.setCaption(u"退出"_s);
     form.setBorderStyle(0);
-    form.move(form.left(), form.top(), kWidthPx * forms::kTwipsPerPixel, kHeightPx * forms::kTwipsPerPixel);
+    form.move(form.left(), form.top(), kWidthPx * forms::kTwipsPerPixel,
+              kHeightPx * forms::kTwipsPerPixel);
     form.setOpacity(kOpacity);
     const WindowPictures pictures(form.name());
     form.setPicture(pictures.stored(u"background"_s, -1));
