@@ -368,4 +368,12 @@ void BetweenTableExit::ResetTable() {
     }
 }
 
+void BetweenTableExit::ShowOtherExit(const QString& text) {
+    if (BetweenContext* ctx = table_()) {
+        between::ShowOtherExit(*ctx, text);
+    } else {
+        least_.ShowOtherExit(text);
+    }
+}
+
 } // namespace qv::between

@@ -57,6 +57,7 @@ public:
     void LeaveTableReset() override;
     void ClearTableState() override;
     void ResetTable() override;
+    void ShowOtherExit(const QString& text) override;
 
 private:
     connection::TableExit& least_;
