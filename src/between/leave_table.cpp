@@ -96,6 +96,25 @@ void ClearPlayerDetail(connection::PlayerDetail& detail, bool keepVip) {
     }
 }
 
+void EmptySeat(BetweenContext& ctx, int seat, const std::function<void()>& notice) {
+    table::MainForm& form = ctx.hand.form;
+    const auto s = static_cast<std::size_t>(seat);
+    form.OK(seat).setVisible(false);
+    form.Tou(seat).setPicture(QImage());
+    form.Nid(seat).setCaption({});
+    form.Cash(seat).setCaption({});
+    form.Level(seat).setCaption({});
+    notice();
+    ctx.hand.conn.RoundPlayerNames.at(s - 1).clear();
+    ctx.hand.hand.custom.at(s).name.clear();
+    ClearPlayerDetail(ctx.hand.conn.Detail.at(s), false);
+    clearSeatView(ctx, seat);
+    if (ctx.hand.plugin.loaded()) {
+        QVariantList args{seat};
+        ctx.hand.plugin.Prop_GameDll->call(u"ClearUser"_s, args);
+    }
+}
+
 void SendLeaveTable(BetweenContext& ctx) {
     Connection& conn = ctx.hand.conn;
     connection::GameMessage leave;

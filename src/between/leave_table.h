@@ -44,6 +44,11 @@ void ShowOtherExit(BetweenContext& ctx, const QString& text, bool show = true);
 /// account, tag, voice and seat code stay, and the VIP level when `keepVip`.
 void ClearPlayerDetail(connection::PlayerDetail& detail, bool keepVip);
 
+/// Display seat `seat` (1 to 3) emptied of its player: ready mark, head picture, captions, name,
+/// details, VIP badge, and the item plug-in told. `notice` writes the system list in between,
+/// where the seat's nickname is still there.
+void EmptySeat(BetweenContext& ctx, int seat, const std::function<void()>& notice);
+
 /// Teaches the client's form host to make the exit dialog and the notice with their buttons
 /// wired to the leaving above.
 void registerExitWindows(forms::FormHost& host, std::function<BetweenContext*()> table);

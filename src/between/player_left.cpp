@@ -24,7 +24,7 @@ constexpr int kAccountBytes = 16;
 constexpr int kReadyCountdown = 15;
 constexpr int kShortReadyCountdown = 10;
 /// At the small scale a departure puts a two-digit multiple a little lower than a seating does.
-constexpr double kSmallScaleLeftTop = 525;
+constexpr double kSmallScaleTop = 525;
 
 void emptySeat(BetweenContext& ctx, int i) {
     connection::Connection& conn = ctx.hand.conn;
@@ -32,27 +32,14 @@ void emptySeat(BetweenContext& ctx, int i) {
     const auto s = static_cast<std::size_t>(i);
     conn.g_bTableReset = false;
     --conn.SeatedCount;
-    form.OK(i).setVisible(false);
-    form.Tou(i).setPicture(QImage());
-    form.Nid(i).setCaption({});
-    form.Cash(i).setCaption({});
-    form.Level(i).setCaption({});
-    const QTime now = conn.services.time.localDateTime().time();
-    form.Sysmsg(0).clear();
-    form.Sysmsg(0).addItem(conn.Detail.at(s).username + u"退出了游戏 "_s +
-                           QString::number(now.hour()) + u':' + QString::number(now.minute()) +
-                           u':' + QString::number(now.second()));
-    form.Sysmsg(1).clear();
-    conn.RoundPlayerNames.at(s - 1).clear();
-    ctx.hand.hand.custom.at(s).name.clear();
-    ClearPlayerDetail(conn.Detail.at(s), false);
-    form.img_vip(i).setVisible(false);
-    ctx.hand.plugin.VipAnimTicks.at(s) = 0;
-    ctx.hand.plugin.VipAnimFrame.at(s) = 0;
-    if (ctx.hand.plugin.loaded()) {
-        QVariantList args{i};
-        ctx.hand.plugin.Prop_GameDll->call(u"ClearUser"_s, args);
-    }
+    EmptySeat(ctx, i, [&] {
+        const QTime now = conn.services.time.localDateTime().time();
+        form.Sysmsg(0).clear();
+        form.Sysmsg(0).addItem(conn.Detail.at(s).username + u"退出了游戏 "_s +
+                               QString::number(now.hour()) + u':' + QString::number(now.minute()) +
+                               u':' + QString::number(now.second()));
+        form.Sysmsg(1).clear();
+    });
     table::TableState& table = ctx.hand.table;
     if (conn.WealthMultiple == 0) {
         table::HideWealth(form);
@@ -62,13 +49,9 @@ void emptySeat(BetweenContext& ctx, int i) {
     const std::int32_t shown = MinPositiveSeat(table.SeatWealth);
     auto style = table::WealthLabelStyleFor(shown, table.ScaleX);
     if (table.ScaleX != 1.0F && style.fontSize > 13) {
-        style.top = kSmallScaleLeftTop;
+        style.top = kSmallScaleTop;
     }
-    form.lbwealth.setCaption(QString::number(shown));
-    form.lbwealth.setFontSize(style.fontSize);
-    form.lbwealth.move(style.left * table.ScaleX, style.top * table.ScaleY);
-    form.Imgwealth.setVisible(true);
-    form.lbwealth.setVisible(true);
+    table::ShowWealthLabel(form, shown, style);
 }
 
 /// The hand running or about to run is given up and the ready countdown starts again.

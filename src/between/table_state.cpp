@@ -43,13 +43,8 @@ void showMultiple(BetweenContext& ctx, std::int32_t multiple) {
         return;
     }
     conn.WealthMultiple = multiple;
-    const table::TableState& table = ctx.hand.table;
-    const auto style = table::WealthLabelStyleFor(multiple, table.ScaleX);
-    form.lbwealth.setCaption(QString::number(multiple));
-    form.lbwealth.setFontSize(style.fontSize);
-    form.lbwealth.move(style.left * table.ScaleX, style.top * table.ScaleY);
-    form.Imgwealth.setVisible(true);
-    form.lbwealth.setVisible(true);
+    table::ShowWealthLabel(form, multiple,
+                           table::WealthLabelStyleFor(multiple, ctx.hand.table.ScaleX));
 }
 
 void waitingForHand(BetweenContext& ctx, const TableStateMsg& msg) {
@@ -74,28 +69,10 @@ void waitingForHand(BetweenContext& ctx, const TableStateMsg& msg) {
 
 /// Display seat `j` emptied as its player goes for want of coins.
 void emptySeat(BetweenContext& ctx, int j) {
-    connection::Connection& conn = ctx.hand.conn;
-    table::MainForm& form = ctx.hand.form;
-    const auto s = static_cast<std::size_t>(j);
-    conn.Detail.at(s).voiceId.clear();
-    conn.g_bTableReset = false;
-    form.OK(j).setVisible(false);
-    form.Tou(j).setPicture(QImage());
-    form.Nid(j).setCaption({});
-    form.Cash(j).setCaption({});
-    form.Level(j).setCaption({});
-    form.Sysmsg(0).clear();
-    ctx.hand.hand.custom.at(s).name.clear();
-    conn.RoundPlayerNames.at(s - 1).clear();
-    ClearPlayerDetail(conn.Detail.at(s), false);
-    form.img_vip(j).setVisible(false);
-    ctx.hand.plugin.VipAnimTicks.at(s) = 0;
-    ctx.hand.plugin.VipAnimFrame.at(s) = 0;
+    ctx.hand.conn.Detail.at(static_cast<std::size_t>(j)).voiceId.clear();
+    ctx.hand.conn.g_bTableReset = false;
+    EmptySeat(ctx, j, [&ctx] { ctx.hand.form.Sysmsg(0).clear(); });
     ctx.records.ClearSeat(j);
-    if (ctx.hand.plugin.loaded()) {
-        QVariantList args{j};
-        ctx.hand.plugin.Prop_GameDll->call(u"ClearUser"_s, args);
-    }
 }
 
 /// The player himself is short of coins: the sheet and the notice, the other seats emptied, the
