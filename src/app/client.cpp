@@ -3,9 +3,17 @@
 #include "between/register_branches.h"
 #include "between/table_actions.h"
 #include "hand/chu_pai.h"
+#include "platform/services.h"
+#include "settlement/hero_window.h"
+#include "settlement/post_game.h"
+#include "settlement/result_branch.h"
+#include "settlement/score_sheet_view.h"
+#include "settlement/show_settlement.h"
 #include "table/main_form.h"
 #include "table/system_ticker.h"
 #include "table/vos_set.h"
+
+#include <QDir>
 
 namespace qv {
 
@@ -14,12 +22,25 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     connection::RegisterBranches(conn);
     hand::RegisterBranches(conn, [this] { return handOnTable(); });
     between::RegisterBranches(conn, [this] { return betweenOnTable(); });
-    conn.tableExit = &tableExit;
+    settlement::RegisterBranches(conn, [this] { return settlementOnTable(); });
+    conn.pumpSteps.on(connection::PumpStep::Panels, [this] {
+        if (auto* ctx = settlementOnTable()) {
+            settlement::PostGameSequence(*ctx);
+        }
+    });
+    conn.tableExit = &settlementTableExit;
     table::registerTableForms(forms, tableContext);
     table::registerVosSet(forms, {tableContext, sound});
     between::registerExitWindows(forms, [this] { return betweenOnTable(); });
     hand::registerHandForms(
         forms, [this]() -> const forms::Form* { return forms.find<table::MainForm>(); });
+    settlement::registerSettlementForms(
+        forms, [this] { return forms.find<table::MainForm>(); },
+        [this](int juNum) {
+            if (auto* ctx = settlementOnTable()) {
+                settlement::OpenScoreSheet(*ctx, juNum);
+            }
+        });
 }
 
 hand::HandContext* Client::handOnTable() {
@@ -40,11 +61,23 @@ between::BetweenContext* Client::betweenOnTable() {
         return nullptr;
     }
     if (!betweenContext_ || &betweenContext_->hand.form != &handCtx->form) {
-        betweenContext_.emplace(between::BetweenContext{*handCtx, forms, *records, *rulesWindow,
-                                                        chat, *chatReceiver, match});
+        betweenContext_.emplace(
+            between::BetweenContext{*handCtx, forms, records, chat, *chatReceiver, match});
         between::WireTableActions(*betweenContext_);
     }
     return &*betweenContext_;
+}
+
+settlement::SettlementContext* Client::settlementOnTable() {
+    hand::HandContext* handCtx = handOnTable();
+    if (handCtx == nullptr) {
+        return nullptr;
+    }
+    if (!settlementContext_ || &settlementContext_->hand != handCtx) {
+        settlementContext_.emplace(
+            settlement::SettlementContext{*handCtx, settlement, forms, *handEnd});
+    }
+    return &*settlementContext_;
 }
 
 void Client::addSystemMessage(QString& text) {

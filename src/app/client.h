@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/settlement_records.h"
 #include "between/between_context.h"
 #include "between/leave_table.h"
-#include "between/windows_to_come.h"
 #include "chat/chat_receiver.h"
 #include "chat/chat_state.h"
 #include "common/picture_tables.h"
@@ -10,6 +10,7 @@
 #include "connection/connection.h"
 #include "forms/form_host.h"
 #include "hand/hand_context.h"
+#include "hand/hand_end.h"
 #include "hand/hand_state.h"
 #include "hand/register_branches.h"
 #include "match/match.h"
@@ -17,6 +18,9 @@
 #include "plugin/plugin.h"
 #include "rules/hint_list.h"
 #include "rules/rules_state.h"
+#include "settlement/settlement_context.h"
+#include "settlement/settlement_exit.h"
+#include "settlement/settlement_state.h"
 #include "table/table_context.h"
 #include "table/table_state.h"
 
@@ -40,6 +44,7 @@ public:
     common::Sound sound{services.sound, services.appFolder};
     table::TableState table;
     hand::HandState hand;
+    settlement::SettlementState settlement;
     chat::ChatState chat;
     plugin::PluginState plugin;
     match::MatchState match;
@@ -54,15 +59,22 @@ public:
     /// on a window wires its buttons and keys.
     between::BetweenContext* betweenOnTable();
     /// The real ways out of the table once the window is there.
-    between::BetweenTableExit tableExit{conn.leastTableExit, [this] {
-                                            return betweenOnTable();
-                                        }};
-    /// What is called in parts still to come: the record windows, the rules window and the
-    /// chat's receiver.
-    between::LeastRecordWindows leastRecords;
-    between::RecordWindows* records = &leastRecords;
-    between::LeastRulesWindow leastRulesWindow;
-    between::RulesWindow* rulesWindow = &leastRulesWindow;
+    between::BetweenTableExit betweenTableExit{conn.leastTableExit, [this] {
+                                                   return betweenOnTable();
+                                               }};
+    /// What the end of a hand asks of hand play.
+    hand::LeastHandEnd leastHandEnd{hand};
+    hand::HandEnd* handEnd = &leastHandEnd;
+    /// The settlement on the table window, while the window is there.
+    [[nodiscard]] settlement::SettlementContext* settlementOnTable();
+    settlement::SettlementTableExit settlementTableExit{betweenTableExit, [this] {
+                                                            return settlementOnTable();
+                                                        }};
+    /// The score and history windows as the table's buttons and notices use them.
+    app::SettlementRecords records{forms, [this] {
+                                       return settlementOnTable();
+                                   }};
+    /// The chat's receiver; a least one until the chat lands.
     chat::LeastChatReceiver leastChatReceiver{[this](QString& text) {
         addSystemMessage(text);
     }};
@@ -76,6 +88,7 @@ private:
 
     std::optional<hand::HandContext> handContext_;
     std::optional<between::BetweenContext> betweenContext_;
+    std::optional<settlement::SettlementContext> settlementContext_;
 };
 
 } // namespace qv

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "between/windows_to_come.h"
+#include "between/record_windows.h"
 #include "chat/chat_receiver.h"
 #include "chat/chat_state.h"
 #include "hand/hand_context.h"
@@ -18,7 +18,6 @@ struct BetweenContext {
     hand::HandContext& hand;
     forms::FormHost& forms;
     RecordWindows& records;
-    RulesWindow& rules;
     chat::ChatState& chat;
     chat::ChatReceiver& chatReceiver;
     match::MatchState& match;

@@ -14,7 +14,6 @@
 #include "table/seat_display.h"
 #include "table/table_animations.h"
 
-#include <QFile>
 #include <QVariant>
 
 using namespace Qt::StringLiterals;
@@ -173,12 +172,6 @@ void LeaveTableReset(BetweenContext& ctx) {
     }
     ctx.hand.plugin.g_bVipAnim = false;
 
-    ctx.records.ResetRecords();
-    const QString sheet = conn.services.appFolder.path() + u"/info.vm"_s;
-    if (QFile::exists(sheet)) {
-        QFile::remove(sheet);
-    }
-
     form.btnJiaopai(0).setVisible(false);
     form.ImgJiaopai(0).setVisible(false);
     for (int i = 0; i < 4; ++i) {
@@ -257,10 +250,12 @@ void ReturnToLobby(BetweenContext& ctx) {
 }
 
 void LeaveToLobby(BetweenContext& ctx) {
+    // Through the client's way out, so every subsystem's share of the reset runs.
+    connection::TableExit& exit = *ctx.hand.conn.tableExit;
     ctx.hand.conn.g_bTableReset = false;
-    LeaveTableReset(ctx);
-    hand::ClearTableState(ctx.hand);
-    hand::ResetTable(ctx.hand);
+    exit.LeaveTableReset();
+    exit.ClearTableState();
+    exit.ResetTable();
 }
 
 void ToggleExitDialog(BetweenContext& ctx) {

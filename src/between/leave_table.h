@@ -18,15 +18,15 @@ struct BetweenContext;
 /// Sends the leave message straight to the socket when it is connected, stops the pump, waits
 /// for it to go out and takes the seat-change display and the web views down.
 void SendLeaveTable(BetweenContext& ctx);
-/// The one full reset of table and connection state that every way out uses: the socket
-/// closed, the seats, records and table view emptied, the window minimised, "info.vm" deleted.
+/// The table's and the connection's share of the one full reset that every way out uses: the
+/// socket closed, the seats and the table view emptied, the window minimised.
 void LeaveTableReset(BetweenContext& ctx);
 /// The server ends the table: the other seats emptied, the socket closed, the rings emptied,
 /// and, when `showNotice`, the notice `frmOtherExit` shown in front over the table.
 void CloseTable(BetweenContext& ctx, bool showNotice = true);
 /// Back to the lobby when its window is there (the table minimised), else the program ends.
 void ReturnToLobby(BetweenContext& ctx);
-/// Leaves as the notice's OK does: the full reset, the hand's resets, back to the lobby.
+/// Leaves as the notice's OK does: the client's full reset and the hand's resets.
 void LeaveToLobby(BetweenContext& ctx);
 
 /// Toggles the exit dialog: a visible one is hidden; a hidden one is centred on the table, its

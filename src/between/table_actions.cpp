@@ -13,6 +13,7 @@
 #include "table/chat_windows.h"
 #include "table/exit_windows.h"
 #include "table/main_form.h"
+#include "table/rules_window.h"
 #include "table/table_animations.h"
 #include "table/vos_set.h"
 
@@ -181,6 +182,16 @@ void bossKey(BetweenContext& ctx) {
     connection::MinimizeLobby(ctx.hand.conn);
 }
 
+void toggleRules(BetweenContext& ctx) {
+    auto& rules = ctx.forms.get<table::rule>();
+    if (rules.visible()) {
+        rules.hide();
+        return;
+    }
+    rules.show();
+    table::CentreOver(rules, ctx.hand.form);
+}
+
 void openTalkByKeys(BetweenContext& ctx) {
     auto& talk = ctx.forms.get<table::Talk>();
     const table::MainForm& form = ctx.hand.form;
@@ -221,14 +232,14 @@ void AnNiu_Click(BetweenContext& ctx, int index) {
         setbankstate(ctx);
         break;
     case 7:
-        ctx.rules.Toggle();
+        toggleRules(ctx);
         setbankstate(ctx);
         break;
     case 8:
         setbankstate(ctx);
         if (auto* dialog = ctx.forms.find<table::frmExit>();
             dialog == nullptr || !dialog->visible()) {
-            ctx.rules.Hide();
+            hideIfLoaded<table::rule>(ctx.forms);
         }
         ToggleExitDialog(ctx);
         break;

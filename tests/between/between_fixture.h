@@ -3,7 +3,10 @@
 #include "app/client.h"
 #include "connection/commands.h"
 #include "platform/fake/fake_platform.h"
+#include "settlement/hero_window.h"
+#include "settlement/score_window.h"
 #include "table/main_form.h"
+#include "table/rules_window.h"
 
 #include <QByteArray>
 
@@ -58,5 +61,12 @@ struct BetweenTable {
     table::MainForm& form = client.forms.get<table::MainForm>();
     BetweenContext& ctx = *client.betweenOnTable();
 };
+
+/// Whether window F is loaded and visible.
+template <class F>
+bool shown(const BetweenTable& t) {
+    const F* form = t.client.forms.find<F>();
+    return form != nullptr && form->visible();
+}
 
 } // namespace qv::between::testing_support

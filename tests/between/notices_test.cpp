@@ -10,6 +10,7 @@ namespace qv::between {
 namespace {
 
 using testing_support::BetweenTable;
+using testing_support::shown;
 
 connection::GameMessage chat(std::array<std::uint8_t, 4> subCode, const QByteArray& text) {
     auto m = BetweenTable::message(connection::MsgChat);
@@ -59,7 +60,7 @@ TEST(KickedTest, TheReasonIsShownAndTheTableClosed) {
     EXPECT_TRUE(notice->visible());
     EXPECT_TRUE(notice->topmost());
     EXPECT_EQ(notice->Label1.caption(), QString(199, u'a') + u"中"_s);
-    EXPECT_TRUE(t.client.leastRecords.heroVisible());
+    EXPECT_TRUE(shown<settlement::Hero>(t));
     EXPECT_TRUE(t.client.hand.custom[1].name.isEmpty());
     EXPECT_EQ(t.client.hand.custom[0].name, u"me"_s);
     EXPECT_FALSE(t.client.conn.g_bInGame);
@@ -73,7 +74,7 @@ TEST(KickedTest, AnEmptyReasonStillClosesTheTableAndHiddenPlayShowsNoHistory) {
     auto* notice = t.client.forms.find<table::frmOtherExit>();
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(notice->Label1.caption().isEmpty());
-    EXPECT_FALSE(t.client.leastRecords.heroVisible());
+    EXPECT_FALSE(shown<settlement::Hero>(t));
     EXPECT_EQ(t.client.conn.SeatedCount, 0);
 }
 

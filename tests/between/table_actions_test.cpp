@@ -15,6 +15,7 @@ namespace qv::between {
 namespace {
 
 using testing_support::BetweenTable;
+using testing_support::shown;
 
 int key(BetweenTable& t, int code) {
     t.form.Pic1.events.keyDown(code, 0);
@@ -151,14 +152,14 @@ TEST(ToggleButtonsTest, WindowsComeAndGo) {
         EXPECT_FALSE(settings.visible());
 
         t.form.AnNiu(5).raiseClick();
-        EXPECT_TRUE(t.client.leastRecords.scoreVisible());
+        EXPECT_TRUE(shown<settlement::Score>(t));
         t.form.AnNiu(6).raiseClick();
-        EXPECT_FALSE(t.client.leastRecords.scoreVisible());
-        EXPECT_TRUE(t.client.leastRecords.heroVisible());
+        EXPECT_FALSE(shown<settlement::Score>(t));
+        EXPECT_TRUE(shown<settlement::Hero>(t));
         t.form.AnNiu(7).raiseClick();
-        EXPECT_TRUE(t.client.leastRulesWindow.visible());
+        EXPECT_TRUE(shown<table::rule>(t));
         t.form.AnNiu(8).raiseClick();
-        EXPECT_FALSE(t.client.leastRulesWindow.visible());
+        EXPECT_FALSE(shown<table::rule>(t));
     }
 }
 

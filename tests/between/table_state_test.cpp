@@ -10,6 +10,7 @@ namespace qv::between {
 namespace {
 
 using testing_support::BetweenTable;
+using testing_support::shown;
 
 connection::GameMessage tableState(std::uint8_t state,
                                    std::initializer_list<std::pair<int, std::uint8_t>> bytes = {}) {
@@ -143,7 +144,7 @@ TEST_P(OwnSeatShortTest, TheTableIsClosedAndTheNoticeLeadsBack) {
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(notice->visible());
     EXPECT_EQ(notice->Label1.caption(), QString::fromUtf16(GetParam().notice));
-    EXPECT_TRUE(t.client.leastRecords.scoreVisible());
+    EXPECT_TRUE(shown<settlement::Score>(t));
     for (int j = 1; j <= 3; ++j) {
         EXPECT_TRUE(t.client.hand.custom.at(static_cast<std::size_t>(j)).name.isEmpty());
         EXPECT_TRUE(t.form.Nid(j).caption().isEmpty());
@@ -171,7 +172,7 @@ TEST(TableStateTest, OwnSeatShortWhileMinimisedShowsNoNotice) {
     t.dispatch(tableState(3, {{6, 1}}));
     auto* notice = t.client.forms.find<table::frmOtherExit>();
     EXPECT_TRUE(notice == nullptr || !notice->visible());
-    EXPECT_TRUE(t.client.leastRecords.scoreVisible());
+    EXPECT_TRUE(shown<settlement::Score>(t));
 }
 
 TEST(TableStateTest, AWatcherEndsWhenCoinsRunShort) {
