@@ -1,12 +1,49 @@
 #include "common/palette_image.h"
 
-#include <QHash>
+#include <QList>
+
+#include <array>
+#include <cstddef>
 
 namespace qv::common {
 
 namespace {
 
-constexpr qsizetype kMaxPaletteColours = 256;
+constexpr int kMaxPaletteColours = 256;
+
+/// Colour to palette index by open addressing: the pictures change colour every few pixels, and
+/// a general hash table would cost more than the decode.
+class ColourIndex {
+public:
+    /// The colour's index, added when new; -1 when the palette is full.
+    int indexOf(QRgb colour) {
+        std::size_t slot = (colour * 2654435761U) >> (32 - kBits);
+        while (used_[slot]) {
+            if (colours_[slot] == colour) {
+                return indices_[slot];
+            }
+            slot = (slot + 1) & (kSlots - 1);
+        }
+        if (palette_.size() == kMaxPaletteColours) {
+            return -1;
+        }
+        used_[slot] = true;
+        colours_[slot] = colour;
+        indices_[slot] = static_cast<uchar>(palette_.size());
+        palette_.append(colour);
+        return indices_[slot];
+    }
+
+    [[nodiscard]] const QList<QRgb>& palette() const { return palette_; }
+
+private:
+    static constexpr int kBits = 10;
+    static constexpr std::size_t kSlots = std::size_t{1} << kBits;
+    std::array<bool, kSlots> used_{};
+    std::array<QRgb, kSlots> colours_{};
+    std::array<uchar, kSlots> indices_{};
+    QList<QRgb> palette_;
+};
 
 } // namespace
 
@@ -18,34 +55,25 @@ QImage toPaletteImage(const QImage& picture) {
     const QImage source = picture.hasAlphaChannel() ? picture.convertToFormat(QImage::Format_ARGB32)
                                                     : picture.convertToFormat(QImage::Format_RGB32);
     QImage indexed(source.size(), QImage::Format_Indexed8);
-    QList<QRgb> palette;
-    QHash<QRgb, uchar> indexOf;
+    ColourIndex colours;
     for (int y = 0; y < source.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
         uchar* out = indexed.scanLine(y);
-        // Pictures come in runs of one colour: the previous pixel spares most look-ups.
-        QRgb last = 0;
-        uchar lastIndex = 0;
-        bool haveLast = false;
+        // Runs of one colour spare most look-ups.
+        QRgb last = in[0];
+        int index = colours.indexOf(last);
         for (int x = 0; x < source.width(); ++x) {
-            const QRgb colour = in[x];
-            if (!haveLast || colour != last) {
-                auto found = indexOf.constFind(colour);
-                if (found == indexOf.constEnd()) {
-                    if (palette.size() == kMaxPaletteColours) {
-                        return picture;
-                    }
-                    found = indexOf.insert(colour, static_cast<uchar>(palette.size()));
-                    palette.append(colour);
-                }
-                last = colour;
-                lastIndex = *found;
-                haveLast = true;
+            if (in[x] != last) {
+                last = in[x];
+                index = colours.indexOf(last);
             }
-            out[x] = lastIndex;
+            if (index < 0) {
+                return picture;
+            }
+            out[x] = static_cast<uchar>(index);
         }
     }
-    indexed.setColorTable(palette);
+    indexed.setColorTable(colours.palette());
     return indexed;
 }
 
