@@ -29,3 +29,11 @@ function(qv_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC qv_options ${ARG_DEPS})
 endfunction()
+
+# qv_headers(name HEADERS ... DEPS ...): a subsystem whose public part is headers only.
+function(qv_headers name)
+  cmake_parse_arguments(ARG "" "" "HEADERS;DEPS" ${ARGN})
+  add_library(${name} INTERFACE ${ARG_HEADERS})
+  target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} INTERFACE qv_options ${ARG_DEPS})
+endfunction()

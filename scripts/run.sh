@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the lobby stand-in, which starts a scripted game
-# server that accepts the login and the client connected to it. Extra arguments go to the
-# stand-in (see build/default/tools/lobby_standin/lobby_standin --help); type "send 0x303",
-# "restore", "minimize" or "quit" into it.
+# Installs what is missing, builds, and starts the lobby stand-in, which starts the table server
+# (three computer players, real hands) and the client connected to it. Extra arguments go to the
+# stand-in (see build/default/tools/lobby_standin/lobby_standin --help), for example
+# --table-server-arg=--seed=7 to replay a game; the table server's own options and the way it
+# plays are in build/default/tools/table_server/table_server --help. Type "send 0x303",
+# "restore", "minimize" or "quit" into the stand-in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +14,5 @@ cmake --build --preset default -j "$(nproc)"
 build=build/default
 exec "$build/tools/lobby_standin/lobby_standin" \
   --client "$build/src/quorvale" \
-  --server "$build/tools/scripted_server/scripted_server" \
-  --server-script tools/scripted_server/scripts/accept_login.script \
-  --server-timeout-ms 1800000 \
+  --table-server "$build/tools/table_server/table_server" \
   "$@"

@@ -1,4 +1,4 @@
-#include "client.h"
+#include "app/client.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
 #include "platform/fake/fake_platform.h"
@@ -14,7 +14,7 @@ namespace {
 struct Connected {
     Connected() {
         platform.lobby.open(kDefaultLobbyTitle);
-        Form_Load(client, u"alice$secret$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
+        Form_Load(client.conn, u"alice$secret$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
         platform.winsock.acceptConnection();
         platform.time.advance(200);
     }
@@ -45,10 +45,10 @@ void BM_QueueChat(benchmark::State& state) {
     const QString text(100, u'中');
     for (auto _ : state) {
         c.client.conn.SendRing.reset();
-        c.client.shared.ChatSendText = text;
+        c.client.chat.ChatSendText = text;
         GameMessage m;
         m.setCommand(MsgChat);
-        QueueFrame(c.client, m);
+        QueueFrame(c.client.conn, m);
         benchmark::DoNotOptimize(c.client.conn.SendRing.waiting());
     }
 }

@@ -1,6 +1,6 @@
+#include "dealt_cards.h"
 #include "rules/can_beat.h"
 #include "rules/classify_play.h"
-#include "rules/double_deck.h"
 #include "valid_plays.h"
 
 #include <algorithm>
@@ -19,22 +19,11 @@ constexpr int kSamples = 1024;
 /// each holds one to four of them, without none.
 std::vector<std::vector<CardCode>> randomSelections(int size, bool withJokers) {
     std::mt19937 rng(static_cast<unsigned>(size * 2 + (withJokers ? 1 : 0)));
-    const auto deck = doubleDeck();
-    std::vector<CardCode> jokers;
-    std::vector<CardCode> naturals;
-    for (CardCode card : deck) {
-        (isJoker(card) ? jokers : naturals).push_back(card);
-    }
     std::vector<std::vector<CardCode>> selections;
     for (int s = 0; s < kSamples; ++s) {
-        std::shuffle(jokers.begin(), jokers.end(), rng);
-        std::shuffle(naturals.begin(), naturals.end(), rng);
         const int jokerCount =
             withJokers ? std::uniform_int_distribution<int>(1, std::min(4, size))(rng) : 0;
-        std::vector<CardCode> selection(jokers.begin(), jokers.begin() + jokerCount);
-        selection.insert(selection.end(), naturals.begin(), naturals.begin() + (size - jokerCount));
-        sortHandOrder(selection);
-        selections.push_back(std::move(selection));
+        selections.push_back(dealtCards(rng, size, jokerCount));
     }
     return selections;
 }

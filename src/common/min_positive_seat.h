@@ -1,12 +1,11 @@
 #pragma once
 
-#include "shared_data.h"
-
+#include <array>
 #include <cstdint>
 
 namespace qv {
 
 /// The smallest positive `SeatWealth` of the four seats, or 0 when none is positive.
-[[nodiscard]] std::int32_t MinPositiveSeat(const SharedData& shared);
+[[nodiscard]] std::int32_t MinPositiveSeat(const std::array<std::int32_t, 4>& SeatWealth);
 
 } // namespace qv

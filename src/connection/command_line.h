@@ -33,6 +33,8 @@ struct LobbyCommandLine {
     std::optional<double> watchAmount_;
     /// How many fields the line carried, 0 to 15.
     int fieldsTaken_ = 0;
+
+    friend bool operator==(const LobbyCommandLine&, const LobbyCommandLine&) = default;
 };
 
 enum class CommandLineStatus {

@@ -50,7 +50,8 @@ inline constexpr std::uint8_t MsgMarquee = 93;
 inline constexpr std::uint8_t MsgPrizeList = 94;
 inline constexpr std::uint8_t MsgNotice = 95;
 
-/// Where the dispatcher sends a server message.
+/// Where the dispatcher sends a server message: to the branch its owner registered, to the item
+/// plug-in, or both.
 enum class Route : std::uint8_t {
     Relay, ///< no branch: to the item plug-in while it is loaded, else dropped
     RoundStart,
@@ -166,6 +167,13 @@ inline constexpr std::array<Route, 256> kRoutes = detail::routeTable();
 /// The dispatcher's branch for a command number.
 constexpr Route routeOf(std::uint8_t command) {
     return kRoutes[command];
+}
+
+/// Whether the item plug-in, while it is loaded, gets a copy of a server message: every command
+/// without a branch of ours, and the plug-in's own data and score messages.
+constexpr bool relaysToPlugin(std::uint8_t command) {
+    const Route route = routeOf(command);
+    return route == Route::Relay || route == Route::PropData || route == Route::PropScore;
 }
 
 /// Whether a server message's bytes 260-261 become the client's sequence bytes: every command

@@ -1,11 +1,35 @@
 #pragma once
 
+#include "connection/connection_state.h"
+#include "connection/dispatcher.h"
 #include "connection/game_message.h"
+#include "connection/proxy_connect.h"
+#include "connection/pump_steps.h"
+#include "connection/reconnect.h"
+#include "connection/service_timer.h"
+#include "connection/table_exit.h"
+#include "connection/table_view.h"
+#include "match/match.h"
+#include "plugin/plugin.h"
 
 #include <QString>
 
-namespace qv {
-class Client;
+#include <memory>
+
+namespace qv::platform {
+struct Services;
+}
+namespace qv::common {
+class Sound;
+}
+namespace qv::table {
+struct TableState;
+}
+namespace qv::hand {
+struct HandState;
+}
+namespace qv::chat {
+struct ChatState;
 }
 
 namespace qv::connection {
@@ -21,50 +45,105 @@ inline constexpr int LobbyMsgRoundStart = 0x467;
 /// The lobby's title when it does not pass one of its own.
 inline const QString kDefaultLobbyTitle = QStringLiteral("Velmor山庄");
 
+/// The state of other subsystems that the connection reads and writes.
+struct Peers {
+    table::TableState& table;
+    hand::HandState& hand;
+    chat::ChatState& chat;
+    plugin::PluginState& plugin;
+    match::MatchState& match;
+    common::Sound& sound;
+};
+
+/// The connection subsystem: its state, the timers `TimerBong` and `TimerKeepAlive`, the message
+/// branches and pump steps registered with it, and the calls it makes into later parts. Each
+/// call starts on the stand-in that does the least its part asks; the assembly puts the real one
+/// in its place.
+class Connection : public ConnectionState {
+public:
+    Connection(platform::Services& platformServices, const Peers& peers);
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    /// The connection's own state as it is now.
+    [[nodiscard]] ConnectionState snapshot() const { return *this; }
+
+    platform::Services& services;
+    table::TableState& table;
+    hand::HandState& hand;
+    chat::ChatState& chat;
+    plugin::PluginState& plugin;
+    match::MatchState& match;
+    common::Sound& sound;
+
+    Dispatcher dispatcher;
+    PumpSteps pumpSteps;
+
+    LeastTableExit leastTableExit{*this};
+    TableExit* tableExit = &leastTableExit;
+    NoProxy noProxy;
+    ProxyConnect* proxy = &noProxy;
+    NoReconnect noReconnect;
+    Reconnect* reconnect = &noReconnect;
+    match::LeastMatchReset leastMatchReset;
+    match::MatchReset* matchReset = &leastMatchReset;
+    plugin::LeastPropPlugin leastPropPlugin{plugin};
+    plugin::PropPlugin* propPlugin = &leastPropPlugin;
+
+    /// What the connection shows: a log until the table window is there.
+    std::unique_ptr<TableView> view = std::make_unique<TableLog>();
+
+    ServiceTimer TimerBong;
+    ServiceTimer TimerKeepAlive;
+};
+
+/// Registers the branches the connection owns: the login reply and the countdown animation.
+void RegisterBranches(Connection& conn);
+
 // Rings and sending.
-void ResetRings(Client& client);
+void ResetRings(Connection& conn);
 /// Completes a message (chat text, turn token, sequence bytes) and appends it to the send ring.
 /// Nothing is queued when a chat message has no text or the ring has no room.
-void QueueFrame(Client& client, GameMessage& msg);
+void QueueFrame(Connection& conn, GameMessage& msg);
 /// The tournament and shop senders' way: sequence bytes only.
-void QueueMatchFrame(Client& client, GameMessage& msg);
-void Winsock1_DataArrival(Client& client, int bytesTotal);
-void Winsock1_Close(Client& client);
-void TimerKeepAlive_Timer(Client& client);
+void QueueMatchFrame(Connection& conn, GameMessage& msg);
+void Winsock1_DataArrival(Connection& conn, int bytesTotal);
+void Winsock1_Close(Connection& conn);
+void TimerKeepAlive_Timer(Connection& conn);
 
 // The pump.
-void TimerBong_Timer(Client& client);
+void TimerBong_Timer(Connection& conn);
 
-// The dispatcher and the branches of this part.
-void DispatchFrame(Client& client, GameMessage& message);
-void OnLoginReply(Client& client, GameMessage& message);
+/// The dispatcher: takes the sequence bytes, runs the registered branch and relays to the item
+/// plug-in what the command table says it gets.
+void DispatchFrame(Connection& conn, GameMessage& message);
 
 // The lobby link.
-void RestoreLobby(Client& client);
-void MinimizeLobby(Client& client);
-void PostToLobby(Client& client, int msg);
+void RestoreLobby(Connection& conn);
+void MinimizeLobby(Connection& conn);
+void PostToLobby(Connection& conn, int msg);
 /// The lobby's messages to the table window.
-void LobbyWndProc(Client& client, int uMsg);
+void LobbyWndProc(Connection& conn, int uMsg);
 /// Restores the lobby window and ends the program at once.
-void RestoreLobbyAndEnd(Client& client);
+void RestoreLobbyAndEnd(Connection& conn);
 
 /// Connects as the command line says: directly (the pump logs in once connected), through the
 /// proxy, or not at all for another proxy type.
-void ConnectByProxyType(Client& client);
+void ConnectByProxyType(Connection& conn);
 
 // Start-up and shut-down, in the order the table window's load runs them.
 /// Empties the rings, refuses a second copy and puts the start values (before the sound starts).
-void BeginStartUp(Client& client);
+void BeginStartUp(Connection& conn);
 /// Resets the tournament state, reads the command line, prepares the login, connects and
 /// restores the lobby; a line that is missing or unusable ends the program.
-void OpenConnection(Client& client, const QString& commandLine);
+void OpenConnection(Connection& conn, const QString& commandLine);
 /// After the table is shown: the last start values, and the lobby's messages reach
 /// `LobbyWndProc` from now on.
-void InstallLobbyLink(Client& client);
+void InstallLobbyLink(Connection& conn);
 /// The whole start-up without a table window: the steps above with the table shown between.
-void Form_Load(Client& client, const QString& commandLine);
+void Form_Load(Connection& conn, const QString& commandLine);
 /// The connection's share of the table window's unload: the lobby's messages stop, the item
 /// plug-in is closed, and the program ends once the window has gone.
-void Form_Unload(Client& client);
+void Form_Unload(Connection& conn);
 
 } // namespace qv::connection

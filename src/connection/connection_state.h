@@ -2,20 +2,12 @@
 
 #include "connection/command_line.h"
 #include "connection/game_message.h"
-#include "connection/later_parts.h"
 #include "connection/message_ring.h"
-#include "connection/service_timer.h"
-#include "connection/table_view.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
-#include <memory>
-
-namespace qv {
-class Client;
-}
 
 namespace qv::connection {
 
@@ -37,6 +29,8 @@ struct BongSlots {
         BongFlag.fill(false);
         BongCount.fill(0);
     }
+
+    friend bool operator==(const BongSlots&, const BongSlots&) = default;
 };
 
 inline constexpr int kSendSlot = 0;
@@ -47,13 +41,9 @@ inline constexpr int kCheckSlot = 5;
 inline constexpr int kTurnSlot = 6;
 inline constexpr int kReadySlot = 7;
 
-/// The connection's state: rings, pump, login, the lobby's command line and the flags of the
-/// connection and seating, with the timers `TimerBong` and `TimerKeepAlive`.
+/// The connection's own state: rings, pump, login, the lobby's command line, the flags of the
+/// connection and seating, and the countdowns. Plain values, so a copy is a snapshot.
 struct ConnectionState {
-    explicit ConnectionState(Client& client);
-    ConnectionState(const ConnectionState&) = delete;
-    ConnectionState& operator=(const ConnectionState&) = delete;
-
     MessageRing RecvRing;
     MessageRing SendRing;
     ProxyReplyRing proxyReplies;
@@ -77,6 +67,7 @@ struct ConnectionState {
     bool g_bTableReset = false;
     bool g_bReconnected = false;
     bool g_bTimeLimit = false;
+    bool g_bLeftTable = false;
     int g_bFirstDealDone = 0;
     /// A connect that waits (the proxy connect) is under way; the lobby's 0x16 is ignored then.
     bool connecting = false;
@@ -92,11 +83,11 @@ struct ConnectionState {
     QString BannerUrl;
     QString ShufflePageUrl;
 
-    ServiceTimer TimerBong;
-    ServiceTimer TimerKeepAlive;
+    // Countdowns.
+    int CountDownStart = 0;
+    int g_CallTicks = 0;
 
-    std::unique_ptr<LaterParts> later = std::make_unique<LeastLaterParts>();
-    std::unique_ptr<TableView> view = std::make_unique<TableLog>();
+    friend bool operator==(const ConnectionState&, const ConnectionState&) = default;
 };
 
 } // namespace qv::connection

@@ -1,5 +1,6 @@
-#include "client.h"
 #include "connection/connection.h"
+#include "connection/lobby_message.h"
+#include "platform/services.h"
 
 namespace qv::connection {
 namespace {
@@ -7,49 +8,47 @@ namespace {
 using platform::Socket;
 
 /// Posts an answer to the lobby when there is one.
-void answer(Client& client, int msg) {
-    client.services.lobby.post(client.conn.LobbyTitle, msg);
+void answer(Connection& conn, int msg) {
+    conn.services.lobby.post(conn.LobbyTitle, msg);
 }
 
 /// Leaves the table as the lobby asks: the leave message when connected, then the full reset.
-void leaveTable(Client& client) {
-    if (client.services.winsock.State() == Socket::sckConnected) {
-        client.conn.slots.disarm(kCheckSlot);
-        client.conn.later->SendLeaveTable(client);
+void leaveTable(Connection& conn) {
+    if (conn.services.winsock.State() == Socket::sckConnected) {
+        conn.slots.disarm(kCheckSlot);
+        conn.tableExit->SendLeaveTable();
     }
-    client.conn.later->LeaveTableReset(client);
+    conn.tableExit->LeaveTableReset();
 }
 
-bool connectUnderWay(const Client& client) {
-    switch (client.services.winsock.State()) {
+bool connectUnderWay(const Connection& conn) {
+    switch (conn.services.winsock.State()) {
     case Socket::sckConnectionPending:
     case Socket::sckResolvingHost:
     case Socket::sckHostResolved:
     case Socket::sckConnecting:
         return true;
     default:
-        return client.conn.connecting;
+        return conn.connecting;
     }
 }
 
-void connectAgain(Client& client) {
-    auto& conn = client.conn;
-    if (connectUnderWay(client)) {
+void connectAgain(Connection& conn) {
+    if (connectUnderWay(conn)) {
         return;
     }
     conn.g_bGameData = true;
     if (conn.commandLine.ProxyType == 0) {
-        ResetRings(client);
+        ResetRings(conn);
     }
-    ConnectByProxyType(client);
+    ConnectByProxyType(conn);
     conn.view->restoreStartButton();
 }
 
 } // namespace
 
-void ConnectByProxyType(Client& client) {
-    auto& conn = client.conn;
-    auto& winsock = client.services.winsock;
+void ConnectByProxyType(Connection& conn) {
+    auto& winsock = conn.services.winsock;
     switch (conn.commandLine.ProxyType) {
     case 0:
         winsock.setRemoteHost(conn.commandLine.ServerHost);
@@ -64,7 +63,7 @@ void ConnectByProxyType(Client& client) {
     case 5:
         conn.slots.BongFlag[kLoginSlot] = false;
         conn.connecting = true;
-        conn.later->ConnectToSock5Server(client);
+        conn.proxy->ConnectToSock5Server();
         conn.connecting = false;
         break;
     default:
@@ -72,61 +71,78 @@ void ConnectByProxyType(Client& client) {
     }
 }
 
-void RestoreLobby(Client& client) {
-    const QString& title = client.conn.LobbyTitle;
+void RestoreLobby(Connection& conn) {
+    const QString& title = conn.LobbyTitle;
     if (title.trimmed().isEmpty()) {
         return;
     }
-    if (!client.services.lobby.restore(title)) {
-        client.services.process.endNow();
+    if (!conn.services.lobby.restore(title)) {
+        conn.services.process.endNow();
     }
 }
 
-void MinimizeLobby(Client& client) {
-    const QString& title = client.conn.LobbyTitle;
+void MinimizeLobby(Connection& conn) {
+    const QString& title = conn.LobbyTitle;
     if (!title.trimmed().isEmpty()) {
-        client.services.lobby.minimize(title);
+        conn.services.lobby.minimize(title);
     }
 }
 
-void PostToLobby(Client& client, int msg) {
-    client.services.lobby.post(client.conn.LobbyTitle, msg);
+void PostToLobby(Connection& conn, int msg) {
+    conn.services.lobby.post(conn.LobbyTitle, msg);
 }
 
-void RestoreLobbyAndEnd(Client& client) {
-    RestoreLobby(client);
-    client.services.process.restoreLobbyThenEnd();
+void RestoreLobbyAndEnd(Connection& conn) {
+    RestoreLobby(conn);
+    conn.services.process.restoreLobbyThenEnd();
 }
 
-void LobbyWndProc(Client& client, int uMsg) {
-    auto& conn = client.conn;
-    auto& lobby = client.services.lobby;
+std::optional<LobbyMessage> decodeLobbyMessage(int uMsg) {
     switch (uMsg) {
     case LobbyMsgSeated:
-        answer(client, conn.g_bInGame ? LobbyMsgSeated : LobbyMsgLeave);
-        break;
+        return LobbyMessage::Seated;
     case LobbyMsgConnected:
-        if (!lobby.find(conn.LobbyTitle)) {
+        return LobbyMessage::Connected;
+    case LobbyMsgLeave:
+        return LobbyMessage::Leave;
+    case LobbyMsgReconnect:
+        return LobbyMessage::Reconnect;
+    default:
+        return std::nullopt;
+    }
+}
+
+void OnLobbyMessage(Connection& conn, LobbyMessage message) {
+    switch (message) {
+    case LobbyMessage::Seated:
+        answer(conn, conn.g_bInGame ? LobbyMsgSeated : LobbyMsgLeave);
+        break;
+    case LobbyMessage::Connected:
+        if (!conn.services.lobby.find(conn.LobbyTitle)) {
             break;
         }
         if (conn.g_bLoginPending) {
-            answer(client, LobbyMsgConnecting);
+            answer(conn, LobbyMsgConnecting);
         } else if (conn.g_bInGame) {
-            answer(client, LobbyMsgSeated);
+            answer(conn, LobbyMsgSeated);
         } else {
-            leaveTable(client);
-            answer(client, LobbyMsgLeave);
+            leaveTable(conn);
+            answer(conn, LobbyMsgLeave);
         }
         break;
-    case LobbyMsgLeave:
-        leaveTable(client);
-        answer(client, LobbyMsgLeave);
+    case LobbyMessage::Leave:
+        leaveTable(conn);
+        answer(conn, LobbyMsgLeave);
         break;
-    case LobbyMsgReconnect:
-        connectAgain(client);
+    case LobbyMessage::Reconnect:
+        connectAgain(conn);
         break;
-    default:
-        break;
+    }
+}
+
+void LobbyWndProc(Connection& conn, int uMsg) {
+    if (const auto message = decodeLobbyMessage(uMsg)) {
+        OnLobbyMessage(conn, *message);
     }
 }
 

@@ -1,5 +1,7 @@
-#include "client.h"
+#include "connection/login_reply.h"
+
 #include "connection/connection.h"
+#include "table/table_state.h"
 
 #include <QUrl>
 
@@ -25,42 +27,60 @@ QString bannerAddress(const GameMessage& message) {
     return web ? text : QString();
 }
 
-void accept(Client& client, const GameMessage& message) {
-    auto& conn = client.conn;
+LoginReply::Result resultOf(std::uint8_t byte) {
+    switch (byte) {
+    case kAccepted:
+        return LoginReply::Result::Accepted;
+    case kStartFailed:
+        return LoginReply::Result::StartFailed;
+    default:
+        return LoginReply::Result::Refused;
+    }
+}
+
+void accept(Connection& conn, const LoginReply& reply) {
     auto& view = *conn.view;
     conn.g_bLoggedIn = true;
-    PostToLobby(client, LobbyMsgConnected);
-    conn.AutoPlayAfter = message.u8(kAutoPlayByte);
+    PostToLobby(conn, LobbyMsgConnected);
+    conn.AutoPlayAfter = reply.autoPlayAfter;
     view.sysmsgClear(0);
     view.sysmsgClear(1);
     view.sysmsgAdd(0, u"连接服务器成功！"_s);
     view.sysmsgAdd(1, u"欢迎光临Velmor山庄游戏网站！"_s);
-    conn.later->initMatchData(client);
+    conn.matchReset->initMatchData();
     view.hideMatchPanels();
-    if (client.shared.g_bBossKey) {
-        client.shared.CountDownStart = kBossKeyCountdown;
+    if (conn.table.g_bBossKey) {
+        conn.CountDownStart = kBossKeyCountdown;
     }
-    const QString banner = bannerAddress(message);
-    if (!banner.isEmpty()) {
-        conn.BannerUrl = banner;
-        view.showBanner(banner);
-        conn.ShufflePageUrl = banner + u".gamead"_s;
+    if (!reply.banner.isEmpty()) {
+        conn.BannerUrl = reply.banner;
+        view.showBanner(reply.banner);
+        conn.ShufflePageUrl = reply.banner + u".gamead"_s;
     }
 }
 
-void refuse(Client& client, const QString& reason) {
-    PostToLobby(client, LobbyMsgReconnect);
-    client.conn.view->sysmsgClear(0);
-    client.conn.view->sysmsgAdd(0, reason);
-    RestoreLobbyAndEnd(client);
+void refuse(Connection& conn, const QString& reason) {
+    PostToLobby(conn, LobbyMsgReconnect);
+    conn.view->sysmsgClear(0);
+    conn.view->sysmsgAdd(0, reason);
+    RestoreLobbyAndEnd(conn);
 }
 
 } // namespace
 
-void OnLoginReply(Client& client, GameMessage& message) {
-    auto& conn = client.conn;
+std::optional<LoginReply> decodeLoginReply(const GameMessage& message) {
+    LoginReply reply;
+    reply.result = resultOf(message.u8(kResultByte));
+    reply.autoPlayAfter = message.u8(kAutoPlayByte);
+    if (reply.result == LoginReply::Result::Accepted) {
+        reply.banner = bannerAddress(message);
+    }
+    return reply;
+}
+
+void OnLoginReply(Connection& conn, const LoginReply& reply) {
     conn.TimerKeepAlive.setEnabled(true);
-    client.shared.g_bLeftTable = false;
+    conn.g_bLeftTable = false;
     conn.TimerKeepAlive.setInterval(5000);
     conn.HeldCmd45AArmed = false;
     conn.HeldCmd45BArmed = false;
@@ -69,17 +89,17 @@ void OnLoginReply(Client& client, GameMessage& message) {
     conn.g_bHoldLeft = false;
     conn.g_bFirstDealDone = 0;
     conn.g_bTimeLimit = true;
-    client.shared.g_bHiddenPlay = false;
+    conn.table.g_bHiddenPlay = false;
     conn.g_bLoginPending = false;
-    switch (message.u8(kResultByte)) {
-    case kAccepted:
-        accept(client, message);
+    switch (reply.result) {
+    case LoginReply::Result::Accepted:
+        accept(conn, reply);
         break;
-    case kStartFailed:
-        refuse(client, u"启动游戏失败，请重新在大厅就座后进入游戏！"_s);
+    case LoginReply::Result::StartFailed:
+        refuse(conn, u"启动游戏失败，请重新在大厅就座后进入游戏！"_s);
         break;
-    default:
-        refuse(client, u"验证错误，请重新在大厅就座后进入游戏！"_s);
+    case LoginReply::Result::Refused:
+        refuse(conn, u"验证错误，请重新在大厅就座后进入游戏！"_s);
         break;
     }
 }

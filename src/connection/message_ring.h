@@ -34,6 +34,8 @@ public:
     /// Puts the last taken message back at the head of the ring.
     void untakeMessage();
 
+    friend bool operator==(const MessageRing&, const MessageRing&) = default;
+
 private:
     std::array<std::uint8_t, kSize> bytes_{};
     int readPos_ = 0;
@@ -46,6 +48,8 @@ struct ProxyReplyRing {
     std::array<std::uint8_t, kSize> bytes{};
     int ProxyReplyWritePos = 0;
     int ProxyReplyReadPos = 0;
+
+    friend bool operator==(const ProxyReplyRing&, const ProxyReplyRing&) = default;
 };
 
 } // namespace qv::connection

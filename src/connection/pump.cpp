@@ -1,8 +1,8 @@
-#include "client.h"
+#include "chat/chat_state.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
-
-#include <QVariant>
+#include "hand/hand_state.h"
+#include "platform/services.h"
 
 using namespace Qt::StringLiterals;
 
@@ -22,64 +22,55 @@ constexpr int kParkedKindB = 386;
 
 using platform::Socket;
 
-int& count(Client& client, int slot) {
-    return client.conn.slots.BongCount.at(static_cast<std::size_t>(slot));
+int& count(Connection& conn, int slot) {
+    return conn.slots.BongCount.at(static_cast<std::size_t>(slot));
 }
 
-bool armed(const Client& client, int slot) {
-    return client.conn.slots.BongFlag.at(static_cast<std::size_t>(slot));
+bool armed(const Connection& conn, int slot) {
+    return conn.slots.BongFlag.at(static_cast<std::size_t>(slot));
 }
 
-bool connected(const Client& client) {
-    return client.services.winsock.State() == Socket::sckConnected;
+bool connected(const Connection& conn) {
+    return conn.services.winsock.State() == Socket::sckConnected;
 }
 
 /// Whether a slot fires this tick; a slot that reaches its period unarmed starts counting anew.
-bool due(Client& client, int slot, int period) {
-    if (count(client, slot) < period) {
+bool due(Connection& conn, int slot, int period) {
+    if (count(conn, slot) < period) {
         return false;
     }
-    if (!armed(client, slot)) {
-        count(client, slot) = 0;
+    if (!armed(conn, slot)) {
+        count(conn, slot) = 0;
         return false;
     }
     return true;
 }
 
-void tellPlugin(Client& client, bool up) {
-    if (client.shared.Prop_GameDllState > 0 && client.shared.Prop_GameDll) {
-        QVariantList args{3, up};
-        client.shared.Prop_GameDll->call(u"rec_state"_s, args);
-    }
-}
-
 /// Back to the lobby after the connection was lost outside a hand or went silent.
-void returnToLobby(Client& client) {
-    auto& later = *client.conn.later;
-    client.conn.view->minimizeTable();
-    RestoreLobby(client);
-    client.conn.g_bTableReset = false;
-    later.LeaveTableReset(client);
-    later.ClearTableState(client);
-    later.ResetTable(client);
+void returnToLobby(Connection& conn) {
+    conn.view->minimizeTable();
+    RestoreLobby(conn);
+    conn.g_bTableReset = false;
+    conn.tableExit->LeaveTableReset();
+    conn.tableExit->ClearTableState();
+    conn.tableExit->ResetTable();
 }
 
-void loginSlot(Client& client) {
-    auto& conn = client.conn;
-    if (!due(client, kLoginSlot, kLoginPeriod) || !conn.RecvRing.empty()) {
+void loginSlot(Connection& conn) {
+    if (!due(conn, kLoginSlot, kLoginPeriod) || !conn.RecvRing.empty()) {
         return;
     }
-    PostToLobby(client, LobbyMsgReconnect);
-    if (connected(client)) {
+    PostToLobby(conn, LobbyMsgReconnect);
+    if (connected(conn)) {
         conn.g_bLoginPending = true;
         conn.LoginBuffer.setU8(kSeqNumByte, conn.CurSeqNum[0]);
         conn.LoginBuffer.setU8(kSeqNumByte + 1, conn.CurSeqNum[1]);
-        client.services.winsock.SendData(conn.LoginBuffer.toByteArray());
+        conn.services.winsock.SendData(conn.LoginBuffer.toByteArray());
         conn.slots.arm(kCheckSlot);
         conn.slots.BongFlag[kLoginSlot] = false;
     }
-    tellPlugin(client, true);
-    count(client, kLoginSlot) = 0;
+    plugin::TellConnectionState(conn.plugin, true);
+    count(conn, kLoginSlot) = 0;
 }
 
 /// The kind of a plug-in data message; messages whose high byte does not fit a 16-bit signed
@@ -90,8 +81,7 @@ int propKind(const GameMessage& msg) {
 }
 
 /// Keeps the two plug-in messages that wait for the next hand while their park is armed.
-bool park(Client& client, const GameMessage& msg) {
-    auto& conn = client.conn;
+bool park(Connection& conn, const GameMessage& msg) {
     if (msg.command() != MsgPropData) {
         return false;
     }
@@ -109,99 +99,95 @@ bool park(Client& client, const GameMessage& msg) {
     return false;
 }
 
-void sendSlot(Client& client) {
-    auto& conn = client.conn;
-    if (!due(client, kSendSlot, 1)) {
+void sendSlot(Connection& conn) {
+    if (!due(conn, kSendSlot, 1)) {
         return;
     }
     if (!conn.SendRing.hasMessage()) {
         conn.slots.BongFlag[kSendSlot] = false;
-    } else if (connected(client)) {
+    } else if (connected(conn)) {
         const GameMessage msg = conn.SendRing.takeMessage();
-        if (!park(client, msg)) {
-            client.services.winsock.SendData(msg.toByteArray());
+        if (!park(conn, msg)) {
+            conn.services.winsock.SendData(msg.toByteArray());
             if (msg.command() == MsgTableState && msg.u8(kLeaveStateByte) == 0) {
-                if (!client.services.lobby.find(conn.LobbyTitle)) {
-                    client.services.process.endNow();
+                if (!conn.services.lobby.find(conn.LobbyTitle)) {
+                    conn.services.process.endNow();
                 }
                 conn.view->minimizeTable();
-                RestoreLobby(client);
+                RestoreLobby(conn);
             }
         }
     }
-    count(client, kSendSlot) = 0;
+    count(conn, kSendSlot) = 0;
 }
 
-void silenceCheck(Client& client) {
-    auto& conn = client.conn;
+void silenceCheck(Connection& conn) {
     if (!conn.g_bInGame || ++conn.SilenceCount < kSilenceLimit) {
         return;
     }
-    if (!client.services.lobby.find(conn.LobbyTitle)) {
-        client.services.process.endNow();
+    if (!conn.services.lobby.find(conn.LobbyTitle)) {
+        conn.services.process.endNow();
     }
     conn.view->sysmsgClear(0);
     conn.view->sysmsgAdd(0, u"已经与服务器断开连接，请重新入座！"_s);
-    returnToLobby(client);
+    returnToLobby(conn);
     conn.SilenceCount = 0;
 }
 
-void receiveSlot(Client& client) {
-    auto& conn = client.conn;
-    if (!due(client, kReceiveSlot, kReceivePeriod)) {
+void receiveSlot(Connection& conn) {
+    if (!due(conn, kReceiveSlot, kReceivePeriod)) {
         return;
     }
-    silenceCheck(client);
+    silenceCheck(conn);
     if (conn.RecvRing.hasMessage()) {
         conn.RecvFrame = conn.RecvRing.takeMessage();
         if (conn.RecvFrame.command() == MsgPlayerLeft && conn.g_bHoldLeft) {
             conn.RecvRing.untakeMessage();
         } else {
-            DispatchFrame(client, conn.RecvFrame);
+            DispatchFrame(conn, conn.RecvFrame);
         }
         if (conn.g_bInGame) {
             conn.SilenceCount = 0;
         }
     }
-    count(client, kReceiveSlot) = conn.RecvRing.hasMessage() ? 1 : 0;
+    count(conn, kReceiveSlot) = conn.RecvRing.hasMessage() ? 1 : 0;
 }
 
-void blinkSlot(Client& client) {
-    if (!due(client, kBlinkSlot, kBlinkPeriod)) {
+void blinkSlot(Connection& conn) {
+    if (!due(conn, kBlinkSlot, kBlinkPeriod)) {
         return;
     }
-    int& blinks = client.shared.TalkBlinkCount;
+    int& blinks = conn.chat.TalkBlinkCount;
     if (blinks > 0) {
-        client.conn.view->showChatButton(blinks % 2 == 0);
+        conn.view->showChatButton(blinks % 2 == 0);
         --blinks;
     } else {
-        client.conn.view->showChatButton(false);
-        client.conn.slots.BongFlag[kBlinkSlot] = false;
+        conn.view->showChatButton(false);
+        conn.slots.BongFlag[kBlinkSlot] = false;
     }
-    count(client, kBlinkSlot) = 0;
+    count(conn, kBlinkSlot) = 0;
 }
 
-void checkSlot(Client& client) {
-    auto& conn = client.conn;
-    if (!due(client, kCheckSlot, kCheckPeriod)) {
+void checkSlot(Connection& conn) {
+    if (!due(conn, kCheckSlot, kCheckPeriod)) {
         return;
     }
-    if (!connected(client)) {
-        tellPlugin(client, false);
-        if (!client.services.lobby.find(conn.LobbyTitle)) {
-            client.services.messageBox.show(u"没有找到Velmor山庄！"_s, QString());
-            client.services.process.endNow();
+    if (!connected(conn)) {
+        plugin::TellConnectionState(conn.plugin, false);
+        if (!conn.services.lobby.find(conn.LobbyTitle)) {
+            conn.services.messageBox.show(u"没有找到Velmor山庄！"_s, QString());
+            conn.services.process.endNow();
         }
         if (conn.g_bInGame) {
             conn.g_bLoggedIn = false;
             conn.slots.disarm(kCheckSlot);
             conn.TimerKeepAlive.setEnabled(true);
-            conn.later->startReconnect(client);
+            conn.reconnect->startReconnect();
         } else {
-            returnToLobby(client);
+            returnToLobby(conn);
         }
     }
-    count(client, kCheckSlot) = 0;
+    count(conn, kCheckSlot) = 0;
 }
 
 /// Switches the pump's timer back on however the tick is left.
@@ -218,24 +204,24 @@ private:
 
 } // namespace
 
-void TimerBong_Timer(Client& client) {
-    TickGuard guard(client.conn.TimerBong);
-    auto& counts = client.conn.slots.BongCount;
+void TimerBong_Timer(Connection& conn) {
+    TickGuard guard(conn.TimerBong);
+    auto& counts = conn.slots.BongCount;
     for (std::size_t slot = 0; slot < counts.size(); ++slot) {
         if (slot != 8) {
             ++counts[slot];
         }
     }
-    ++client.shared.g_CallTicks;
-    auto& later = *client.conn.later;
-    later.tickPanels(client);
-    loginSlot(client);
-    sendSlot(client);
-    receiveSlot(client);
-    blinkSlot(client);
-    later.tickCountdowns(client);
-    checkSlot(client);
-    later.tickPlugin(client);
+    ++conn.g_CallTicks;
+    // The one place where the order of the tick's steps is given.
+    conn.pumpSteps.run(PumpStep::Panels);
+    loginSlot(conn);
+    sendSlot(conn);
+    receiveSlot(conn);
+    blinkSlot(conn);
+    conn.pumpSteps.run(PumpStep::Countdowns);
+    checkSlot(conn);
+    conn.pumpSteps.run(PumpStep::Plugin);
 }
 
 } // namespace qv::connection

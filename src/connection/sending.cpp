@@ -1,7 +1,8 @@
-#include "client.h"
+#include "chat/chat_state.h"
 #include "common/gbk.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
+#include "hand/hand_state.h"
 
 namespace qv::connection {
 namespace {
@@ -37,12 +38,12 @@ int writeCodePageText(GameMessage& msg, int offset, const QString& text, int lim
 
 /// Packs the chat text (and the sender's account for phrases and emoticons) into a chat
 /// message; false when there is no text to send.
-bool packChat(Client& client, GameMessage& msg) {
+bool packChat(Connection& conn, GameMessage& msg) {
     const std::uint32_t subCode = chatSubCode(msg);
     if (subCode == kPluginSubCodeA || subCode == kPluginSubCodeB) {
         return true;
     }
-    QString& text = client.shared.ChatSendText;
+    QString& text = conn.chat.ChatSendText;
     if (text.isEmpty()) {
         return false;
     }
@@ -50,7 +51,7 @@ bool packChat(Client& client, GameMessage& msg) {
     const std::uint8_t kind = msg.u8(kChatKindByte);
     if (kind >= 1 && kind <= 3) {
         const int accountEnd =
-            writeCodePageText(msg, kChatAccountByte, client.shared.custom[0].name, kChatAccountEnd);
+            writeCodePageText(msg, kChatAccountByte, conn.hand.custom[0].name, kChatAccountEnd);
         if (accountEnd > kChatAccountByte) {
             end = accountEnd;
         }
@@ -60,8 +61,7 @@ bool packChat(Client& client, GameMessage& msg) {
     return true;
 }
 
-void appendToSendRing(Client& client, GameMessage& msg) {
-    auto& conn = client.conn;
+void appendToSendRing(Connection& conn, GameMessage& msg) {
     msg.setU8(kSeqNumByte, conn.CurSeqNum[0]);
     msg.setU8(kSeqNumByte + 1, conn.CurSeqNum[1]);
     // A full ring keeps what it holds: the new message is the one that is refused.
@@ -72,31 +72,31 @@ void appendToSendRing(Client& client, GameMessage& msg) {
 
 } // namespace
 
-void ResetRings(Client& client) {
-    client.conn.RecvRing.reset();
-    client.conn.SendRing.reset();
+void ResetRings(Connection& conn) {
+    conn.RecvRing.reset();
+    conn.SendRing.reset();
 }
 
-void QueueFrame(Client& client, GameMessage& msg) {
+void QueueFrame(Connection& conn, GameMessage& msg) {
     const std::uint8_t command = msg.command();
-    if (command == MsgChat && !packChat(client, msg)) {
+    if (command == MsgChat && !packChat(conn, msg)) {
         return;
     }
     if (command == MsgCallCard || command == MsgPlayCards) {
-        msg.setU8(kTurnTokenByte, client.conn.TurnToken);
+        msg.setU8(kTurnTokenByte, conn.TurnToken);
     }
-    appendToSendRing(client, msg);
+    appendToSendRing(conn, msg);
 }
 
-void QueueMatchFrame(Client& client, GameMessage& msg) {
-    appendToSendRing(client, msg);
+void QueueMatchFrame(Connection& conn, GameMessage& msg) {
+    appendToSendRing(conn, msg);
 }
 
-void TimerKeepAlive_Timer(Client& client) {
+void TimerKeepAlive_Timer(Connection& conn) {
     GameMessage msg;
     msg.setCommand(MsgKeepAlive);
-    msg.setU8(kSeatMaskByte, client.shared.custom[0].seat);
-    QueueFrame(client, msg);
+    msg.setU8(kSeatMaskByte, conn.hand.custom[0].seat);
+    QueueFrame(conn, msg);
 }
 
 } // namespace qv::connection

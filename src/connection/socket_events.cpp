@@ -1,15 +1,14 @@
-#include "client.h"
 #include "connection/connection.h"
+#include "platform/services.h"
 
 namespace qv::connection {
 
-void Winsock1_DataArrival(Client& client, int /*bytesTotal*/) {
-    auto& conn = client.conn;
-    const QByteArray data = client.services.winsock.GetData();
+void Winsock1_DataArrival(Connection& conn, int /*bytesTotal*/) {
+    const QByteArray data = conn.services.winsock.GetData();
     if (conn.g_bGameData) {
         for (const char byte : data) {
             if (!conn.RecvRing.pushByte(static_cast<std::uint8_t>(byte))) {
-                RestoreLobbyAndEnd(client);
+                RestoreLobbyAndEnd(conn);
             }
         }
         conn.slots.arm(kReceiveSlot);
@@ -21,14 +20,14 @@ void Winsock1_DataArrival(Client& client, int /*bytesTotal*/) {
             static_cast<std::uint8_t>(byte);
         ring.ProxyReplyWritePos = (ring.ProxyReplyWritePos + 1) % ProxyReplyRing::kSize;
         if (ring.ProxyReplyWritePos == ring.ProxyReplyReadPos) {
-            RestoreLobbyAndEnd(client);
+            RestoreLobbyAndEnd(conn);
         }
     }
-    conn.later->OnSocksReply(client);
+    conn.proxy->OnSocksReply();
 }
 
-void Winsock1_Close(Client& client) {
-    client.services.winsock.Close();
+void Winsock1_Close(Connection& conn) {
+    conn.services.winsock.Close();
 }
 
 } // namespace qv::connection

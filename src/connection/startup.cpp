@@ -1,6 +1,10 @@
-#include "client.h"
+#include "chat/chat_state.h"
+#include "common/sound.h"
 #include "connection/connection.h"
 #include "connection/login_buffer.h"
+#include "hand/hand_state.h"
+#include "platform/services.h"
+#include "table/table_state.h"
 
 using namespace Qt::StringLiterals;
 
@@ -14,31 +18,27 @@ QString lobbyTitleOf(const LobbyCommandLine& line) {
     return line.AltLobbyMode ? line.LobbyTitle : kDefaultLobbyTitle;
 }
 
-void putStartValues(Client& client) {
-    auto& conn = client.conn;
-    auto& shared = client.shared;
+void putStartValues(Connection& conn) {
     conn.slots.disarmAll();
     conn.SilenceCount = 0;
     conn.g_bLoginPending = false;
     conn.g_bTableReset = false;
-    shared.TalkBlinkCount = 0;
-    client.sound.g_bMusicOn = true;
-    client.sound.g_bEffectOn = true;
-    client.sound.g_bSoundOn = true;
-    shared.ChatReady = true;
-    shared.G_MatchType = 0;
+    conn.chat.TalkBlinkCount = 0;
+    conn.sound.g_bMusicOn = true;
+    conn.sound.g_bEffectOn = true;
+    conn.sound.g_bSoundOn = true;
+    conn.chat.ChatReady = true;
+    conn.match.G_MatchType = 0;
 }
 
 /// Takes the fields of the command line into the client; false when the line is not usable.
-bool takeCommandLine(Client& client, const LobbyCommandLine& line) {
-    auto& conn = client.conn;
-    auto& shared = client.shared;
+bool takeCommandLine(Connection& conn, const LobbyCommandLine& line) {
     conn.commandLine = line;
-    shared.custom[0].name = line.userName_;
-    shared.Prop_UserName = line.userName_;
-    shared.Prop_UserCode = line.credential_;
-    shared.Prop_swicth = line.Prop_swicth;
-    shared.Prop_InitArg = line.Prop_InitArg;
+    conn.hand.custom[0].name = line.userName_;
+    conn.plugin.Prop_UserName = line.userName_;
+    conn.plugin.Prop_UserCode = line.credential_;
+    conn.plugin.Prop_swicth = line.Prop_swicth;
+    conn.plugin.Prop_InitArg = line.Prop_InitArg;
     conn.view->setLocation(line.location_);
     conn.view->sysmsgClear(0);
     conn.view->sysmsgAdd(0, u"正在连接服务器..."_s);
@@ -47,8 +47,8 @@ bool takeCommandLine(Client& client, const LobbyCommandLine& line) {
     conn.LobbyTitle = lobbyTitleOf(line);
     if (line.AltLobbyMode) {
         conn.view->setTableCaption(line.LobbyCaption);
-        shared.CountDownStart = kAltLobbyCountdown;
-        shared.g_bBossKey = true;
+        conn.CountDownStart = kAltLobbyCountdown;
+        conn.table.g_bBossKey = true;
     }
     const auto login = BuildLoginBuffer(line.userName_, line.credential_);
     if (!login) {
@@ -60,70 +60,67 @@ bool takeCommandLine(Client& client, const LobbyCommandLine& line) {
 
 } // namespace
 
-void BeginStartUp(Client& client) {
-    ResetRings(client);
-    if (client.services.singleInstance.previousInstance()) {
-        client.services.messageBox.show(u"Quorvale已经运行！"_s, u"警告"_s);
-        RestoreLobbyAndEnd(client);
+void BeginStartUp(Connection& conn) {
+    ResetRings(conn);
+    if (conn.services.singleInstance.previousInstance()) {
+        conn.services.messageBox.show(u"Quorvale已经运行！"_s, u"警告"_s);
+        RestoreLobbyAndEnd(conn);
         return;
     }
-    client.conn.g_bHoldLeft = false;
-    client.shared.g_bBossKey = false;
-    client.shared.g_bHiddenPlay = false;
-    putStartValues(client);
+    conn.g_bHoldLeft = false;
+    conn.table.g_bBossKey = false;
+    conn.table.g_bHiddenPlay = false;
+    putStartValues(conn);
 }
 
-void OpenConnection(Client& client, const QString& commandLine) {
-    auto& services = client.services;
-    auto& conn = client.conn;
-    conn.later->initMatchData(client);
-    client.shared.G_MatchType = 0;
-    client.shared.ownPKValue = -1;
-    client.shared.juNum = 0;
+void OpenConnection(Connection& conn, const QString& commandLine) {
+    auto& services = conn.services;
+    conn.matchReset->initMatchData();
+    conn.match.G_MatchType = 0;
+    conn.match.ownPKValue = -1;
+    conn.match.juNum = 0;
     const CommandLineResult read = ReadCommandLine(commandLine);
     if (read.status == CommandLineStatus::Empty) {
         services.messageBox.show(u"本游戏需从游戏大厅中启动！"_s, u"警告"_s);
         services.process.endNow();
     }
-    if (read.status == CommandLineStatus::Invalid || !takeCommandLine(client, read.line)) {
+    if (read.status == CommandLineStatus::Invalid || !takeCommandLine(conn, read.line)) {
         conn.LobbyTitle = lobbyTitleOf(read.line);
-        RestoreLobbyAndEnd(client);
+        RestoreLobbyAndEnd(conn);
         return;
     }
-    ConnectByProxyType(client);
-    RestoreLobby(client);
+    ConnectByProxyType(conn);
+    RestoreLobby(conn);
 }
 
-void InstallLobbyLink(Client& client) {
-    auto& conn = client.conn;
-    client.shared.custom[0].seat = 0;
+void InstallLobbyLink(Connection& conn) {
+    conn.hand.custom[0].seat = 0;
     conn.g_bReconnected = false;
     if (conn.commandLine.g_bSpectator) {
-        client.shared.juNum = 0;
+        conn.match.juNum = 0;
     }
-    client.services.lobby.listen(conn.LobbyTitle,
-                                 [&client](int msg) { LobbyWndProc(client, msg); });
+    conn.services.lobby.listen(conn.LobbyTitle, [&conn](int msg) { LobbyWndProc(conn, msg); });
     conn.subclassed = true;
 }
 
-void Form_Load(Client& client, const QString& commandLine) {
-    BeginStartUp(client);
-    OpenConnection(client, commandLine);
-    client.conn.view->showTable();
-    InstallLobbyLink(client);
+void Form_Load(Connection& conn, const QString& commandLine) {
+    BeginStartUp(conn);
+    OpenConnection(conn, commandLine);
+    conn.view->showTable();
+    InstallLobbyLink(conn);
 }
 
-void Form_Unload(Client& client) {
-    client.services.lobby.listen(client.conn.LobbyTitle, {});
-    client.conn.subclassed = false;
-    if (client.sound.g_bSoundOn) {
-        client.sound.StopSound();
+void Form_Unload(Connection& conn) {
+    conn.services.lobby.listen(conn.LobbyTitle, {});
+    conn.subclassed = false;
+    if (conn.sound.g_bSoundOn) {
+        conn.sound.StopSound();
     }
-    if (client.shared.Prop_GameDllState > 0) {
-        client.conn.later->ExitPropPlugin(client, 1);
+    if (conn.plugin.Prop_GameDllState > 0) {
+        conn.propPlugin->ExitPropPlugin(1);
     }
-    client.shared.Prop_GameDll.reset();
-    client.services.process.shutDown();
+    conn.plugin.Prop_GameDll.reset();
+    conn.services.process.shutDown();
 }
 
 } // namespace qv::connection

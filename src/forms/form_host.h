@@ -46,13 +46,13 @@ public:
         if (F* form = find<F>()) {
             return *form;
         }
-        return static_cast<F&>(load(typeid(F), [this]() -> std::unique_ptr<Form> {
-            if constexpr (std::constructible_from<F, FormHost&>) {
+        if constexpr (std::constructible_from<F, FormHost&>) {
+            return static_cast<F&>(load(typeid(F), [this]() -> std::unique_ptr<Form> {
                 return std::make_unique<F>(*this);
-            } else {
-                return nullptr;
-            }
-        }));
+            }));
+        } else {
+            return static_cast<F&>(load(typeid(F), [] { return std::unique_ptr<Form>(); }));
+        }
     }
 
     /// The form of class F when it is loaded, without loading it.

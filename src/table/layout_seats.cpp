@@ -1,8 +1,11 @@
 #include "table/layout_seats.h"
 
-#include "client.h"
+#include "match/match.h"
+#include "plugin/plugin.h"
 #include "table/main_form.h"
 #include "table/table_buttons.h"
+#include "table/table_context.h"
+#include "table/table_state.h"
 #include "table/video_panels.h"
 
 #include <array>
@@ -36,9 +39,9 @@ void place(forms::Control& control, Spot spot, float sx, float sy) {
 } // namespace
 
 void LayoutSeats(MainForm& form) {
-    SharedData& shared = form.client().shared;
-    const float sx = shared.ScaleX;
-    const float sy = shared.ScaleY;
+    TableContext& context = form.context();
+    const float sx = context.state.ScaleX;
+    const float sy = context.state.ScaleY;
     const bool small = sx < 1.0F;
 
     form.Tou(0).setTop(kAvatar[0].top * sy);
@@ -79,10 +82,10 @@ void LayoutSeats(MainForm& form) {
         Image& badge = form.img_vip(static_cast<int>(i));
         badge.setVisible(false);
         badge.zOrder(0);
-        shared.VipAnimTicks[i] = 0;
-        shared.VipAnimFrame[i] = 0;
+        context.plugin.VipAnimTicks[i] = 0;
+        context.plugin.VipAnimFrame[i] = 0;
     }
-    shared.g_bVipAnim = false;
+    context.plugin.g_bVipAnim = false;
 
     LayoutCountdownFrames(form);
 
@@ -124,13 +127,13 @@ void LayoutSeats(MainForm& form) {
 
     LayoutVideoPanels(form);
 
-    shared.Prop_EndShowState = 0;
-    shared.Prop_ClosedInShow = 0;
+    context.plugin.Prop_EndShowState = 0;
+    context.plugin.Prop_ClosedInShow = 0;
 
     LayoutStoreButton(form);
 
-    shared.RoomBase = kRoomBaseAtStart;
-    shared.RoomDirection = 0;
+    context.match.RoomBase = kRoomBaseAtStart;
+    context.match.RoomDirection = 0;
 }
 
 } // namespace qv::table

@@ -1,8 +1,10 @@
 #include "table/layout_table.h"
 
-#include "client.h"
+#include "common/picture_tables.h"
 #include "table/main_form.h"
+#include "table/table_context.h"
 #include "table/table_pictures.h"
+#include "table/table_state.h"
 
 namespace qv::table {
 
@@ -16,9 +18,9 @@ constexpr double kWealthFont = 18;
 
 /// Normal picture of play control `i` in `OperationRes`: play, hint and pass have three
 /// pictures each, sort and previous trick two.
-int playControlPicture(const Client& client, int i) {
+int playControlPicture(const TableContext& context, int i) {
     const int element = i < 3 ? 3 * i : 2 * i + 3;
-    return client.imageRes.OperationRes.at(static_cast<std::size_t>(element)).toInt();
+    return context.imageRes.OperationRes.at(static_cast<std::size_t>(element)).toInt();
 }
 
 void layoutCountdown(MainForm& form, float sx, float sy) {
@@ -39,15 +41,15 @@ void layoutCountdown(MainForm& form, float sx, float sy) {
 }
 
 void layoutPlayControls(MainForm& form, float sx, float sy, double tableWidth) {
-    Client& client = form.client();
-    LoadTablePicture(playControlPicture(client, 0), form.Operation(0));
+    TableContext& context = form.context();
+    LoadTablePicture(playControlPicture(context, 0), form.Operation(0));
     for (int i = 1; i <= 4; ++i) {
         form.Operation.load(i);
     }
     const bool fullScale = sx == 1.0F;
     for (int i = 0; i <= 4; ++i) {
         Image& button = form.Operation(i);
-        client.shared.OperationHover[static_cast<std::size_t>(i)] = false;
+        context.state.OperationHover[static_cast<std::size_t>(i)] = false;
         const bool rowButton = i <= 2;
         if (fullScale) {
             button.setWidth((rowButton ? 60 : 62) * sx);
@@ -57,7 +59,7 @@ void layoutPlayControls(MainForm& form, float sx, float sy, double tableWidth) {
             button.setHeight((rowButton ? 45 : 30) * sy);
         }
         if (i > 0) {
-            LoadTablePicture(playControlPicture(client, i), button);
+            LoadTablePicture(playControlPicture(context, i), button);
         }
         if (!rowButton) {
             button.setTop(form.imgLocation.top() - (i - 2) * button.height());
@@ -205,9 +207,9 @@ void layoutWealthAndTexts(MainForm& form, float sx, float sy) {
 } // namespace
 
 void LayoutTable(MainForm& form) {
-    SharedData& shared = form.client().shared;
-    const float sx = shared.ScaleX;
-    const float sy = shared.ScaleY;
+    TableState& table = form.context().state;
+    const float sx = table.ScaleX;
+    const float sy = table.ScaleY;
     const double tableWidth = form.Pic1.width() / kTwipsPerPixel;
 
     for (int i = 0; i < kFlyingCards; ++i) {
@@ -220,9 +222,9 @@ void LayoutTable(MainForm& form) {
     layoutCountdown(form, sx, sy);
     layoutPlayControls(form, sx, sy, tableWidth);
     layoutCardArrays(form, sx, sy);
-    shared.HandBackSize1 = {108, 200, 240, 200, 240, 200, 240, 200};
-    shared.HandBackSize2 = {146, 126, 220, 175, 220, 175, 220, 175};
-    shared.HandBackSize3 = {216, 200, 240, 200, 240, 200, 240, 200};
+    table.HandBackSize1 = {108, 200, 240, 200, 240, 200, 240, 200};
+    table.HandBackSize2 = {146, 126, 220, 175, 220, 175, 220, 175};
+    table.HandBackSize3 = {216, 200, 240, 200, 240, 200, 240, 200};
     layoutCall(form, sx, sy, tableWidth);
     layoutSpeechBubbles(form, sx, sy);
     layoutTicker(form, sx, sy);
@@ -234,7 +236,7 @@ void LayoutTable(MainForm& form) {
     form.Chat.setTop(732 * sy);
     layoutBanner(form, sx, sy);
     layoutWealthAndTexts(form, sx, sy);
-    shared.SeatWealth = {};
+    table.SeatWealth = {};
 }
 
 } // namespace qv::table

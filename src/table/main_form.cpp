@@ -1,12 +1,15 @@
 #include "table/main_form.h"
 
-#include "client.h"
+#include "common/picture_tables.h"
 #include "forms/form_host.h"
+#include "platform/services.h"
 #include "table/design_apply.h"
 #include "table/layout_seats.h"
 #include "table/layout_table.h"
 #include "table/main_form_design.h"
+#include "table/table_context.h"
 #include "table/table_pictures.h"
+#include "table/table_state.h"
 #include "table/window_chrome.h"
 
 namespace qv::table {
@@ -29,8 +32,8 @@ void runHook(const std::function<void()>& hook) {
 
 } // namespace
 
-MainForm::MainForm(forms::FormHost& host, Client& client)
-    : forms::Form(host, u"MainForm"_s), client_(&client) {
+MainForm::MainForm(forms::FormHost& host, TableContext& context)
+    : forms::Form(host, u"MainForm"_s), context_(&context) {
     setCaption(u"quorv"_s);
     setBorderStyle(0);
     setBackColor(forms::systemColor(kMenuBackground));
@@ -74,9 +77,9 @@ void MainForm::Form_Load() {
         WebBrowser1.setVisible(false);
         WebBrowser2.setVisible(false);
         ChromeAtRest = true;
-        FitToScreen(client_->services.screen.size());
+        FitToScreen(context_->services.screen.size());
         runHook(loadHooks.startSound);
-        common::InitImageResTables(client_->imageRes, client_->shared.ScaleX);
+        common::InitImageResTables(context_->imageRes, context_->state.ScaleX);
         LayoutSeats(*this);
         runHook(loadHooks.openConnection);
         ShowTable();
@@ -96,9 +99,9 @@ void MainForm::ShowTable() {
 
 void MainForm::FitToScreen(QSize screenPx) {
     const ScreenFit fit = fitToScreen(screenPx.width(), screenPx.height());
-    SharedData& shared = client_->shared;
-    shared.ScaleX = fit.scale;
-    shared.ScaleY = fit.scale;
+    TableState& table = context_->state;
+    table.ScaleX = fit.scale;
+    table.ScaleY = fit.scale;
 
     setTop(fit.windowTop);
     setHeight(fit.windowHeight);
@@ -124,10 +127,10 @@ void MainForm::FitToScreen(QSize screenPx) {
         Sysmsg(1).setFontSize(kSmallTickerFont);
         imgDilan.setStretch(true);
         imgDilan.setWidth(kSmallBarWidth);
-        imgDilan.setHeight(kBottomBarHeight * shared.ScaleY);
+        imgDilan.setHeight(kBottomBarHeight * table.ScaleY);
         imgDinglan.setStretch(true);
         imgDinglan.setWidth(kSmallBarWidth);
-        imgDinglan.setHeight(kTopBarHeight * shared.ScaleY);
+        imgDinglan.setHeight(kTopBarHeight * table.ScaleY);
     }
     imgDilan.setLeft(0);
     imgDilan.setTop(Pic1.height() / kTwipsPerPixel - imgDilan.height());
@@ -150,16 +153,16 @@ void MainForm::Form_Resize() {
     setTopmost(true);
     setTopmost(false);
     runHook(resizeHooks.minimizeLobby);
-    client_->shared.g_bBossKey = false;
-    client_->shared.g_bHiddenPlay = false;
+    context_->state.g_bBossKey = false;
+    context_->state.g_bHiddenPlay = false;
     runHook(resizeHooks.endAutoPlay);
     runHook(resizeHooks.fixBuffPos);
     runHook(resizeHooks.hideExchangeWindow);
 }
 
-void registerTableForms(forms::FormHost& host, Client& client) {
-    host.registerForm<MainForm>([&client](forms::FormHost& formHost) {
-        return std::make_unique<MainForm>(formHost, client);
+void registerTableForms(forms::FormHost& host, TableContext& context) {
+    host.registerForm<MainForm>([&context](forms::FormHost& formHost) {
+        return std::make_unique<MainForm>(formHost, context);
     });
 }
 

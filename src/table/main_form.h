@@ -14,11 +14,9 @@
 
 #include <functional>
 
-namespace qv {
-class Client;
-}
-
 namespace qv::table {
+
+struct TableContext;
 
 using namespace Qt::StringLiterals;
 using forms::ControlArray;
@@ -60,7 +58,7 @@ struct FormResizeHooks {
 /// screen. Other parts of the client set its controls directly by name.
 class MainForm : public forms::Form {
 public:
-    MainForm(forms::FormHost& host, Client& client);
+    MainForm(forms::FormHost& host, TableContext& context);
 
     // The window frame (on the window itself, in twips).
     PictureBox Pic1{*this, u"Pic1"_s};
@@ -245,15 +243,15 @@ public:
     /// boss key and automatic play.
     void Form_Resize();
 
-    [[nodiscard]] Client& client() const { return *client_; }
+    [[nodiscard]] TableContext& context() const { return *context_; }
 
 private:
     [[nodiscard]] std::vector<std::pair<forms::Container*, int>> videoCommandSlots() const;
     [[nodiscard]] std::vector<std::pair<forms::Container*, int>> panelSlots();
-    Client* client_;
+    TableContext* context_;
 };
 
-/// Teaches `host` to make the table window for `client`.
-void registerTableForms(forms::FormHost& host, Client& client);
+/// Teaches `host` to make the table window on `context`.
+void registerTableForms(forms::FormHost& host, TableContext& context);
 
 } // namespace qv::table

@@ -1,8 +1,10 @@
 #include "table/table_buttons.h"
 
-#include "client.h"
+#include "common/picture_tables.h"
 #include "table/main_form.h"
+#include "table/table_context.h"
 #include "table/table_pictures.h"
+#include "table/table_state.h"
 
 namespace qv::table {
 
@@ -17,18 +19,18 @@ constexpr int kPhraseToolPicture = 664;
 
 /// The normal picture of table button `i` in `AnNiuRes`: pairs of normal and hover pictures in
 /// button order, with the continue pair (6, 7) after the start button's.
-int normalButtonPicture(const Client& client, int i) {
+int normalButtonPicture(const TableContext& context, int i) {
     const int element = i < 3 ? 2 * i : 2 * i + 2;
-    return client.imageRes.AnNiuRes.at(static_cast<std::size_t>(element)).toInt();
+    return context.imageRes.AnNiuRes.at(static_cast<std::size_t>(element)).toInt();
 }
 
 } // namespace
 
 void LayoutButtonRow(MainForm& form) {
-    Client& client = form.client();
-    SharedData& shared = client.shared;
-    const float sx = shared.ScaleX;
-    const float sy = shared.ScaleY;
+    TableContext& context = form.context();
+    TableState& table = context.state;
+    const float sx = table.ScaleX;
+    const float sy = table.ScaleY;
 
     for (int i = 1; i < kButtonCount; ++i) {
         Image& button = form.AnNiu.load(i);
@@ -37,14 +39,14 @@ void LayoutButtonRow(MainForm& form) {
     }
     for (int i = 0; i < kButtonCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        shared.AnNiuLocked[slot] = false;
-        shared.AnNiuHover[slot] = false;
+        table.AnNiuLocked[slot] = false;
+        table.AnNiuHover[slot] = false;
         Image& button = form.AnNiu(i);
         button.setWidth((i == 0 ? 50 : 60) * sx);
         button.setHeight(30 * sy);
-        LoadTablePicture(normalButtonPicture(client, i), button);
+        LoadTablePicture(normalButtonPicture(context, i), button);
     }
-    shared.AnNiuLocked[2] = true;
+    table.AnNiuLocked[2] = true;
 
     form.AnNiu(0).setTop(730 * sy);
     form.AnNiu(0).setLeft(573 * sx);
@@ -64,9 +66,9 @@ void LayoutButtonRow(MainForm& form) {
 }
 
 void LayoutCountdownFrames(MainForm& form) {
-    Client& client = form.client();
-    const float sx = client.shared.ScaleX;
-    const float sy = client.shared.ScaleY;
+    TableState& table = form.context().state;
+    const float sx = table.ScaleX;
+    const float sy = table.ScaleY;
 
     form.ImgJadeTask.setTop(450 * sy);
     form.ImgJadeTask.setLeft(3 * sx);
@@ -85,13 +87,13 @@ void LayoutCountdownFrames(MainForm& form) {
         frame.setVisible(false);
     }
     form.Timer_ani.setEnabled(false);
-    client.shared.g_bCountdownAnim = false;
+    table.g_bCountdownAnim = false;
 }
 
 void LayoutChatTools(MainForm& form) {
-    Client& client = form.client();
-    const float sx = client.shared.ScaleX;
-    const float sy = client.shared.ScaleY;
+    TableState& table = form.context().state;
+    const float sx = table.ScaleX;
+    const float sy = table.ScaleY;
 
     form.ImgJadeExch.setTop(623 * sy);
     form.ImgJadeExch.setLeft(0);
@@ -112,8 +114,8 @@ void LayoutChatTools(MainForm& form) {
 }
 
 void LayoutLocation(MainForm& form) {
-    const float sx = form.client().shared.ScaleX;
-    const float sy = form.client().shared.ScaleY;
+    const float sx = form.context().state.ScaleX;
+    const float sy = form.context().state.ScaleY;
 
     form.Location.setTop(668 * sy);
     form.Location.setLeft(760 * sx);
@@ -127,8 +129,8 @@ void LayoutLocation(MainForm& form) {
 }
 
 void LayoutStoreButton(MainForm& form) {
-    const float sx = form.client().shared.ScaleX;
-    const float sy = form.client().shared.ScaleY;
+    const float sx = form.context().state.ScaleX;
+    const float sy = form.context().state.ScaleY;
 
     if (sx < 1.0F) {
         form.Bank.setWidth(form.Bank.width() * sx);

@@ -1,7 +1,8 @@
 #include "table/video_panels.h"
 
-#include "client.h"
 #include "table/main_form.h"
+#include "table/table_context.h"
+#include "table/table_state.h"
 
 #include <array>
 
@@ -15,8 +16,8 @@ constexpr int kCommandButtons = 16;
 } // namespace
 
 void LayoutVideoPanels(MainForm& form) {
-    const float sx = form.client().shared.ScaleX;
-    const float sy = form.client().shared.ScaleY;
+    const float sx = form.context().state.ScaleX;
+    const float sy = form.context().state.ScaleY;
 
     for (int i = 1; i <= 3; ++i) {
         Image& frame = form.ImgKuang(i);

@@ -47,9 +47,7 @@ TEST(General, MinPositiveSeat) {
                                      {{-1, -2, 0, 0}, 0},
                                      {{6, 6, -1, 8}, 6}}};
     for (const Case& c : cases) {
-        SharedData shared;
-        shared.SeatWealth = c.wealth;
-        EXPECT_EQ(MinPositiveSeat(shared), c.expected);
+        EXPECT_EQ(MinPositiveSeat(c.wealth), c.expected);
     }
 }
 

@@ -18,16 +18,51 @@ GameMessage ClientTest::message(std::uint8_t command,
     return m;
 }
 
-testing::NiceMock<MockLaterParts>& ClientTest::mockLaterParts() {
-    auto mock = std::make_unique<testing::NiceMock<MockLaterParts>>();
-    auto& ref = *mock;
-    client.conn.later = std::move(mock);
-    return ref;
+void ClientTest::plugIn(MockParts& mock) {
+    auto& conn = client.conn;
+    conn.tableExit = &mock;
+    conn.proxy = &mock;
+    conn.reconnect = &mock;
+    conn.matchReset = &mock;
+    conn.propPlugin = &mock;
+    if (!conn.dispatcher.has(MsgRoundStart)) {
+        registerMockBranches();
+    }
+}
+
+void ClientTest::registerMockBranches() {
+    auto& conn = client.conn;
+    using Branch = void (MockParts::*)(const GameMessage&);
+    const auto branch = [this, &conn](std::uint8_t command, Branch method) {
+        conn.dispatcher.on(
+            command, [](const GameMessage& m) { return std::optional<GameMessage>(m); },
+            [this, method](const GameMessage& m) { (parts_.get()->*method)(m); });
+    };
+    branch(MsgRoundStart, &MockParts::onRoundStart);
+    branch(MsgCallCard, &MockParts::onCallCard);
+    branch(MsgPlayMade, &MockParts::onPlayMade);
+    branch(MsgResult, &MockParts::onResult);
+    branch(MsgTableState, &MockParts::onTableState);
+    branch(MsgChat, &MockParts::onChat);
+    branch(MsgPlayerSeated, &MockParts::onPlayerSeated);
+    branch(MsgPlayerLeft, &MockParts::onPlayerLeft);
+    branch(MsgKicked, &MockParts::onKicked);
+    branch(MsgPlayerReady, &MockParts::onPlayerReady);
+    branch(MsgReconnectReply, &MockParts::onReconnectReply);
+    branch(MsgMatchScores, &MockParts::MsgDecode_47);
+    for (const CommandInfo& command : kCommands) {
+        if (command.route == Route::Match) {
+            branch(command.id, &MockParts::MsgDecode_Match);
+        }
+    }
+    conn.pumpSteps.on(PumpStep::Panels, [this] { parts_->tickPanels(); });
+    conn.pumpSteps.on(PumpStep::Countdowns, [this] { parts_->tickCountdowns(); });
+    conn.pumpSteps.on(PumpStep::Plugin, [this] { parts_->tickPlugin(); });
 }
 
 void ClientTest::start(const QString& line) {
     try {
-        Form_Load(client, line);
+        Form_Load(client.conn, line);
     } catch (const platform::fake::ProgramEnded&) {
         // The end is recorded by the fake process.
     }
@@ -51,8 +86,8 @@ std::vector<GameMessage> ClientTest::takeSent() {
 
 platform::fake::FakePluginObject& ClientTest::loadPlugin() {
     auto object = std::make_shared<platform::fake::FakePluginObject>();
-    client.shared.Prop_GameDll = object;
-    client.shared.Prop_GameDllState = 1;
+    client.plugin.Prop_GameDll = object;
+    client.plugin.Prop_GameDllState = 1;
     return *object;
 }
 

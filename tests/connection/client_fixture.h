@@ -1,44 +1,74 @@
 #pragma once
 
-#include "client.h"
+#include "chat/chat_state.h"
+#include "common/sound.h"
+#include "connection/commands.h"
 #include "connection/connection.h"
+#include "hand/hand_state.h"
+#include "match/match.h"
 #include "platform/fake/fake_platform.h"
+#include "plugin/plugin.h"
+#include "table/table_state.h"
 
 #include <gmock/gmock.h>
+#include <memory>
 #include <vector>
 
 namespace qv::connection {
 
-class MockLaterParts : public LaterParts {
-public:
-    MOCK_METHOD(void, onRoundStart, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, onCallCard, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, onPlayMade, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, onResult, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, onTableState, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, onChat, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, onPlayerSeated, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, onPlayerLeft, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, onKicked, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, onPlayerReady, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, onReconnectReply, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, MsgDecode_47, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, MsgDecode_Match, (Client&, GameMessage&), (override));
-    MOCK_METHOD(void, SendLeaveTable, (Client&), (override));
-    MOCK_METHOD(void, LeaveTableReset, (Client&), (override));
-    MOCK_METHOD(void, ClearTableState, (Client&), (override));
-    MOCK_METHOD(void, ResetTable, (Client&), (override));
-    MOCK_METHOD(void, startReconnect, (Client&), (override));
-    MOCK_METHOD(void, ConnectToSock5Server, (Client&), (override));
-    MOCK_METHOD(void, OnSocksReply, (Client&), (override));
-    MOCK_METHOD(void, ExitPropPlugin, (Client&, int), (override));
-    MOCK_METHOD(void, initMatchData, (Client&), (override));
-    MOCK_METHOD(void, tickPanels, (Client&), (override));
-    MOCK_METHOD(void, tickCountdowns, (Client&), (override));
-    MOCK_METHOD(void, tickPlugin, (Client&), (override));
+/// The connection with the state of the subsystems it works on, assembled as the client does.
+struct ConnectionParts {
+    explicit ConnectionParts(platform::Services& services)
+        : sound(services.sound, services.appFolder),
+          conn(services, {table, hand, chat, plugin, match, sound}) {
+        RegisterBranches(conn);
+    }
+
+    common::Sound sound;
+    table::TableState table;
+    hand::HandState hand;
+    chat::ChatState chat;
+    plugin::PluginState plugin;
+    match::MatchState match;
+    Connection conn;
 };
 
-/// A whole client on fake services, with the usual lobby open.
+/// Every part the connection calls, and the branches and pump steps of the subsystems that
+/// register with it, as one mock.
+class MockParts : public TableExit,
+                  public ProxyConnect,
+                  public Reconnect,
+                  public match::MatchReset,
+                  public plugin::PropPlugin {
+public:
+    MOCK_METHOD(void, onRoundStart, (const GameMessage&));
+    MOCK_METHOD(void, onCallCard, (const GameMessage&));
+    MOCK_METHOD(void, onPlayMade, (const GameMessage&));
+    MOCK_METHOD(void, onResult, (const GameMessage&));
+    MOCK_METHOD(void, onTableState, (const GameMessage&));
+    MOCK_METHOD(void, onChat, (const GameMessage&));
+    MOCK_METHOD(void, onPlayerSeated, (const GameMessage&));
+    MOCK_METHOD(void, onPlayerLeft, (const GameMessage&));
+    MOCK_METHOD(void, onKicked, (const GameMessage&));
+    MOCK_METHOD(void, onPlayerReady, (const GameMessage&));
+    MOCK_METHOD(void, onReconnectReply, (const GameMessage&));
+    MOCK_METHOD(void, MsgDecode_47, (const GameMessage&));
+    MOCK_METHOD(void, MsgDecode_Match, (const GameMessage&));
+    MOCK_METHOD(void, SendLeaveTable, (), (override));
+    MOCK_METHOD(void, LeaveTableReset, (), (override));
+    MOCK_METHOD(void, ClearTableState, (), (override));
+    MOCK_METHOD(void, ResetTable, (), (override));
+    MOCK_METHOD(void, startReconnect, (), (override));
+    MOCK_METHOD(void, ConnectToSock5Server, (), (override));
+    MOCK_METHOD(void, OnSocksReply, (), (override));
+    MOCK_METHOD(void, ExitPropPlugin, (int), (override));
+    MOCK_METHOD(void, initMatchData, (), (override));
+    MOCK_METHOD(void, tickPanels, ());
+    MOCK_METHOD(void, tickCountdowns, ());
+    MOCK_METHOD(void, tickPlugin, ());
+};
+
+/// A whole connection on fake services, with the usual lobby open.
 class ClientTest : public testing::Test {
 protected:
     ClientTest() { platform.lobby.open(kDefaultLobbyTitle); }
@@ -49,8 +79,12 @@ protected:
     static GameMessage message(std::uint8_t command,
                                std::initializer_list<std::pair<int, std::uint8_t>> bytes = {});
 
-    /// Puts a mock in place of the later parts; the client owns it.
-    testing::NiceMock<MockLaterParts>& mockLaterParts();
+    /// Puts a mock in place of every part the connection calls, and registers its branches and
+    /// pump steps; the fixture owns it.
+    testing::NiceMock<MockParts>& mockParts() { return install<testing::NiceMock<MockParts>>(); }
+    testing::StrictMock<MockParts>& strictParts() {
+        return install<testing::StrictMock<MockParts>>();
+    }
     TableLog& view() { return dynamic_cast<TableLog&>(*client.conn.view); }
 
     /// Starts from `line`; the program's end shows in `platform.process.ended()`.
@@ -66,7 +100,21 @@ protected:
     platform::fake::FakePluginObject& loadPlugin();
 
     platform::fake::FakePlatform platform;
-    Client client{platform.services};
+    ConnectionParts client{platform.services};
+
+private:
+    template <typename Mock>
+    Mock& install() {
+        auto mock = std::make_unique<Mock>();
+        auto& ref = *mock;
+        parts_ = std::move(mock);
+        plugIn(ref);
+        return ref;
+    }
+    void plugIn(MockParts& mock);
+    void registerMockBranches();
+
+    std::unique_ptr<MockParts> parts_;
 };
 
 } // namespace qv::connection

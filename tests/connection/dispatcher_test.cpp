@@ -10,21 +10,14 @@ namespace {
 
 class DispatcherTest : public ClientTest {
 protected:
-    DispatcherTest() : later(mockLaterParts()) {}
+    DispatcherTest() : later(mockParts()) {}
 
-    void dispatch(GameMessage m) { DispatchFrame(client, m); }
+    void dispatch(GameMessage m) { DispatchFrame(client.conn, m); }
     static GameMessage sequenced(std::uint8_t command) {
         return message(command, {{260, 0xA1}, {261, 0xB2}});
     }
 
-    testing::StrictMock<MockLaterParts>& strict() {
-        auto mock = std::make_unique<testing::StrictMock<MockLaterParts>>();
-        auto& ref = *mock;
-        client.conn.later = std::move(mock);
-        return ref;
-    }
-
-    testing::NiceMock<MockLaterParts>& later;
+    testing::NiceMock<MockParts>& later;
 };
 
 TEST_F(DispatcherTest, SequenceBytesAreTakenFromAllButTheReconnectReplyAndTheMatchRange) {
@@ -45,24 +38,24 @@ TEST_F(DispatcherTest, SequenceBytesAreTakenFromAllButTheReconnectReplyAndTheMat
 }
 
 TEST_F(DispatcherTest, EachBranchGetsItsCommandWhole) {
-    auto& mock = strict();
+    auto& mock = strictParts();
     const GameMessage m1 = message(MsgRoundStart, {{100, 7}});
     const auto same = [](const GameMessage& expected) {
         return testing::Truly([expected](const GameMessage& m) { return m == expected; });
     };
-    EXPECT_CALL(mock, onRoundStart(_, same(m1)));
-    EXPECT_CALL(mock, onCallCard(_, _));
-    EXPECT_CALL(mock, onPlayMade(_, _));
-    EXPECT_CALL(mock, onResult(_, _));
-    EXPECT_CALL(mock, onTableState(_, _));
-    EXPECT_CALL(mock, onChat(_, _));
-    EXPECT_CALL(mock, onPlayerSeated(_, _));
-    EXPECT_CALL(mock, onPlayerLeft(_, _));
-    EXPECT_CALL(mock, onKicked(_, _));
-    EXPECT_CALL(mock, onPlayerReady(_, _));
-    EXPECT_CALL(mock, onReconnectReply(_, _));
-    EXPECT_CALL(mock, MsgDecode_47(_, _));
-    EXPECT_CALL(mock, MsgDecode_Match(_, _)).Times(28);
+    EXPECT_CALL(mock, onRoundStart(same(m1)));
+    EXPECT_CALL(mock, onCallCard(_));
+    EXPECT_CALL(mock, onPlayMade(_));
+    EXPECT_CALL(mock, onResult(_));
+    EXPECT_CALL(mock, onTableState(_));
+    EXPECT_CALL(mock, onChat(_));
+    EXPECT_CALL(mock, onPlayerSeated(_));
+    EXPECT_CALL(mock, onPlayerLeft(_));
+    EXPECT_CALL(mock, onKicked(_));
+    EXPECT_CALL(mock, onPlayerReady(_));
+    EXPECT_CALL(mock, onReconnectReply(_));
+    EXPECT_CALL(mock, MsgDecode_47(_));
+    EXPECT_CALL(mock, MsgDecode_Match(_)).Times(28);
     dispatch(m1);
     for (const int c : {2, 6, 9, 16, 19, 20, 21, 22, 23, 29, 47}) {
         dispatch(message(static_cast<std::uint8_t>(c)));
@@ -76,10 +69,10 @@ TEST_F(DispatcherTest, EachBranchGetsItsCommandWhole) {
 }
 
 TEST_F(DispatcherTest, WithoutThePluginUnhandledCommandsAreDropped) {
-    client.shared.Prop_GameDllState = 0;
+    client.plugin.Prop_GameDllState = 0;
     dispatch(sequenced(50));
     dispatch(sequenced(MsgPropScore));
-    EXPECT_FALSE(client.shared.Prop_ScoreWanted);
+    EXPECT_FALSE(client.plugin.Prop_ScoreWanted);
 }
 
 TEST_F(DispatcherTest, WithThePluginLoadedItGetsTheRelayedCommandsUnchanged) {
@@ -105,7 +98,7 @@ TEST_F(DispatcherTest, WithThePluginLoadedItGetsTheRelayedCommandsUnchanged) {
         }
     }
     EXPECT_EQ(relayed, expected);
-    EXPECT_TRUE(client.shared.Prop_ScoreWanted);
+    EXPECT_TRUE(client.plugin.Prop_ScoreWanted);
     EXPECT_TRUE(std::find(relayed.begin(), relayed.end(), 47) == relayed.end());
 }
 
@@ -114,17 +107,15 @@ TEST_F(DispatcherTest, CountdownAnimationStartsOnlyForByte9Equal2) {
         dispatch(message(MsgCountdownAnim, {{9, b}}));
     }
     EXPECT_EQ(view().countdownAnimations, 0);
-    EXPECT_FALSE(client.shared.g_bCountdownAnim);
+    EXPECT_FALSE(client.table.g_bCountdownAnim);
     dispatch(message(MsgCountdownAnim, {{9, 2}}));
     EXPECT_EQ(view().countdownAnimations, 1);
-    EXPECT_TRUE(client.shared.g_bCountdownAnim);
+    EXPECT_TRUE(client.table.g_bCountdownAnim);
 }
 
 TEST_F(DispatcherTest, AMessageThatDoesNotFitItsFieldsIsDroppedAndTheClientRuns) {
-    ON_CALL(later, onPlayerSeated(_, _)).WillByDefault([](Client&, GameMessage& m) {
-        (void)m.u8(300);
-    });
-    ON_CALL(later, onPlayerReady(_, _)).WillByDefault([](Client&, GameMessage&) {
+    ON_CALL(later, onPlayerSeated(_)).WillByDefault([](const GameMessage& m) { (void)m.u8(300); });
+    ON_CALL(later, onPlayerReady(_)).WillByDefault([](const GameMessage&) {
         throw forms::RuntimeError(forms::RuntimeError::kNoSuchElement, "seat from the message");
     });
     EXPECT_NO_THROW(dispatch(message(MsgPlayerSeated)));
@@ -133,7 +124,7 @@ TEST_F(DispatcherTest, AMessageThatDoesNotFitItsFieldsIsDroppedAndTheClientRuns)
 }
 
 TEST_F(DispatcherTest, AFailingCallInABranchRestoresTheLobbyAndEnds) {
-    ON_CALL(later, onPlayerSeated(_, _)).WillByDefault([](Client&, GameMessage&) {
+    ON_CALL(later, onPlayerSeated(_)).WillByDefault([](const GameMessage&) {
         throw forms::RuntimeError(forms::RuntimeError::kInvalidCall, "control failed");
     });
     EXPECT_THROW(dispatch(message(MsgPlayerSeated)), platform::fake::ProgramEnded);

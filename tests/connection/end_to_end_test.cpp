@@ -85,5 +85,33 @@ TEST(EndToEndTest, TheLobbyStartsTheClientWhichLogsInAndKeepsAlive) {
     EXPECT_GE(text.indexOf(u"RESTORE"_s), 0);
 }
 
+// Through the lobby stand-in the client logs in at the table server and is seated with its three
+// computer players, who get ready; the client's lobby hears that it is connected.
+TEST(EndToEndTest, TheClientIsSeatedAtTheTableServer) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString title = u"牌桌大厅-%1"_s.arg(QCoreApplication::applicationPid());
+    const QString serverLog = dir.filePath(u"table.log"_s);
+    const QString log = dir.filePath(u"lobby.log"_s);
+    QProcess lobby;
+    lobby.setProcessChannelMode(QProcess::ForwardedChannels);
+    lobby.start(QStringLiteral(QV_LOBBY_STANDIN),
+                {u"--no-window"_s, u"--title"_s, title, u"--alt"_s, u"--client"_s,
+                 QStringLiteral(QV_CLIENT), u"--table-server"_s, QStringLiteral(QV_TABLE_SERVER),
+                 u"--table-server-arg=--log="_s + serverLog, u"--table-server-arg=--delay=0"_s,
+                 u"--log"_s, log, u"--timeout-ms"_s, u"20000"_s});
+    ASSERT_TRUE(lobby.waitForFinished(60000));
+
+    QFile serverFile(serverLog);
+    ASSERT_TRUE(serverFile.open(QIODevice::ReadOnly));
+    const QString server = QString::fromUtf8(serverFile.readAll());
+    EXPECT_TRUE(server.contains(u" in 18 "_s));
+    EXPECT_EQ(server.count(u" out 20 "_s), 4);
+    EXPECT_EQ(server.count(u" out 23 "_s), 3);
+    QFile logFile(log);
+    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(logFile.readAll()).contains(u"POST 0x303"_s));
+}
+
 } // namespace
 } // namespace qv::connection

@@ -1,4 +1,4 @@
-#include "client.h"
+#include "client_fixture.h"
 #include "connection/connection.h"
 #include "lobby_standin.h"
 #include "platform/fake/fake_platform.h"
@@ -41,7 +41,8 @@ protected:
     }
 
     void start() {
-        Form_Load(client, u"alice$secret$127.0.0.1$6000$loc$0$$0$$$1$"_s + title + u"$桌$0$0$"_s);
+        Form_Load(client.conn,
+                  u"alice$secret$127.0.0.1$6000$loc$0$$0$$$1$"_s + title + u"$桌$0$0$"_s);
         ASSERT_TRUE(until([this] { return lobby.listeners() == 1; }));
     }
 
@@ -60,8 +61,9 @@ protected:
                                 .process = fakes.process,
                                 .lobby = link,
                                 .plugins = fakes.plugins,
-                                .sound = fakes.sound};
-    Client client{services};
+                                .sound = fakes.sound,
+                                .http = fakes.http};
+    ConnectionParts client{services};
 };
 
 TEST_F(LobbyLinkTest, StartUpRestoresTheLobbyAndTheLoginStepPostsReconnect) {
@@ -73,7 +75,7 @@ TEST_F(LobbyLinkTest, StartUpRestoresTheLobbyAndTheLoginStepPostsReconnect) {
     fakes.time.advance(200);
     ASSERT_TRUE(until([this] { return !lobby.posted().empty(); }));
     EXPECT_EQ(lobby.posted(), std::vector<int>{0x16});
-    MinimizeLobby(client);
+    MinimizeLobby(client.conn);
     EXPECT_TRUE(
         until([this] { return lobby.windowState() == LobbyStandIn::WindowState::Minimized; }));
 }
@@ -120,7 +122,7 @@ TEST_F(LobbyLinkTest, AGoneLobbyEndsTheProgramAtTheNextRestore) {
     lobby.close();
     EXPECT_FALSE(link.find(title));
     EXPECT_FALSE(link.post(title, 0x16));
-    EXPECT_THROW(RestoreLobby(client), platform::fake::ProgramEnded);
+    EXPECT_THROW(RestoreLobby(client.conn), platform::fake::ProgramEnded);
     EXPECT_EQ(fakes.process.ended(), platform::Process::End::EndNow);
 }
 

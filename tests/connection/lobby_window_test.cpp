@@ -11,17 +11,17 @@ using platform::fake::FakeLobbyLink;
 
 class LobbyWindowTest : public ClientTest {
 protected:
-    LobbyWindowTest() : later(mockLaterParts()) {
+    LobbyWindowTest() : later(mockParts()) {
         startLoggedOut();
         platform.lobby.clearEvents();
     }
 
-    testing::NiceMock<MockLaterParts>& later;
+    testing::NiceMock<MockParts>& later;
 };
 
 TEST_F(LobbyWindowTest, SeatedQueryAnswersByTheHandState) {
     client.conn.g_bLoginPending = false;
-    EXPECT_CALL(later, LeaveTableReset(_)).Times(0);
+    EXPECT_CALL(later, LeaveTableReset()).Times(0);
     platform.lobby.send(0x465);
     client.conn.g_bInGame = true;
     platform.lobby.send(0x465);
@@ -39,8 +39,8 @@ TEST_F(LobbyWindowTest, ConnectedQueryAnswersPendingLoginAndRunningHand) {
 TEST_F(LobbyWindowTest, ConnectedQueryBetweenHandsLeavesTheTable) {
     client.conn.g_bLoginPending = false;
     testing::InSequence order;
-    EXPECT_CALL(later, SendLeaveTable(_));
-    EXPECT_CALL(later, LeaveTableReset(_));
+    EXPECT_CALL(later, SendLeaveTable());
+    EXPECT_CALL(later, LeaveTableReset());
     platform.lobby.send(0x303);
     EXPECT_FALSE(client.conn.slots.BongFlag[kCheckSlot]);
     EXPECT_EQ(platform.lobby.posted(), std::vector<int>{0x400});
@@ -48,22 +48,22 @@ TEST_F(LobbyWindowTest, ConnectedQueryBetweenHandsLeavesTheTable) {
 
 TEST_F(LobbyWindowTest, LeaveRequestLeavesEvenDuringAHand) {
     client.conn.g_bInGame = true;
-    EXPECT_CALL(later, SendLeaveTable(_));
-    EXPECT_CALL(later, LeaveTableReset(_));
+    EXPECT_CALL(later, SendLeaveTable());
+    EXPECT_CALL(later, LeaveTableReset());
     platform.lobby.send(0x400);
     EXPECT_EQ(platform.lobby.posted(), std::vector<int>{0x400});
 }
 
 TEST_F(LobbyWindowTest, LeaveRequestWhileUnconnectedOnlyResets) {
     platform.winsock.Close();
-    EXPECT_CALL(later, SendLeaveTable(_)).Times(0);
-    EXPECT_CALL(later, LeaveTableReset(_));
+    EXPECT_CALL(later, SendLeaveTable()).Times(0);
+    EXPECT_CALL(later, LeaveTableReset());
     platform.lobby.send(0x400);
 }
 
 TEST_F(LobbyWindowTest, ReconnectRequestClosesEmptiesAndConnectsAgain) {
     GameMessage m = message(MsgKeepAlive);
-    QueueFrame(client, m);
+    QueueFrame(client.conn, m);
     client.conn.TimerBong.setEnabled(false);
     const int connects = platform.winsock.connects();
     platform.lobby.send(0x16);
@@ -100,28 +100,28 @@ TEST_F(LobbyWindowTest, OtherProxyTypesOnlyBringTheStartButtonBack) {
 TEST_F(LobbyWindowTest, NoAnswerWithoutALobbyAndQueryLeavesTheTableAlone) {
     platform.lobby.close(kDefaultLobbyTitle);
     client.conn.g_bLoginPending = false;
-    EXPECT_CALL(later, LeaveTableReset(_)).Times(0);
-    LobbyWndProc(client, 0x303);
-    LobbyWndProc(client, 0x465);
+    EXPECT_CALL(later, LeaveTableReset()).Times(0);
+    LobbyWndProc(client.conn, 0x303);
+    LobbyWndProc(client.conn, 0x465);
     EXPECT_TRUE(platform.lobby.events().empty());
 }
 
 TEST_F(LobbyWindowTest, RestoreWithoutALobbyEndsTheProgramAndAnEmptyTitleDoesNothing) {
     client.conn.LobbyTitle = u"  "_s;
-    RestoreLobby(client);
-    MinimizeLobby(client);
+    RestoreLobby(client.conn);
+    MinimizeLobby(client.conn);
     EXPECT_FALSE(platform.process.ended());
     client.conn.LobbyTitle = kDefaultLobbyTitle;
-    MinimizeLobby(client);
+    MinimizeLobby(client.conn);
     EXPECT_EQ(platform.lobby.events().back().kind, FakeLobbyLink::Kind::Minimize);
     platform.lobby.close(kDefaultLobbyTitle);
-    MinimizeLobby(client);
-    EXPECT_THROW(RestoreLobby(client), platform::fake::ProgramEnded);
+    MinimizeLobby(client.conn);
+    EXPECT_THROW(RestoreLobby(client.conn), platform::fake::ProgramEnded);
     EXPECT_EQ(platform.process.ended(), platform::Process::End::EndNow);
 }
 
 TEST_F(LobbyWindowTest, OtherMessagesAreNotTheLobbys) {
-    EXPECT_CALL(later, LeaveTableReset(_)).Times(0);
+    EXPECT_CALL(later, LeaveTableReset()).Times(0);
     for (const int m : {0, 0x10, 0x401, 0x467}) {
         platform.lobby.send(m);
     }

@@ -9,7 +9,7 @@ namespace {
 
 class LoginReplyTest : public ClientTest {
 protected:
-    LoginReplyTest() : later(mockLaterParts()) {
+    LoginReplyTest() : later(mockParts()) {
         start(directLine());
         platform.lobby.clearEvents();
     }
@@ -20,9 +20,9 @@ protected:
         m.writeBytes(16, banner);
         return m;
     }
-    void dispatch(GameMessage m) { DispatchFrame(client, m); }
+    void dispatch(GameMessage m) { DispatchFrame(client.conn, m); }
 
-    testing::NiceMock<MockLaterParts>& later;
+    testing::NiceMock<MockParts>& later;
 };
 
 TEST_F(LoginReplyTest, AnAcceptedLoginStartsTheKeepAliveAndTellsTheLobby) {
@@ -30,8 +30,8 @@ TEST_F(LoginReplyTest, AnAcceptedLoginStartsTheKeepAliveAndTellsTheLobby) {
     client.conn.HeldCmd45AArmed = true;
     client.conn.HeldCmd45B.setU8(5, 9);
     client.conn.g_bHoldLeft = true;
-    client.shared.g_bLeftTable = true;
-    EXPECT_CALL(later, initMatchData(_));
+    client.conn.g_bLeftTable = true;
+    EXPECT_CALL(later, initMatchData());
     dispatch(reply(1, "http://example.test/banner"));
     const auto& c = client.conn;
     EXPECT_TRUE(c.TimerKeepAlive.Enabled());
@@ -41,7 +41,7 @@ TEST_F(LoginReplyTest, AnAcceptedLoginStartsTheKeepAliveAndTellsTheLobby) {
     EXPECT_FALSE(c.g_bHoldLeft);
     EXPECT_FALSE(c.g_bLoginPending);
     EXPECT_TRUE(c.g_bTimeLimit);
-    EXPECT_FALSE(client.shared.g_bLeftTable);
+    EXPECT_FALSE(client.conn.g_bLeftTable);
     EXPECT_TRUE(c.g_bLoggedIn);
     EXPECT_EQ(c.AutoPlayAfter, 3);
     EXPECT_EQ(platform.lobby.posted(), std::vector<int>{0x303});
@@ -80,12 +80,12 @@ TEST_F(LoginReplyTest, BannerAddressCases) {
 }
 
 TEST_F(LoginReplyTest, BossKeyMakesTheCountdownStartAtTwo) {
-    client.shared.CountDownStart = 25;
+    client.conn.CountDownStart = 25;
     dispatch(reply(1));
-    EXPECT_EQ(client.shared.CountDownStart, 25);
-    client.shared.g_bBossKey = true;
+    EXPECT_EQ(client.conn.CountDownStart, 25);
+    client.table.g_bBossKey = true;
     dispatch(reply(1));
-    EXPECT_EQ(client.shared.CountDownStart, 2);
+    EXPECT_EQ(client.conn.CountDownStart, 2);
 }
 
 TEST_F(LoginReplyTest, ARefusedLoginShowsWhyRestoresTheLobbyAndEnds) {
@@ -99,11 +99,11 @@ TEST_F(LoginReplyTest, ARefusedLoginShowsWhyRestoresTheLobbyAndEnds) {
     for (const auto& c : cases) {
         platform::fake::FakePlatform fresh;
         fresh.lobby.open(kDefaultLobbyTitle);
-        Client other(fresh.services);
-        Form_Load(other, directLine());
+        ConnectionParts other(fresh.services);
+        Form_Load(other.conn, directLine());
         fresh.lobby.clearEvents();
         GameMessage m = reply(c.result);
-        EXPECT_THROW(DispatchFrame(other, m), platform::fake::ProgramEnded);
+        EXPECT_THROW(DispatchFrame(other.conn, m), platform::fake::ProgramEnded);
         EXPECT_EQ(fresh.process.ended(), platform::Process::End::RestoreLobbyThenEnd);
         EXPECT_EQ(dynamic_cast<TableLog&>(*other.conn.view).sysmsg[0], QStringList{c.text});
         EXPECT_EQ(fresh.lobby.posted(), std::vector<int>{0x16});

@@ -13,8 +13,8 @@ using platform::fake::FakeLobbyLink;
 
 class PumpTest : public ClientTest {
 protected:
-    PumpTest() : later(mockLaterParts()) {
-        ON_CALL(later, onRoundStart(_, _)).WillByDefault(Invoke([this](Client&, GameMessage& m) {
+    PumpTest() : later(mockParts()) {
+        ON_CALL(later, onRoundStart(_)).WillByDefault(Invoke([this](const GameMessage& m) {
             dispatched.push_back(m.u8(8));
         }));
     }
@@ -23,10 +23,10 @@ protected:
     static GameMessage numbered(std::uint8_t n) { return message(MsgRoundStart, {{8, n}}); }
     void queue(std::uint8_t n) {
         GameMessage m = message(MsgKeepAlive, {{8, n}});
-        QueueFrame(client, m);
+        QueueFrame(client.conn, m);
     }
 
-    testing::NiceMock<MockLaterParts>& later;
+    testing::NiceMock<MockParts>& later;
     std::vector<int> dispatched;
 };
 
@@ -91,8 +91,8 @@ TEST_F(PumpTest, AnOverrunRingRestoresTheLobbyAndEnds) {
     for (const auto& c : cases) {
         platform::fake::FakePlatform fresh;
         fresh.lobby.open(kDefaultLobbyTitle);
-        Client other(fresh.services);
-        Form_Load(other, directLine());
+        ConnectionParts other(fresh.services);
+        Form_Load(other.conn, directLine());
         fresh.winsock.acceptConnection();
         other.conn.g_bGameData = c.gameData;
         fresh.lobby.clearEvents();
@@ -165,7 +165,7 @@ TEST_F(PumpTest, AHeldPlayerLeftWaitsAtTheHeadWithoutCountingSilence) {
     startLoggedOut();
     client.conn.g_bInGame = true;
     client.conn.g_bHoldLeft = true;
-    EXPECT_CALL(later, onPlayerLeft(_, _)).Times(0);
+    EXPECT_CALL(later, onPlayerLeft(_)).Times(0);
     receive(message(MsgPlayerLeft));
     receive(numbered(1));
     tick(100);
@@ -173,7 +173,7 @@ TEST_F(PumpTest, AHeldPlayerLeftWaitsAtTheHeadWithoutCountingSilence) {
     EXPECT_EQ(client.conn.SilenceCount, 0);
     testing::Mock::VerifyAndClearExpectations(&later);
     client.conn.g_bHoldLeft = false;
-    EXPECT_CALL(later, onPlayerLeft(_, _)).Times(1);
+    EXPECT_CALL(later, onPlayerLeft(_)).Times(1);
     tick(2);
     EXPECT_EQ(dispatched, std::vector<int>{1});
 }
@@ -183,14 +183,14 @@ TEST_F(PumpTest, SilenceDuringAHandEndsTheConnectionAfter5000Checks) {
     client.conn.g_bInGame = true;
     receive(numbered(1));
     tick(2);
-    EXPECT_CALL(later, LeaveTableReset(_)).Times(0);
+    EXPECT_CALL(later, LeaveTableReset()).Times(0);
     tick(2 * 4999);
     EXPECT_EQ(client.conn.SilenceCount, 4999);
     testing::Mock::VerifyAndClearExpectations(&later);
     platform.lobby.clearEvents();
-    EXPECT_CALL(later, LeaveTableReset(_)).Times(1);
-    EXPECT_CALL(later, ClearTableState(_)).Times(1);
-    EXPECT_CALL(later, ResetTable(_)).Times(1);
+    EXPECT_CALL(later, LeaveTableReset()).Times(1);
+    EXPECT_CALL(later, ClearTableState()).Times(1);
+    EXPECT_CALL(later, ResetTable()).Times(1);
     tick(2);
     EXPECT_EQ(client.conn.SilenceCount, 0);
     EXPECT_EQ(view().sysmsg[0], QStringList{u"已经与服务器断开连接，请重新入座！"_s});
@@ -223,7 +223,7 @@ TEST_F(PumpTest, SilenceWithoutALobbyEndsTheProgram) {
 TEST_F(PumpTest, ASocketClosedOutsideAHandGoesBackToTheLobbyWithinTwoSeconds) {
     startLoggedOut();
     platform.lobby.clearEvents();
-    EXPECT_CALL(later, LeaveTableReset(_)).Times(1);
+    EXPECT_CALL(later, LeaveTableReset()).Times(1);
     platform.winsock.closeByPeer();
     tick(40);
     EXPECT_TRUE(view().minimized);
@@ -234,8 +234,8 @@ TEST_F(PumpTest, ASocketClosedDuringAHandStartsTheHiddenReconnect) {
     startLoggedOut();
     client.conn.g_bInGame = true;
     client.conn.g_bLoggedIn = true;
-    EXPECT_CALL(later, startReconnect(_)).Times(1);
-    EXPECT_CALL(later, LeaveTableReset(_)).Times(0);
+    EXPECT_CALL(later, startReconnect()).Times(1);
+    EXPECT_CALL(later, LeaveTableReset()).Times(0);
     platform.winsock.closeByPeer();
     tick(40);
     EXPECT_FALSE(client.conn.g_bLoggedIn);
@@ -260,7 +260,7 @@ TEST_F(PumpTest, ParkedPluginMessagesAreKeptOnceAndTheNextIsSent) {
     for (int i = 0; i < 2; ++i) {
         GameMessage m = kindA;
         m.setU8(20, static_cast<std::uint8_t>(i));
-        QueueFrame(client, m);
+        QueueFrame(client.conn, m);
     }
     tick(3);
     const auto sent = takeSent();
@@ -276,20 +276,20 @@ TEST_F(PumpTest, AQueuedLeaveGoesBackToTheLobbyOrEndsWithoutOne) {
     startLoggedOut();
     platform.lobby.clearEvents();
     GameMessage ready = message(MsgTableState, {{15, 1}});
-    QueueFrame(client, ready);
+    QueueFrame(client.conn, ready);
     tick();
     EXPECT_FALSE(view().minimized);
     EXPECT_TRUE(platform.lobby.events().empty());
 
     GameMessage leave = message(MsgTableState, {{15, 0}});
-    QueueFrame(client, leave);
+    QueueFrame(client.conn, leave);
     tick();
     EXPECT_TRUE(view().minimized);
     ASSERT_EQ(platform.lobby.events().size(), 1U);
     EXPECT_EQ(platform.lobby.events().back().kind, FakeLobbyLink::Kind::Restore);
 
     platform.lobby.close(kDefaultLobbyTitle);
-    QueueFrame(client, leave);
+    QueueFrame(client.conn, leave);
     EXPECT_THROW(tick(), platform::fake::ProgramEnded);
     EXPECT_EQ(platform.process.ended(), platform::Process::End::EndNow);
     const auto sent = takeSent();
@@ -299,7 +299,7 @@ TEST_F(PumpTest, AQueuedLeaveGoesBackToTheLobbyOrEndsWithoutOne) {
 
 TEST_F(PumpTest, ChatButtonBlinksEvery400MsAndEndsOnItsNormalPicture) {
     startLoggedOut();
-    client.shared.TalkBlinkCount = 8;
+    client.chat.TalkBlinkCount = 8;
     client.conn.slots.arm(kBlinkSlot);
     tick(8 * 9);
     EXPECT_EQ(view().chatButtonHover,
@@ -310,9 +310,9 @@ TEST_F(PumpTest, ChatButtonBlinksEvery400MsAndEndsOnItsNormalPicture) {
 TEST_F(PumpTest, TheTickRunsTheOtherPartsStepsInOrder) {
     startLoggedOut();
     testing::InSequence order;
-    EXPECT_CALL(later, tickPanels(_));
-    EXPECT_CALL(later, tickCountdowns(_));
-    EXPECT_CALL(later, tickPlugin(_));
+    EXPECT_CALL(later, tickPanels());
+    EXPECT_CALL(later, tickCountdowns());
+    EXPECT_CALL(later, tickPlugin());
     tick();
     EXPECT_TRUE(client.conn.TimerBong.Enabled());
 }

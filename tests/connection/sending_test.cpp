@@ -11,7 +11,7 @@ protected:
     SendingTest() {
         client.conn.CurSeqNum = {0x12, 0x34};
         client.conn.TurnToken = 0x5A;
-        client.shared.custom[0].name = u"alice"_s;
+        client.hand.custom[0].name = u"alice"_s;
     }
 
     /// The message the send ring holds last.
@@ -35,9 +35,9 @@ protected:
 };
 
 TEST_F(SendingTest, ChatTextIsCutAtOneHundredCharactersAndZeroFilled) {
-    client.shared.ChatSendText = QString(101, u'a');
+    client.chat.ChatSendText = QString(101, u'a');
     GameMessage m = dirtyChat(0);
-    QueueFrame(client, m);
+    QueueFrame(client.conn, m);
     const GameMessage q = lastQueued();
     EXPECT_EQ(q.textField(16, 120), QByteArray(100, 'a'));
     for (int i = 116; i < 272; ++i) {
@@ -46,13 +46,13 @@ TEST_F(SendingTest, ChatTextIsCutAtOneHundredCharactersAndZeroFilled) {
         }
     }
     EXPECT_EQ(q.u8(15), 0xEE);
-    EXPECT_TRUE(client.shared.ChatSendText.isEmpty());
+    EXPECT_TRUE(client.chat.ChatSendText.isEmpty());
 }
 
 TEST_F(SendingTest, ChineseTextIsPackedAsGbkPairs) {
-    client.shared.ChatSendText = QString(60, u'中');
+    client.chat.ChatSendText = QString(60, u'中');
     GameMessage m = dirtyChat(0);
-    QueueFrame(client, m);
+    QueueFrame(client.conn, m);
     const GameMessage q = lastQueued();
     for (int i = 16; i < 136; i += 2) {
         ASSERT_EQ(q.u8(i), 0xD6) << i;
@@ -63,9 +63,9 @@ TEST_F(SendingTest, ChineseTextIsPackedAsGbkPairs) {
 }
 
 TEST_F(SendingTest, PhrasesCarryTheAccountFromByte217) {
-    client.shared.ChatSendText = u"hi"_s;
+    client.chat.ChatSendText = u"hi"_s;
     GameMessage m = dirtyChat(1);
-    QueueFrame(client, m);
+    QueueFrame(client.conn, m);
     const GameMessage q = lastQueued();
     EXPECT_EQ(q.textField(16, 2), "hi");
     EXPECT_EQ(q.u8(18), 0xEE);
@@ -76,10 +76,10 @@ TEST_F(SendingTest, PhrasesCarryTheAccountFromByte217) {
 }
 
 TEST_F(SendingTest, TheAccountStopsBeforeTheSubCode) {
-    client.shared.custom[0].name = QString(30, u'x');
-    client.shared.ChatSendText = u"hi"_s;
+    client.hand.custom[0].name = QString(30, u'x');
+    client.chat.ChatSendText = u"hi"_s;
     GameMessage m = dirtyChat(3);
-    QueueFrame(client, m);
+    QueueFrame(client.conn, m);
     const GameMessage q = lastQueued();
     EXPECT_EQ(q.textField(217, 19), QByteArray(19, 'x'));
     EXPECT_EQ(q.u32be(236), 0U);
@@ -87,22 +87,22 @@ TEST_F(SendingTest, TheAccountStopsBeforeTheSubCode) {
 
 TEST_F(SendingTest, PluginSubCodesLeaveTheChatAsBuilt) {
     for (const std::uint32_t subCode : {260U, 272U}) {
-        client.shared.ChatSendText = u"kept"_s;
+        client.chat.ChatSendText = u"kept"_s;
         GameMessage m = dirtyChat(0);
         m.setU32be(236, subCode);
         GameMessage expected = m;
         expected.setU8(260, 0x12);
         expected.setU8(261, 0x34);
-        QueueFrame(client, m);
+        QueueFrame(client.conn, m);
         EXPECT_EQ(lastQueued(), expected);
-        EXPECT_EQ(client.shared.ChatSendText, u"kept"_s);
+        EXPECT_EQ(client.chat.ChatSendText, u"kept"_s);
     }
 }
 
 TEST_F(SendingTest, AChatWithoutTextIsNotQueued) {
     GameMessage m = dirtyChat(0);
     const GameMessage before = m;
-    QueueFrame(client, m);
+    QueueFrame(client.conn, m);
     EXPECT_TRUE(client.conn.SendRing.empty());
     EXPECT_EQ(m, before);
     EXPECT_FALSE(client.conn.slots.BongFlag[kSendSlot]);
@@ -118,7 +118,7 @@ TEST_F(SendingTest, TurnTokenOnlyInCallsAndPlaysSequenceBytesInAll) {
                  {MsgMarquee, true, 0x01},    {MsgPlayCards, true, 0x01}};
     for (const auto& c : cases) {
         GameMessage m = message(c.command, {{7, 0x01}});
-        c.match ? QueueMatchFrame(client, m) : QueueFrame(client, m);
+        c.match ? QueueMatchFrame(client.conn, m) : QueueFrame(client.conn, m);
         const GameMessage q = lastQueued();
         EXPECT_EQ(q.u8(7), c.byte7) << int(c.command);
         EXPECT_EQ(q.u8(260), 0x12);
@@ -132,11 +132,11 @@ TEST_F(SendingTest, AFullSendRingRefusesTheNewMessageAndKeepsItsOwn) {
     for (; queued < 600 && client.conn.SendRing.waiting() + kMessageSize < MessageRing::kSize;
          ++queued) {
         GameMessage m = message(MsgKeepAlive, {{6, static_cast<std::uint8_t>(queued)}});
-        QueueFrame(client, m);
+        QueueFrame(client.conn, m);
     }
     EXPECT_EQ(queued, 511);
     GameMessage extra = message(MsgKeepAlive, {{6, 0xFF}});
-    QueueFrame(client, extra);
+    QueueFrame(client.conn, extra);
     EXPECT_EQ(client.conn.SendRing.waiting(), 511 * kMessageSize);
     for (int i = 0; i < 511; ++i) {
         ASSERT_EQ(client.conn.SendRing.takeMessage().u8(6), static_cast<std::uint8_t>(i));
@@ -144,8 +144,8 @@ TEST_F(SendingTest, AFullSendRingRefusesTheNewMessageAndKeepsItsOwn) {
 }
 
 TEST_F(SendingTest, KeepAliveCarriesTheOwnSeat) {
-    client.shared.custom[0].seat = 4;
-    TimerKeepAlive_Timer(client);
+    client.hand.custom[0].seat = 4;
+    TimerKeepAlive_Timer(client.conn);
     const GameMessage q = lastQueued();
     EXPECT_EQ(q.command(), MsgKeepAlive);
     EXPECT_EQ(q.u8(6), 4);

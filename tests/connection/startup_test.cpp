@@ -24,8 +24,8 @@ TEST_F(StartupTest, ADirectLineConnectsPreparesTheLoginAndListensToTheLobby) {
     EXPECT_TRUE(client.conn.g_bGameData);
     EXPECT_EQ(client.conn.LobbyTitle, kDefaultLobbyTitle);
     EXPECT_EQ(client.conn.LoginBuffer, *BuildLoginBuffer(u"alice"_s, u"secret"_s));
-    EXPECT_EQ(client.shared.custom[0].name, u"alice"_s);
-    EXPECT_EQ(client.shared.Prop_UserCode, u"secret"_s);
+    EXPECT_EQ(client.hand.custom[0].name, u"alice"_s);
+    EXPECT_EQ(client.plugin.Prop_UserCode, u"secret"_s);
     EXPECT_EQ(view().sysmsg[0], QStringList{u"正在连接服务器..."_s});
     EXPECT_EQ(view().location, u"一号桌"_s);
     EXPECT_TRUE(view().shown);
@@ -41,8 +41,8 @@ TEST_F(StartupTest, TheAlternateLobbyModeTakesTitleAndCaption) {
     EXPECT_EQ(platform.winsock.RemotePort(), 65535);
     EXPECT_EQ(client.conn.LobbyTitle, u"我的大厅"_s);
     EXPECT_EQ(view().caption, u"桌子"_s);
-    EXPECT_EQ(client.shared.CountDownStart, 25);
-    EXPECT_TRUE(client.shared.g_bBossKey);
+    EXPECT_EQ(client.conn.CountDownStart, 25);
+    EXPECT_TRUE(client.table.g_bBossKey);
 }
 
 TEST_F(StartupTest, Field11OfTwoKeepsTheUsualLobby) {
@@ -86,8 +86,9 @@ TEST_F(StartupTest, BadLinesRestoreTheLobbyAndEnd) {
     for (const auto& line : lines) {
         platform::fake::FakePlatform fresh;
         fresh.lobby.open(kDefaultLobbyTitle);
-        Client other(fresh.services);
-        EXPECT_THROW(Form_Load(other, line), platform::fake::ProgramEnded) << line.toStdString();
+        ConnectionParts other(fresh.services);
+        EXPECT_THROW(Form_Load(other.conn, line), platform::fake::ProgramEnded)
+            << line.toStdString();
         EXPECT_EQ(fresh.process.ended(), Process::End::RestoreLobbyThenEnd);
         ASSERT_FALSE(fresh.lobby.events().empty());
         EXPECT_EQ(fresh.lobby.events().back().kind, FakeLobbyLink::Kind::Restore);
@@ -111,21 +112,21 @@ TEST_F(StartupTest, OtherProxyTypesConnectNothing) {
 }
 
 TEST_F(StartupTest, TheProxyTypeHandsTheConnectToTheProxyClient) {
-    auto& later = mockLaterParts();
-    EXPECT_CALL(later, ConnectToSock5Server(_));
+    auto& later = mockParts();
+    EXPECT_CALL(later, ConnectToSock5Server());
     start(u"a$b$127.0.0.1$6000$loc$5$proxy$1080$u$p$0$$$0$0$"_s);
     EXPECT_FALSE(client.conn.slots.BongFlag[kLoginSlot]);
     EXPECT_EQ(platform.winsock.connects(), 0);
 }
 
 TEST_F(StartupTest, UnloadStopsListeningAndClosesThePlugin) {
-    auto& later = mockLaterParts();
+    auto& later = mockParts();
     start(directLine());
     loadPlugin();
-    EXPECT_CALL(later, ExitPropPlugin(_, 1));
-    Form_Unload(client);
+    EXPECT_CALL(later, ExitPropPlugin(1));
+    Form_Unload(client.conn);
     EXPECT_FALSE(client.conn.subclassed);
-    EXPECT_FALSE(client.shared.Prop_GameDll);
+    EXPECT_FALSE(client.plugin.Prop_GameDll);
     platform.lobby.send(0x400);
     EXPECT_TRUE(platform.lobby.posted().empty());
 }

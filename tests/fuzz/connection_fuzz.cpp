@@ -1,4 +1,4 @@
-#include "client.h"
+#include "app/client.h"
 #include "connection/connection.h"
 #include "platform/fake/fake_platform.h"
 
@@ -24,12 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform.lobby.open(qv::connection::kDefaultLobbyTitle);
     qv::Client client(platform.services);
     try {
-        qv::connection::Form_Load(client, u"fuzz$pw$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
+        qv::connection::Form_Load(client.conn, u"fuzz$pw$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
         platform.winsock.acceptConnection();
         platform.time.advance(200);
         if ((data[0] & 1U) != 0) {
-            client.shared.Prop_GameDll = std::make_shared<qv::platform::fake::FakePluginObject>();
-            client.shared.Prop_GameDllState = 1;
+            client.plugin.Prop_GameDll = std::make_shared<qv::platform::fake::FakePluginObject>();
+            client.plugin.Prop_GameDllState = 1;
         }
         std::size_t at = 1;
         while (at < size) {

@@ -138,19 +138,19 @@ TEST_P(LayoutTest, LoadsTheArraysAndSetsTheStartValues) {
         }
         EXPECT_EQ(findControl(form, range.name.toString(), range.last + 1), nullptr);
     }
-    const SharedData& shared = fixture.client.shared;
-    EXPECT_TRUE(shared.AnNiuLocked[2]);
-    EXPECT_EQ(std::count(shared.AnNiuLocked.begin(), shared.AnNiuLocked.end(), true), 1);
-    EXPECT_EQ(std::count(shared.AnNiuHover.begin(), shared.AnNiuHover.end(), true), 0);
-    EXPECT_EQ(std::count(shared.OperationHover.begin(), shared.OperationHover.end(), true), 0);
-    EXPECT_EQ(shared.HandBackSize1, (std::array<int, 8>{108, 200, 240, 200, 240, 200, 240, 200}));
-    EXPECT_EQ(shared.HandBackSize2, (std::array<int, 8>{146, 126, 220, 175, 220, 175, 220, 175}));
-    EXPECT_EQ(shared.HandBackSize3, (std::array<int, 8>{216, 200, 240, 200, 240, 200, 240, 200}));
-    EXPECT_EQ(shared.RoomBase, 200.0);
-    EXPECT_EQ(shared.RoomDirection, 0);
-    EXPECT_FALSE(shared.g_bVipAnim);
-    EXPECT_FALSE(shared.g_bCountdownAnim);
-    EXPECT_EQ(shared.VipAnimFrame, (std::array<int, 4>{}));
+    const TableState& table = fixture.table;
+    EXPECT_TRUE(table.AnNiuLocked[2]);
+    EXPECT_EQ(std::count(table.AnNiuLocked.begin(), table.AnNiuLocked.end(), true), 1);
+    EXPECT_EQ(std::count(table.AnNiuHover.begin(), table.AnNiuHover.end(), true), 0);
+    EXPECT_EQ(std::count(table.OperationHover.begin(), table.OperationHover.end(), true), 0);
+    EXPECT_EQ(table.HandBackSize1, (std::array<int, 8>{108, 200, 240, 200, 240, 200, 240, 200}));
+    EXPECT_EQ(table.HandBackSize2, (std::array<int, 8>{146, 126, 220, 175, 220, 175, 220, 175}));
+    EXPECT_EQ(table.HandBackSize3, (std::array<int, 8>{216, 200, 240, 200, 240, 200, 240, 200}));
+    EXPECT_EQ(fixture.match.RoomBase, 200.0);
+    EXPECT_EQ(fixture.match.RoomDirection, 0);
+    EXPECT_FALSE(fixture.plugin.g_bVipAnim);
+    EXPECT_FALSE(table.g_bCountdownAnim);
+    EXPECT_EQ(fixture.plugin.VipAnimFrame, (std::array<int, 4>{}));
     // The created ready marks start with the design element's picture.
     EXPECT_EQ(form.OK(3).picture().size(), QSize(70, 29));
     EXPECT_EQ(form.OK(3).picture(), form.OK(0).picture());

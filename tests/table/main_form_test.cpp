@@ -141,8 +141,8 @@ TEST_P(ScreenFitFormTest, FitsWindowSurfaceAndBars) {
     MainForm& form = fixture.form;
     form.Pic2.setPicture(testing_support::solidPicture(800, 600, Qt::blue));
     form.FitToScreen(c.screen);
-    EXPECT_EQ(fixture.client.shared.ScaleX, c.scale);
-    EXPECT_EQ(fixture.client.shared.ScaleY, c.scale);
+    EXPECT_EQ(fixture.table.ScaleX, c.scale);
+    EXPECT_EQ(fixture.table.ScaleY, c.scale);
     EXPECT_EQ(QRectF(form.left(), form.top(), form.width(), form.height()), c.window);
     EXPECT_EQ(QRectF(form.Pic1.left(), form.Pic1.top(), form.Pic1.width(), form.Pic1.height()),
               c.pic1);
@@ -185,20 +185,20 @@ TEST(MainFormEvents, RestoringEndsTheBossKeyAndMinimisingOnlyHidesTheExchangeWin
                         .minimizeLobby = record(u"minimizeLobby"_s),
                         .endAutoPlay = record(u"endAutoPlay"_s),
                         .fixBuffPos = record(u"fixBuffPos"_s)};
-    SharedData& shared = fixture.client.shared;
-    shared.g_bBossKey = true;
-    shared.g_bHiddenPlay = true;
+    TableState& table = fixture.table;
+    table.g_bBossKey = true;
+    table.g_bHiddenPlay = true;
     form.setWindowState(forms::window_state::kMinimized);
     EXPECT_EQ(calls, QStringList{u"hideExchange"_s});
-    EXPECT_TRUE(shared.g_bBossKey);
-    EXPECT_TRUE(shared.g_bHiddenPlay);
+    EXPECT_TRUE(table.g_bBossKey);
+    EXPECT_TRUE(table.g_bHiddenPlay);
     calls.clear();
     form.setWindowState(forms::window_state::kNormal);
     EXPECT_EQ(calls, QStringList({u"minimizeLobby"_s, u"endAutoPlay"_s, u"fixBuffPos"_s,
                                   u"hideExchange"_s}));
     EXPECT_FALSE(form.topmost());
-    EXPECT_FALSE(shared.g_bBossKey);
-    EXPECT_FALSE(shared.g_bHiddenPlay);
+    EXPECT_FALSE(table.g_bBossKey);
+    EXPECT_FALSE(table.g_bHiddenPlay);
 }
 
 TEST(MainFormEvents, ActivationFocusesTheChatBoxWhenItCan) {
@@ -218,7 +218,7 @@ TEST(MainFormLoad, RunsTheOtherPartsInStartUpOrder) {
     QStringList steps;
     const auto step = [&](const QString& name) {
         return [&, name] {
-            steps.append(name + u' ' + QString::number(fixture.client.shared.ScaleX) + u' ' +
+            steps.append(name + u' ' + QString::number(fixture.table.ScaleX) + u' ' +
                          (form.visible() ? u"shown"_s : u"hidden"_s) + u' ' +
                          QString::number(form.Operation.count()) + u' ' +
                          QString::number(form.Tou.count()));

@@ -1,9 +1,13 @@
 #pragma once
 
-#include "client.h"
+#include "common/picture_tables.h"
 #include "forms/form_host.h"
+#include "match/match.h"
 #include "platform/fake/fake_platform.h"
+#include "plugin/plugin.h"
 #include "table/main_form.h"
+#include "table/table_context.h"
+#include "table/table_state.h"
 
 #include <QImage>
 #include <QSize>
@@ -17,7 +21,7 @@ inline QImage solidPicture(int width, int height, QColor color = Qt::red) {
     return picture;
 }
 
-/// A client on fake services with its table window created (not yet loaded).
+/// The table window on fake services with the state it works on, created (not yet loaded).
 struct TableFixture {
     explicit TableFixture(QSize screen = {1024, 768}) { platform.screen.size_ = screen; }
 
@@ -28,9 +32,13 @@ struct TableFixture {
     }
 
     platform::fake::FakePlatform platform;
-    Client client{platform.services};
+    common::ImageResource imageRes;
+    TableState table;
+    plugin::PluginState plugin;
+    match::MatchState match;
+    TableContext context{platform.services, imageRes, table, plugin, match};
     forms::FormHost host{platform.time};
-    bool registered = (registerTableForms(host, client), true);
+    bool registered = (registerTableForms(host, context), true);
     MainForm& form = host.get<MainForm>();
 };
 

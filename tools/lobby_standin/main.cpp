@@ -50,7 +50,7 @@ QString buildLine(const QCommandLineParser& p, const QString& title, const QStri
            p.value(u"caption"_s) + u"$0$0$"_s;
 }
 
-/// Starts the scripted server on a free port and returns the port, or an empty text.
+/// Starts a game server on a free port and returns the port, or an empty text.
 QString startServer(QProcess& server, const QString& program, QStringList args) {
     static QTemporaryDir dir;
     const QString portFile = dir.filePath(u"port"_s);
@@ -77,9 +77,9 @@ QString startServer(QProcess& server, const QString& program, QStringList args) 
 } // namespace
 
 // The lobby stand-in: serves the lobby link under a title, starts the client with a command line
-// it builds (and, if asked, the scripted game server for it), logs every message it gets, and
-// sends the lobby's messages when told: at fixed times (--send MS:MSG) or typed on its input
-// ("send 0x303", "restore", "minimize", "quit").
+// it builds (and, if asked, the scripted game server or the table server for it), logs every
+// message it gets, and sends the lobby's messages when told: at fixed times (--send MS:MSG) or
+// typed on its input ("send 0x303", "restore", "minimize", "quit").
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCommandLineParser p;
@@ -105,10 +105,12 @@ int main(int argc, char** argv) {
     opt(u"server-script"_s, u"Its script"_s, u"file"_s);
     opt(u"server-record"_s, u"Its record file"_s, u"file"_s);
     opt(u"server-timeout-ms"_s, u"Its whole run at most"_s, u"ms"_s, u"120000"_s);
+    opt(u"table-server"_s, u"Table server program to start on a free port instead"_s, u"path"_s);
+    opt(u"table-server-arg"_s, u"An argument for the table server, such as --seed=7"_s, u"arg"_s);
     opt(u"send"_s, u"Send a message at a time: MS:MSG"_s, u"ms:msg"_s);
     opt(u"log"_s, u"Log file"_s, u"file"_s);
     opt(u"timeout-ms"_s, u"End after this long"_s, u"ms"_s, u"0"_s);
-    opt(u"until-server-ends"_s, u"End with the scripted server's result when it ends"_s);
+    opt(u"until-server-ends"_s, u"End with the game server's result when it ends"_s);
     opt(u"no-window"_s, u"Show no window"_s);
     p.process(app);
 
@@ -156,15 +158,19 @@ int main(int argc, char** argv) {
 
     QProcess server;
     QString port = p.value(u"port"_s);
-    if (p.isSet(u"server"_s)) {
-        QStringList args{u"--script"_s, p.value(u"server-script"_s), u"--timeout-ms"_s,
-                         p.value(u"server-timeout-ms"_s)};
-        if (p.isSet(u"server-record"_s)) {
-            args << u"--record"_s << p.value(u"server-record"_s);
+    const bool table = p.isSet(u"table-server"_s);
+    if (table || p.isSet(u"server"_s)) {
+        QStringList args = p.values(u"table-server-arg"_s);
+        if (!table) {
+            args = QStringList{u"--script"_s, p.value(u"server-script"_s), u"--timeout-ms"_s,
+                               p.value(u"server-timeout-ms"_s)};
+            if (p.isSet(u"server-record"_s)) {
+                args << u"--record"_s << p.value(u"server-record"_s);
+            }
         }
-        port = startServer(server, p.value(u"server"_s), args);
+        port = startServer(server, p.value(table ? u"table-server"_s : u"server"_s), args);
         if (port.isEmpty()) {
-            log(u"the scripted server did not start"_s);
+            log(u"the game server did not start"_s);
             return 2;
         }
         log(u"server on port "_s + port);

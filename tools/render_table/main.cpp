@@ -1,8 +1,7 @@
 // Renders the laid-out table window to PNG files without a display, one per screen size, so
 // the layout can be looked at: render_table [output folder].
 
-#include "client.h"
-#include "forms/form_host.h"
+#include "app/client.h"
 #include "forms/qt/render_to_image.h"
 #include "platform/fake/fake_platform.h"
 #include "table/main_form.h"
@@ -22,9 +21,7 @@ bool renderTable(QSize screen, const QString& path) {
     qv::platform::fake::FakePlatform platform;
     platform.screen.size_ = screen;
     qv::Client client(platform.services);
-    qv::forms::FormHost host(platform.time);
-    qv::table::registerTableForms(host, client);
-    qv::table::MainForm& form = host.get<qv::table::MainForm>();
+    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
     form.Form_Load();
     return qv::forms::qt::saveFormPng(form, path);
 }

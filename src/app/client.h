@@ -1,0 +1,47 @@
+#pragma once
+
+#include "chat/chat_state.h"
+#include "common/picture_tables.h"
+#include "common/sound.h"
+#include "connection/connection.h"
+#include "forms/form_host.h"
+#include "hand/hand_state.h"
+#include "match/match.h"
+#include "platform/services.h"
+#include "plugin/plugin.h"
+#include "rules/hint_list.h"
+#include "rules/rules_state.h"
+#include "table/table_context.h"
+#include "table/table_state.h"
+
+namespace qv {
+
+/// The assembly: the services, every subsystem's state, the forms, and the joints between them
+/// (the branches and pump steps each subsystem registers, the calls across subsystems). What the
+/// game keeps module-level lives here; each test builds a fresh client on fake services.
+class Client {
+public:
+    explicit Client(platform::Services& platformServices);
+    Client(const Client&) = delete;
+    Client& operator=(const Client&) = delete;
+
+    platform::Services& services;
+    /// The picture-id tables (`Image_Resource`).
+    common::ImageResource imageRes;
+    /// The one voice of sound and its switches.
+    common::Sound sound{services.sound, services.appFolder};
+    table::TableState table;
+    hand::HandState hand;
+    chat::ChatState chat;
+    plugin::PluginState plugin;
+    match::MatchState match;
+    rules::RulesState rules;
+    /// The hint list of the player's turn.
+    rules::HintState hints;
+    connection::Connection conn{services, {table, hand, chat, plugin, match, sound}};
+    table::TableContext tableContext{services, imageRes, table, plugin, match};
+    /// The windows; declared last so they go first, while the state their handlers use is there.
+    forms::FormHost forms{services.time};
+};
+
+} // namespace qv

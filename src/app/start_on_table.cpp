@@ -1,0 +1,68 @@
+#include "app/start_on_table.h"
+
+#include "app/client.h"
+#include "app/main_form_view.h"
+#include "table/main_form.h"
+
+namespace qv::app {
+namespace {
+
+constexpr int kBackgroundMusic = 1;
+constexpr int kFullVolume = 3000;
+
+/// The background music, as the start-up starts it.
+void startSound(Client& client) {
+    auto& sound = client.sound;
+    if (sound.g_bMusicOn) {
+        sound.LoadSoundPaths();
+    }
+    if (sound.g_bSoundOn) {
+        sound.InitSound();
+        sound.StopSound();
+        sound.PlaySoundFile(sound.SoundFile[kBackgroundMusic], true);
+        sound.SetSoundVolume(kFullVolume);
+    }
+}
+
+void setIfEmpty(std::function<void()>& hook, std::function<void()> step) {
+    if (!hook) {
+        hook = std::move(step);
+    }
+}
+
+} // namespace
+
+void StartOnTable(Client& client, table::MainForm& form, const QString& commandLine) {
+    client.conn.view = std::make_unique<MainFormView>(client, form);
+    auto& hooks = form.loadHooks;
+    const auto chain = [](std::function<void()> first, std::function<void()> then) {
+        return [first = std::move(first), then = std::move(then)] {
+            if (first) {
+                first();
+            }
+            then();
+        };
+    };
+    hooks.beforeScreenFit = chain(std::move(hooks.beforeScreenFit),
+                                  [&client] { connection::BeginStartUp(client.conn); });
+    hooks.openConnection = chain(std::move(hooks.openConnection), [&client, commandLine] {
+        connection::OpenConnection(client.conn, commandLine);
+    });
+    hooks.installLobbyLink = chain(std::move(hooks.installLobbyLink),
+                                   [&client] { connection::InstallLobbyLink(client.conn); });
+    setIfEmpty(hooks.startSound, [&client] { startSound(client); });
+    setIfEmpty(form.resizeHooks.minimizeLobby,
+               [&client] { connection::MinimizeLobby(client.conn); });
+    hooks.startupFailed = [&client](const std::exception&) {
+        connection::RestoreLobbyAndEnd(client.conn);
+    };
+    form.events.unload = [&client, previous = std::move(form.events.unload)](int& cancel) {
+        connection::Form_Unload(client.conn);
+        if (previous) {
+            previous(cancel);
+        }
+    };
+    form.Form_Load();
+}
+
+} // namespace qv::app

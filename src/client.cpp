@@ -1,7 +1,0 @@
-#include "client.h"
-
-namespace qv {
-
-Client::Client(platform::Services& platformServices) : services(platformServices) {}
-
-} // namespace qv

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace qv::table {
+
+/// The table window's state: the layout scale, the seats' wealth and the flags and hover states
+/// of its controls. Names are the game's own.
+struct TableState {
+    /// Layout scale, 1.0 or 0.78125, set once at start-up before any layout.
+    float ScaleX = 1.0F;
+    float ScaleY = 1.0F;
+
+    /// Per-seat wealth multiple of the table, 0 for none; written when players take their seats.
+    std::array<std::int32_t, 4> SeatWealth{};
+
+    bool g_bBossKey = false;
+    bool g_bHiddenPlay = false;
+    bool g_bCountdownAnim = false;
+
+    /// Table buttons `AnNiu(0..8)`: click lock (only element 2, the start button, is tested)
+    /// and whether the button shows its hover picture.
+    std::array<bool, 9> AnNiuLocked{};
+    std::array<bool, 9> AnNiuHover{};
+    /// Hover state of the play controls `Operation(0..4)` (element 5 unused).
+    std::array<bool, 6> OperationHover{};
+
+    /// Design sizes of the face-down hands of seats 1, 2, 3: four (width, height) pairs each.
+    std::array<int, 8> HandBackSize1{};
+    std::array<int, 8> HandBackSize2{};
+    std::array<int, 8> HandBackSize3{};
+
+    friend bool operator==(const TableState&, const TableState&) = default;
+};
+
+} // namespace qv::table

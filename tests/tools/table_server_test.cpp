@@ -1,0 +1,301 @@
+#include "connection/commands.h"
+#include "table_client.h"
+
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <set>
+
+using namespace Qt::StringLiterals;
+
+namespace qv::tools::table {
+namespace {
+
+using namespace connection;
+
+constexpr int kNoMove = -1;
+
+/// Plays until both result messages have come, answering every call and turn. `onTurn` may
+/// take a turn over (returning true); a dropped connection is handed to `onDrop`, which says
+/// whether to go on. False when the connection ended before the result.
+bool playHand(TableClient& client, const std::function<bool(const GameMessage&)>& onTurn = {},
+              const std::function<bool()>& onDrop = {}) {
+    while (client.results().size() < 2) {
+        const auto message = client.next();
+        if (!message) {
+            if (onDrop && onDrop()) {
+                continue;
+            }
+            return false;
+        }
+        client.observe(*message);
+        if (message->command() == MsgTableState && message->u8(15) == 0) {
+            client.ready();
+        } else if (client.myCall(*message)) {
+            client.callPartner();
+        } else if (client.myTurn(*message) && !(onTurn && onTurn(*message))) {
+            client.playTurn();
+        }
+    }
+    return true;
+}
+
+/// The result rows of the two messages, by seat mask: place and signed total.
+struct Row {
+    int mask;
+    int place;
+    std::int64_t total;
+    int cardsLeft;
+};
+std::vector<Row> resultRows(const std::vector<GameMessage>& results) {
+    std::vector<Row> rows;
+    for (const GameMessage& message : results) {
+        for (const int base : {16, 116}) {
+            rows.push_back({message.u8(base), message.u8(base + 99 - 16),
+                            message.signedAmount(base + 73 - 16, base + 72 - 16),
+                            message.u8(base + 1)});
+        }
+    }
+    return rows;
+}
+
+// With a fixed seed the client logs in, is seated with three computer players, gets ready,
+// plays the whole hand over the loopback socket and receives the two result messages; every
+// play on the table keeps the rules, the places and amounts add up, and the server closes.
+TEST(TableServerTest, AWholeHandIsPlayedToTheResult) {
+    ServerProcess server({u"--seed"_s, u"7"_s, u"--delay"_s, u"0"_s, u"--hands"_s, u"1"_s});
+    ASSERT_NE(server.port(), 0);
+    TableClient client(server.port());
+    ASSERT_TRUE(client.connected());
+    client.login();
+    ASSERT_TRUE(playHand(client));
+
+    EXPECT_TRUE(client.faults().empty()) << client.faults().front().toStdString();
+    const auto rows = resultRows(client.results());
+    ASSERT_EQ(rows.size(), 4U);
+    std::set<int> masks;
+    std::set<int> places;
+    std::int64_t sum = 0;
+    for (const Row& row : rows) {
+        masks.insert(row.mask);
+        places.insert(row.place);
+        sum += row.total;
+        EXPECT_EQ(client.played(row.mask) + row.cardsLeft, kHandSize) << "seat " << row.mask;
+        if (row.mask == client.ownMask()) {
+            EXPECT_EQ(row.cardsLeft, static_cast<int>(client.hand().size()));
+        }
+    }
+    EXPECT_EQ(masks, (std::set<int>{1, 2, 4, 8}));
+    EXPECT_EQ(places, (std::set<int>{1, 2, 3, 4}));
+    EXPECT_EQ(sum, 0);
+    EXPECT_FALSE(client.next());
+    EXPECT_EQ(server.waitForExit(), 0);
+
+    const QString log = server.logText();
+    EXPECT_TRUE(log.contains(u" in 18 "_s));
+    EXPECT_TRUE(log.contains(u" out 9 "_s));
+}
+
+// One seed, one game: two runs deal the same cards and reach the same result.
+TEST(TableServerTest, TheSeedReplaysTheGame) {
+    std::vector<std::vector<GameMessage>> results;
+    for (int run = 0; run < 2; ++run) {
+        ServerProcess server({u"--seed"_s, u"11"_s, u"--delay"_s, u"0"_s, u"--hands"_s, u"1"_s});
+        TableClient client(server.port());
+        client.login();
+        EXPECT_TRUE(playHand(client));
+        results.push_back(client.results());
+    }
+    EXPECT_EQ(results[0], results[1]);
+}
+
+// A chat message comes back to the table as it was sent, in its turn among the table's messages.
+TEST(TableServerTest, ChatIsRelayed) {
+    ServerProcess server({u"--seed"_s, u"2"_s, u"--delay"_s, u"0"_s});
+    TableClient client(server.port());
+    client.login();
+    GameMessage chat;
+    chat.setCommand(MsgChat);
+    chat.setU8(9, 1);
+    chat.writeBytes(16, "hello");
+    chat.writeBytes(217, "alice");
+    client.send(chat);
+    std::optional<GameMessage> relayed;
+    while (const auto message = client.next()) {
+        if (message->command() == MsgChat) {
+            relayed = message;
+            break;
+        }
+    }
+    ASSERT_TRUE(relayed);
+    EXPECT_EQ(relayed->textField(16, 200), "hello");
+    EXPECT_EQ(relayed->textField(217, 16), "alice");
+}
+
+struct IllegalPlay {
+    const char* name;
+    /// The deck indexes to send, or nothing when the case does not fit this turn.
+    std::function<std::optional<std::vector<int>>(const TableClient&)> build;
+    friend void PrintTo(const IllegalPlay& c, std::ostream* os) { *os << c.name; }
+};
+
+int missingIndex(const TableClient& client) {
+    for (int index = 0; index < 108; ++index) {
+        if (std::none_of(client.hand().begin(), client.hand().end(),
+                         [index](CardCode c) { return rules::cardDeckIndex(c) == index; })) {
+            return index;
+        }
+    }
+    return kNoMove;
+}
+
+const IllegalPlay kIllegalPlays[] = {
+    {"a card not held",
+     [](const TableClient& c) {
+         return std::optional(std::vector<int>{missingIndex(c)});
+     }},
+    {"one card twice",
+     [](const TableClient& c) {
+         const int index = rules::cardDeckIndex(c.hand().back());
+         return std::optional(std::vector<int>{index, index});
+     }},
+    {"cards forming no play",
+     [](const TableClient& c) -> std::optional<std::vector<int>> {
+         for (const CardCode high : c.hand()) {
+             for (const CardCode low : c.hand()) {
+                 if (high != low && classify({high, low}).type == rules::PlayNone) {
+                     return std::vector<int>{rules::cardDeckIndex(high), rules::cardDeckIndex(low)};
+                 }
+             }
+         }
+         return std::nullopt;
+     }},
+    {"a pass on a lead",
+     [](const TableClient& c) -> std::optional<std::vector<int>> {
+         return c.leading() ? std::optional(std::vector<int>{}) : std::nullopt;
+     }},
+    {"a card that does not beat",
+     [](const TableClient& c) -> std::optional<std::vector<int>> {
+         for (const CardCode card : c.hand()) {
+             if (!c.leading() && !beats(classify({card}), c.toBeat())) {
+                 return std::vector<int>{rules::cardDeckIndex(card)};
+             }
+         }
+         return std::nullopt;
+     }},
+};
+
+class RefusedPlayTest : public testing::TestWithParam<IllegalPlay> {};
+
+// An illegal play is refused: the server makes the player's move at once, his lowest card on a
+// lead and a pass otherwise, and the hand goes on.
+TEST_P(RefusedPlayTest, TheServerMovesForThePlayer) {
+    ServerProcess server({u"--seed"_s, u"3"_s, u"--delay"_s, u"0"_s, u"--hands"_s, u"1"_s});
+    TableClient client(server.port());
+    client.login();
+    bool sent = false;
+    std::optional<CardCode> expected;
+    std::optional<GameMessage> answer;
+    EXPECT_TRUE(playHand(client, [&](const GameMessage&) {
+        if (sent) {
+            return false;
+        }
+        const auto indexes = GetParam().build(client);
+        if (!indexes) {
+            return false;
+        }
+        sent = true;
+        if (client.leading()) {
+            expected = client.hand().back();
+        }
+        client.sendPlay(*indexes);
+        const auto reply = client.next();
+        if (reply) {
+            answer = reply;
+            client.observe(*reply);
+        }
+        return true;
+    }));
+    ASSERT_TRUE(sent) << "no turn fitted the case";
+    ASSERT_TRUE(answer);
+    ASSERT_EQ(answer->command(), MsgPlayMade);
+    EXPECT_EQ(answer->u8(kSeatMaskByte), client.ownMask());
+    if (expected) {
+        ASSERT_EQ(answer->u8(17), 1);
+        EXPECT_EQ(static_cast<CardCode>(answer->u32le(20)), *expected);
+    } else {
+        EXPECT_EQ(answer->u8(17), 0);
+    }
+    EXPECT_TRUE(server.logText().contains(u"# refused"_s));
+    EXPECT_TRUE(client.faults().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusedPlayTest, testing::ValuesIn(kIllegalPlays),
+                         [](const auto& param) {
+                             std::string name = param.param.name;
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
+
+// With --drop-after-plays the server drops the connection mid-hand; the client's reconnect
+// request is accepted and every message it missed comes again, none twice, up to the result.
+TEST(TableServerTest, AReconnectGetsWhatWasMissed) {
+    ServerProcess server({u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s, u"--hands"_s, u"1"_s,
+                          u"--drop-after-plays"_s, u"4"_s, u"--reconnect"_s, u"accept"_s});
+    TableClient client(server.port());
+    client.login();
+    int drops = 0;
+    EXPECT_TRUE(playHand(client, {}, [&] {
+        ++drops;
+        client.reconnect();
+        const auto reply = client.next();
+        return drops == 1 && reply && reply->command() == MsgReconnectReply && reply->u8(15) == 1;
+    }));
+    EXPECT_EQ(drops, 1);
+    EXPECT_TRUE(client.faults().empty());
+    const auto& seqs = client.sequences();
+    for (std::size_t i = 1; i < seqs.size(); ++i) {
+        EXPECT_EQ(seqs[i], seqs[i - 1] + 1) << "message " << i;
+    }
+    EXPECT_EQ(server.waitForExit(), 0);
+}
+
+struct RefusedReconnect {
+    const char* name;
+    const char* mode;
+    std::uint32_t threadOffset;
+    friend void PrintTo(const RefusedReconnect& c, std::ostream* os) { *os << c.name; }
+};
+
+class RefusedReconnectTest : public testing::TestWithParam<RefusedReconnect> {};
+
+// A reconnect is refused when the server is told to refuse, or when the request names another
+// hand; the server then closes the connection.
+TEST_P(RefusedReconnectTest, TheServerSaysNoAndCloses) {
+    ServerProcess server({u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s, u"--drop-after-plays"_s,
+                          u"4"_s, u"--reconnect"_s, QString::fromLatin1(GetParam().mode)});
+    TableClient client(server.port());
+    client.login();
+    std::optional<GameMessage> reply;
+    EXPECT_FALSE(playHand(client, {}, [&] {
+        client.reconnect(client.thread() + GetParam().threadOffset);
+        reply = client.next();
+        return false;
+    }));
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->command(), MsgReconnectReply);
+    EXPECT_EQ(reply->u8(15), 0);
+    EXPECT_FALSE(client.next());
+}
+
+const RefusedReconnect kRefusedReconnects[] = {
+    {"refuse_mode", "refuse", 0},
+    {"another_hand", "accept", 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusedReconnectTest, testing::ValuesIn(kRefusedReconnects),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+} // namespace
+} // namespace qv::tools::table

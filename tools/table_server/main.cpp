@@ -1,0 +1,122 @@
+#include "table_server.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kDescription =
+    uR"(Game table stand-in on 127.0.0.1: seats the client's player and three
+computer players and plays whole hands with him.
+
+How the table behaves:
+- Login: any user name is accepted (an empty one is refused with a verification
+  error); the player sits at a random seat, the computer players at the others.
+  The reply asks for automatic play after 3 time-outs in a row and carries no
+  banner page. The table offers no item plug-in.
+- Between hands the table sends its state "waiting" (no seat change, no wealth
+  doubling). The computer players get ready after the think time; the hand is
+  dealt once the player has sent his ready message too.
+- The deal: the shuffled 108-card deck, 27 cards a seat, 20 seconds a turn, room
+  stake 100. The first banker is drawn; later the first player out of the last
+  hand deals. The banker calls a card of face 3 to 9; the partner is the first
+  seat after the banker holding a copy of it; a banker holding both copies plays
+  alone. The banker leads.
+- Computer players lead every card of their lowest face and follow with the
+  cheapest play of the same kind that beats (a bomb only against a bomb), else
+  they pass. A computer banker calls the lowest card of face 3 to 9 he holds
+  one copy of.
+- A trick ends when every other player still holding cards has passed; its
+  winner leads. When he has gone out, the lead passes to his partner (shown as
+  such), or else to the next player.
+- The player's plays are checked: out of turn or with an old turn token they are
+  ignored; cards he does not hold, cards named twice, cards that form no play, a
+  play that does not beat and a pass on a lead are refused, and the server moves
+  for him at once as at a time-out: his lowest card on a lead, else a pass. When
+  his time runs out (the turn plus 5 seconds) the server moves for him the same
+  way; a call that cannot be made is made for him as a computer banker would.
+- The hand ends when both players of a side (or a banker playing alone, or his
+  three opponents) are out; the others are placed by fewest cards left. The side
+  of the first player out wins: place factor 3 with the first two places, 2 with
+  the partner third, 1 with him fourth; alone, factor 2 and three shares for the
+  banker. A bomb of five or more cards is worth 5 x 2^(cards - 5) stakes to the
+  bomber's side. The results come as two messages (the banker's side first),
+  then every seat is announced again with its new coins and level. A computer
+  player short of coins leaves and another sits down; a player short of coins is
+  told so and the table closes for him.
+- Chat messages are relayed back to the table as they came.
+- Leaving the table, or losing the connection between hands, closes the table;
+  the next login seats the player anew.
+- A connection lost during a hand keeps the hand: the server moves for the absent
+  player after the think time. A reconnect request that names the running or the
+  last hand (thread and sequence number) is accepted with --reconnect accept and
+  every message after the named one is sent again; otherwise it is refused and
+  the table closes.)"_s;
+
+} // namespace
+
+// The table server: one table, one client, real hands. Prints the port it listens on.
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(kDescription);
+    parser.addHelpOption();
+    const QCommandLineOption portOpt(u"port"_s, u"Port, 0 for any free one"_s, u"port"_s, u"0"_s);
+    const QCommandLineOption portFileOpt(u"port-file"_s, u"Write the port here"_s, u"file"_s);
+    const QCommandLineOption seedOpt(u"seed"_s,
+                                     u"Seed of the seats and deals (default: the clock)"_s, u"n"_s);
+    const QCommandLineOption delayOpt(u"delay"_s, u"Computer players' think time"_s, u"ms"_s,
+                                      u"800"_s);
+    const QCommandLineOption handsOpt(u"hands"_s, u"Close after this many hands (0: play on)"_s,
+                                      u"n"_s, u"0"_s);
+    const QCommandLineOption dropOpt(u"drop-after-plays"_s,
+                                     u"Drop the connection once, after this many play messages"_s,
+                                     u"n"_s, u"0"_s);
+    const QCommandLineOption reconnectOpt(u"reconnect"_s, u"Reconnect requests: accept or refuse"_s,
+                                          u"mode"_s, u"accept"_s);
+    const QCommandLineOption logOpt(u"log"_s, u"Log every message in and out to this file"_s,
+                                    u"file"_s);
+    parser.addOptions(
+        {portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, reconnectOpt, logOpt});
+    parser.process(app);
+
+    const QString reconnect = parser.value(reconnectOpt);
+    if (reconnect != u"accept"_s && reconnect != u"refuse"_s) {
+        std::fprintf(stderr, "table_server: --reconnect takes accept or refuse\n");
+        return 2;
+    }
+    qv::tools::table::TableServer::Options options;
+    options.port = static_cast<std::uint16_t>(parser.value(portOpt).toUInt());
+    options.seed = parser.isSet(seedOpt)
+                       ? parser.value(seedOpt).toUInt()
+                       : static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
+    options.delayMs = parser.value(delayOpt).toInt();
+    options.hands = parser.value(handsOpt).toInt();
+    options.dropAfterPlays = parser.value(dropOpt).toInt();
+    options.acceptReconnect = reconnect == u"accept"_s;
+    options.logPath = parser.value(logOpt);
+
+    qv::tools::table::TableServer server(options);
+    if (!server.listen()) {
+        std::fprintf(stderr, "table_server: cannot listen or write the log\n");
+        return 2;
+    }
+    server.onFinished = [] {
+        QCoreApplication::exit(0);
+    };
+    if (parser.isSet(portFileOpt)) {
+        QFile portFile(parser.value(portFileOpt));
+        if (portFile.open(QIODevice::WriteOnly)) {
+            portFile.write(QByteArray::number(server.port()) + '\n');
+        }
+    }
+    std::printf("table_server: listening on 127.0.0.1:%u, seed %u\n", server.port(), options.seed);
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}

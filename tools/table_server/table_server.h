@@ -1,0 +1,123 @@
+#pragma once
+
+#include "hand.h"
+#include "table_messages.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QObject>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace qv::tools::table {
+
+/// One game table on 127.0.0.1: seats the client's player with three computer players and plays
+/// whole hands with him. One client at a time; a new connection replaces the old one.
+class TableServer : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        std::uint16_t port = 0;
+        std::uint32_t seed = 1;
+        int delayMs = 800;
+        /// Hands to play before closing; 0 plays on.
+        int hands = 0;
+        /// Drop the connection after this many play messages (once); 0 never.
+        int dropAfterPlays = 0;
+        bool acceptReconnect = true;
+        QString logPath;
+    };
+
+    static constexpr int kTurnSeconds = 20;
+    /// How long past the client's own countdown the server waits before moving for him.
+    static constexpr int kGraceSeconds = 5;
+    static constexpr int kAutoPlayAfter = 3;
+    static constexpr std::uint32_t kStake = 100;
+
+    explicit TableServer(Options options);
+
+    /// Listens; false when the port is taken or the log cannot be written.
+    bool listen();
+    [[nodiscard]] std::uint16_t port() const { return server_.serverPort(); }
+
+    /// Called once the hands asked for are played and the connection is closed.
+    std::function<void()> onFinished;
+
+private:
+    enum class Phase { Empty, Waiting, Calling, Playing };
+    struct Seat {
+        SeatedPlayer player;
+        bool computer = true;
+        bool ready = false;
+    };
+
+    void accept();
+    void readClient(QTcpSocket* socket);
+    void connectionLost();
+    void detachClient();
+    void handle(const GameMessage& message);
+
+    void login(const GameMessage& request);
+    void reconnect(const GameMessage& request);
+    void refuseReconnect();
+    void ready(int seat);
+    void partnerCallRequest(const GameMessage& message);
+    void playRequest(const GameMessage& message);
+
+    void seatEveryone();
+    void deal();
+    void finishCall(CardCode card);
+    void scheduleTurn();
+    void turnTimeUp();
+    void applyMove(const std::optional<Play>& play);
+    void endHand();
+    void finish();
+    void endSession();
+
+    void send(GameMessage message);
+    void write(const GameMessage& message);
+    void note(const QString& text);
+    void logMessage(const char* direction, const GameMessage& message);
+    [[nodiscard]] Seat& seat(int index) { return seats_[static_cast<std::size_t>(index)]; }
+    [[nodiscard]] Seat& human() { return seat(humanSeat_); }
+    [[nodiscard]] bool present() const { return client_ && joined_; }
+
+    Options options_;
+    QTcpServer server_;
+    QTcpSocket* client_ = nullptr;
+    /// The connection has logged in or reconnected: until then the table's messages only go
+    /// into the history.
+    bool joined_ = false;
+    QByteArray pending_;
+    QFile log_;
+    QElapsedTimer clock_;
+    QTimer turnTimer_;
+    QTimer readyTimer_;
+    std::uint32_t random_;
+
+    Phase phase_ = Phase::Empty;
+    std::array<Seat, kSeats> seats_;
+    int humanSeat_ = -1;
+    int computersMade_ = 0;
+    std::optional<Hand> hand_;
+    int nextBanker_ = -1;
+    int handsDealt_ = 0;
+    int handsPlayed_ = 0;
+    std::uint32_t threadIndex_ = 0;
+
+    std::uint16_t seq_ = 0;
+    std::vector<GameMessage> history_;
+    std::uint8_t token_ = 0;
+    std::uint8_t humanToken_ = 0;
+    int playsSent_ = 0;
+    bool dropped_ = false;
+    bool finished_ = false;
+};
+
+} // namespace qv::tools::table
