@@ -17,7 +17,7 @@ QImage argb(const QImage& picture) {
     return picture.convertToFormat(QImage::Format_ARGB32);
 }
 
-struct FakeImage {
+struct PictureHolderStub {
     void setPicture(const QImage& p) { picture = p; }
     QImage picture;
 };
@@ -62,7 +62,7 @@ TEST(PictureCacheTest, EveryDesignPictureGivesTheFreshDecodesPixelsEveryTime) {
 }
 
 TEST(PictureCacheTest, AFailedLoadAfterCachedOnesLeavesThePicture) {
-    FakeImage img;
+    PictureHolderStub img;
     ASSERT_EQ(LoadGifRes(303, u"GIF"_s, img), 1);
     const qint64 card = img.picture.cacheKey();
     for (const int id : {0, 34, 801, 5000, -1}) {
