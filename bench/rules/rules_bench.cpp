@@ -49,10 +49,10 @@ int acceptedCount(const std::vector<Play>& plays) {
                                           [](const Play& p) { return p.type != PlayNone; }));
 }
 
-/// ClassifyPlay on the caller's 27-card array; the copy into it is part of each call.
-void BM_ClassifyPlay(benchmark::State& state) {
-    const int size = static_cast<int>(state.range(0));
-    const auto selections = randomSelections(size, state.range(1) != 0);
+/// ClassifyPlay on each selection in turn, in the caller's 27-card array; the copy into it is part
+/// of each call.
+void classifyInTurn(benchmark::State& state, int size,
+                    const std::vector<std::vector<CardCode>>& selections) {
     RulesState rules;
     std::array<CardCode, 27> cards{};
     std::size_t next = 0;
@@ -62,6 +62,11 @@ void BM_ClassifyPlay(benchmark::State& state) {
         benchmark::DoNotOptimize(ClassifyPlay(rules, PlayNone, size, cards));
         next = (next + 1) % selections.size();
     }
+}
+
+void BM_ClassifyPlay(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    classifyInTurn(state, size, randomSelections(size, state.range(1) != 0));
     state.counters["accepted"] =
         static_cast<double>(acceptedCount(classifiedSelections(size, state.range(1) != 0))) /
         kSamples;
@@ -156,15 +161,7 @@ const std::vector<std::vector<CardCode>>& validPlaysOf(int size, bool withJokers
 void BM_ClassifyValidPlay(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));
     const auto& plays = validPlaysOf(size, state.range(1) != 0);
-    RulesState rules;
-    std::array<CardCode, 27> cards{};
-    std::size_t next = 0;
-    for (auto _ : state) {
-        const std::vector<CardCode>& play = plays[next];
-        std::copy(play.begin(), play.end(), cards.begin());
-        benchmark::DoNotOptimize(ClassifyPlay(rules, PlayNone, size, cards));
-        next = (next + 1) % plays.size();
-    }
+    classifyInTurn(state, size, plays);
     state.counters["plays"] = static_cast<double>(plays.size());
 }
 
