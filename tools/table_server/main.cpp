@@ -22,7 +22,9 @@ How the table behaves:
   banner page. The table offers no item plug-in.
 - Between hands the table sends its state "waiting" (no seat change, no wealth
   doubling). The computer players get ready after the think time; the hand is
-  dealt once the player has sent his ready message too.
+  dealt once the player has sent his ready message too, or, with --deal-after,
+  that long after the computer players got ready (before the first hand the
+  client sends its ready message from the start button).
 - The deal: the shuffled 108-card deck, 27 cards a seat, 20 seconds a turn, room
   stake 100. The first banker is drawn; later the first player out of the last
   hand deals. The banker calls a card of face 3 to 9; the partner is the first
@@ -57,7 +59,9 @@ How the table behaves:
   player after the think time. A reconnect request that names the running or the
   last hand (thread and sequence number) is accepted with --reconnect accept and
   every message after the named one is sent again; otherwise it is refused and
-  the table closes.)"_s;
+  the table closes. When the last hand of --hands ends while the player is away,
+  the table waits for his reconnect (at most the turn plus 5 seconds), sends
+  him what he missed, the result included, and then closes.)"_s;
 
 } // namespace
 
@@ -80,10 +84,14 @@ int main(int argc, char** argv) {
                                      u"n"_s, u"0"_s);
     const QCommandLineOption reconnectOpt(u"reconnect"_s, u"Reconnect requests: accept or refuse"_s,
                                           u"mode"_s, u"accept"_s);
+    const QCommandLineOption dealAfterOpt(
+        u"deal-after"_s,
+        u"Deal this long after the computer players are ready (0: wait for the player)"_s, u"ms"_s,
+        u"0"_s);
     const QCommandLineOption logOpt(u"log"_s, u"Log every message in and out to this file"_s,
                                     u"file"_s);
-    parser.addOptions(
-        {portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, reconnectOpt, logOpt});
+    parser.addOptions({portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, reconnectOpt,
+                       logOpt, dealAfterOpt});
     parser.process(app);
 
     const QString reconnect = parser.value(reconnectOpt);
@@ -101,6 +109,7 @@ int main(int argc, char** argv) {
     options.dropAfterPlays = parser.value(dropOpt).toInt();
     options.acceptReconnect = reconnect == u"accept"_s;
     options.logPath = parser.value(logOpt);
+    options.dealAfterMs = parser.value(dealAfterOpt).toInt();
 
     qv::tools::table::TableServer server(options);
     if (!server.listen()) {

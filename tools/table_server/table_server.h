@@ -32,6 +32,9 @@ public:
         int dropAfterPlays = 0;
         bool acceptReconnect = true;
         QString logPath;
+        /// Deal this long after the computer players are ready, without the player's ready
+        /// message; 0 waits for it.
+        int dealAfterMs = 0;
     };
 
     static constexpr int kTurnSeconds = 20;
@@ -87,6 +90,9 @@ private:
     [[nodiscard]] Seat& seat(int index) { return seats_[static_cast<std::size_t>(index)]; }
     [[nodiscard]] Seat& human() { return seat(humanSeat_); }
     [[nodiscard]] bool present() const { return client_ && joined_; }
+    [[nodiscard]] bool handsOver() const {
+        return options_.hands > 0 && handsPlayed_ >= options_.hands;
+    }
 
     Options options_;
     QTcpServer server_;
@@ -99,6 +105,9 @@ private:
     QElapsedTimer clock_;
     QTimer turnTimer_;
     QTimer readyTimer_;
+    QTimer dealTimer_;
+    /// Bounds the wait for a player who was away when the last hand ended.
+    QTimer returnTimer_;
     std::uint32_t random_;
 
     Phase phase_ = Phase::Empty;
