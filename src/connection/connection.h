@@ -3,10 +3,12 @@
 #include "connection/connection_state.h"
 #include "connection/dispatcher.h"
 #include "connection/game_message.h"
+#include "connection/proxy_connect.h"
 #include "connection/pump_steps.h"
+#include "connection/reconnect.h"
 #include "connection/service_timer.h"
+#include "connection/table_exit.h"
 #include "connection/table_view.h"
-#include "connection/ways_out.h"
 #include "match/match.h"
 #include "plugin/plugin.h"
 
@@ -62,7 +64,6 @@ public:
     Connection(platform::Services& platformServices, const Peers& peers);
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
-    ~Connection() = default;
 
     /// The connection's own state as it is now.
     [[nodiscard]] ConnectionState snapshot() const { return *this; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/app_folder.h"
+#include "platform/http_client.h"
 #include "platform/lobby_link.h"
 #include "platform/message_box.h"
 #include "platform/plugin_host.h"
@@ -33,6 +34,8 @@ struct Services {
     PluginHost& plugins;
     /// The sound output: one replaceable voice.
     SoundDevice& sound;
+    /// Downloads over HTTP.
+    HttpClient& http;
 };
 
 } // namespace qv::platform

@@ -61,7 +61,8 @@ protected:
                                 .process = fakes.process,
                                 .lobby = link,
                                 .plugins = fakes.plugins,
-                                .sound = fakes.sound};
+                                .sound = fakes.sound,
+                                .http = fakes.http};
     ConnectionParts client{services};
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/fake/fake_desktop.h"
+#include "platform/fake/fake_http_client.h"
 #include "platform/fake/fake_lobby_link.h"
 #include "platform/fake/fake_plugin_host.h"
 #include "platform/fake/fake_process.h"
@@ -30,6 +31,8 @@ struct FakePlatform {
     FakePluginHost plugins;
     FakeSoundDevice sound;
 
+    FakeHttpClient http;
+
     Services services{.time = time,
                       .winsock = winsock,
                       .screen = screen,
@@ -40,7 +43,8 @@ struct FakePlatform {
                       .process = process,
                       .lobby = lobby,
                       .plugins = plugins,
-                      .sound = sound};
+                      .sound = sound,
+                      .http = http};
 };
 
 } // namespace qv::platform::fake

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_http_client.h"
 #include "platform/qt/qt_lobby_link.h"
 #include "platform/qt/qt_plugin_host.h"
 #include "platform/qt/qt_process.h"
@@ -29,6 +30,8 @@ struct QtPlatform {
     QtPluginHost plugins;
     QtSoundDevice sound;
 
+    QtHttpClient http;
+
     Services services{.time = time,
                       .winsock = winsock,
                       .screen = screen,
@@ -39,7 +42,8 @@ struct QtPlatform {
                       .process = process,
                       .lobby = lobby,
                       .plugins = plugins,
-                      .sound = sound};
+                      .sound = sound,
+                      .http = http};
 };
 
 } // namespace qv::platform::qt

@@ -29,33 +29,4 @@ private:
     Connection& conn_;
 };
 
-/// Connects through the SOCKS5 proxy; the login follows from the proxy's replies.
-class ProxyConnect {
-public:
-    virtual ~ProxyConnect() = default;
-    virtual void ConnectToSock5Server() = 0;
-    /// The proxy's reply bytes have arrived in the proxy reply ring.
-    virtual void OnSocksReply() = 0;
-};
-
-/// Until the proxy is built, a proxy connection does not connect.
-class NoProxy final : public ProxyConnect {
-public:
-    void ConnectToSock5Server() override {}
-    void OnSocksReply() override {}
-};
-
-/// The lost connection during a hand: the hidden reconnect window takes over.
-class Reconnect {
-public:
-    virtual ~Reconnect() = default;
-    virtual void startReconnect() = 0;
-};
-
-/// Until the reconnect is built, the client waits for the connection check.
-class NoReconnect final : public Reconnect {
-public:
-    void startReconnect() override {}
-};
-
 } // namespace qv::connection

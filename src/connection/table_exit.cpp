@@ -1,4 +1,4 @@
-#include "connection/ways_out.h"
+#include "connection/table_exit.h"
 
 #include "connection/commands.h"
 #include "connection/connection.h"

@@ -1,0 +1,176 @@
+#include "controls/gif/gif_lzw_decoder.h"
+
+#include <array>
+#include <cstring>
+#include <vector>
+
+namespace qv::controls {
+
+namespace {
+
+constexpr int kDescriptorSize = 10;
+constexpr int kMaxCodes = 4096;
+constexpr int kMaxCodeWidth = 12;
+constexpr int kMaxCodeSize = 8;
+
+// The image data's sub-blocks joined into one run of bytes, read least significant bit first.
+class CodeReader {
+public:
+    CodeReader(QByteArrayView block, qsizetype from) {
+        data_.reserve(static_cast<std::size_t>(block.size()));
+        qsizetype at = from;
+        while (at < block.size() && block[at] != 0) {
+            const qsizetype size = static_cast<std::uint8_t>(block[at]);
+            const qsizetype take = std::min(size, block.size() - at - 1);
+            data_.insert(data_.end(), block.begin() + at + 1, block.begin() + at + 1 + take);
+            at += size + 1;
+        }
+    }
+
+    // The next code of `width` bits, or -1 when the data has run out.
+    int next(int width) {
+        while (bits_ < width) {
+            if (pos_ >= data_.size()) {
+                return -1;
+            }
+            accumulator_ |= std::uint64_t{data_[pos_++]} << bits_;
+            bits_ += 8;
+        }
+        const int code = static_cast<int>(accumulator_ & ((1U << width) - 1));
+        accumulator_ >>= width;
+        bits_ -= width;
+        return code;
+    }
+
+private:
+    std::vector<std::uint8_t> data_;
+    std::size_t pos_ = 0;
+    std::uint64_t accumulator_ = 0;
+    int bits_ = 0;
+};
+
+// The string table: each code is its prefix code plus one last byte.
+struct StringTable {
+    std::array<std::uint16_t, kMaxCodes> prefix;
+    std::array<std::uint16_t, kMaxCodes> length;
+    std::array<std::uint8_t, kMaxCodes> last;
+    std::array<std::uint8_t, kMaxCodes> first;
+};
+
+// Decodes into `out`, `total` bytes already zero, until the image is full or the data ends.
+void decodeCodes(CodeReader& reader, int minCodeSize, std::uint8_t* out, std::size_t total) {
+    static thread_local StringTable table;
+    const int clear = 1 << minCodeSize;
+    const int endOfInformation = clear + 1;
+    for (int i = 0; i < clear; ++i) {
+        table.prefix[static_cast<std::size_t>(i)] = 0;
+        table.length[static_cast<std::size_t>(i)] = 1;
+        table.last[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+        table.first[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    }
+    int width = minCodeSize + 1;
+    int nextCode = clear + 2;
+    int previous = -1;
+    std::size_t pos = 0;
+    while (pos < total) {
+        const int code = reader.next(width);
+        if (code < 0 || code == endOfInformation) {
+            return;
+        }
+        if (code == clear) {
+            width = minCodeSize + 1;
+            nextCode = clear + 2;
+            previous = -1;
+            continue;
+        }
+        if (previous < 0) {
+            if (code > clear) {
+                return;
+            }
+            out[pos++] = static_cast<std::uint8_t>(code);
+            previous = code;
+            continue;
+        }
+        if (code > nextCode || (code == nextCode && nextCode >= kMaxCodes)) {
+            return;
+        }
+        if (nextCode < kMaxCodes) {
+            const auto prev = static_cast<std::size_t>(previous);
+            const auto added = static_cast<std::size_t>(nextCode);
+            table.prefix[added] = static_cast<std::uint16_t>(previous);
+            table.length[added] = static_cast<std::uint16_t>(table.length[prev] + 1);
+            table.first[added] = table.first[prev];
+            table.last[added] =
+                code == nextCode ? table.first[prev] : table.first[static_cast<std::size_t>(code)];
+            ++nextCode;
+            if (nextCode == (1 << width) && width < kMaxCodeWidth) {
+                ++width;
+            }
+        }
+        // Written back to front along the prefixes; what falls past the image is dropped.
+        auto c = static_cast<std::size_t>(code);
+        const std::size_t length = table.length[c];
+        std::size_t at = pos + length;
+        while (at > total) {
+            c = table.prefix[c];
+            --at;
+        }
+        while (at > pos) {
+            out[--at] = table.last[c];
+            c = table.prefix[c];
+        }
+        pos += length;
+        previous = code;
+    }
+}
+
+} // namespace
+
+bool DecodeGifImage(QByteArrayView block, std::uint8_t* dest, qsizetype stride) {
+    if (block.size() < kDescriptorSize + 1) {
+        return false;
+    }
+    const auto byteAt = [&](qsizetype i) {
+        return static_cast<std::uint8_t>(block[i]);
+    };
+    const int width = byteAt(5) | (byteAt(6) << 8);
+    const int height = byteAt(7) | (byteAt(8) << 8);
+    const std::uint8_t flags = byteAt(9);
+    qsizetype at = kDescriptorSize;
+    if ((flags & 0x80U) != 0) {
+        at += 3 * (qsizetype{2} << (flags & 7U));
+    }
+    if (at >= block.size()) {
+        return false;
+    }
+    const int minCodeSize = byteAt(at);
+    if (minCodeSize < 1 || minCodeSize > kMaxCodeSize) {
+        return false;
+    }
+    if (width == 0 || height == 0) {
+        return true;
+    }
+    const auto total = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    static thread_local std::vector<std::uint8_t> pixels;
+    pixels.assign(total, 0);
+    CodeReader reader(block, at + 1);
+    decodeCodes(reader, minCodeSize, pixels.data(), total);
+
+    const bool interlaced = (flags & 0x40U) != 0;
+    static constexpr std::array<int, 4> kPassStart{0, 4, 2, 1};
+    static constexpr std::array<int, 4> kPassStep{8, 8, 4, 2};
+    int line = 0;
+    for (std::size_t pass = 0; pass < (interlaced ? 4U : 1U); ++pass) {
+        const int step = interlaced ? kPassStep[pass] : 1;
+        for (int row = interlaced ? kPassStart[pass] : 0; row < height; row += step) {
+            std::memcpy(dest + row * stride,
+                        pixels.data() +
+                            static_cast<std::size_t>(line) * static_cast<std::size_t>(width),
+                        static_cast<std::size_t>(width));
+            ++line;
+        }
+    }
+    return true;
+}
+
+} // namespace qv::controls

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace qv::platform {
+
+/// Asynchronous HTTP GET of a whole resource (the Internet Transfer control and the controls'
+/// own downloads). Outcomes arrive later as UI-thread events, never inside `get`.
+class HttpClient {
+public:
+    using RequestId = int;
+    struct Handlers {
+        /// The body of a finished download.
+        std::function<void(const QByteArray& body)> completed;
+        /// The download failed (address, connection, or an HTTP error status).
+        std::function<void()> failed;
+    };
+
+    virtual ~HttpClient() = default;
+    /// Starts downloading an http or https address; 0 when it cannot be started (and no handler
+    /// runs then).
+    virtual RequestId get(const QString& url, Handlers handlers) = 0;
+    /// Drops a download; its handlers never run. Unknown or finished ids are ignored.
+    virtual void cancel(RequestId id) = 0;
+};
+
+} // namespace qv::platform

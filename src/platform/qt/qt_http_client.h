@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/http_client.h"
+
+#include <QNetworkAccessManager>
+
+#include <map>
+
+class QNetworkReply;
+
+namespace qv::platform::qt {
+
+/// Downloads over QNetworkAccessManager on the UI thread.
+class QtHttpClient final : public HttpClient {
+public:
+    QtHttpClient() = default;
+    ~QtHttpClient() override;
+    QtHttpClient(const QtHttpClient&) = delete;
+    QtHttpClient& operator=(const QtHttpClient&) = delete;
+
+    RequestId get(const QString& url, Handlers handlers) override;
+    void cancel(RequestId id) override;
+
+private:
+    void finished(RequestId id);
+
+    QNetworkAccessManager manager_;
+    RequestId lastId_ = 0;
+    std::map<RequestId, std::pair<QNetworkReply*, Handlers>> pending_;
+};
+
+} // namespace qv::platform::qt
