@@ -60,7 +60,7 @@ public:
     ControlArray<Image> cards1{pic1, u"cardImage1"_s};
     ControlArray<Image> cards2{pic1, u"cardImage2"_s};
     ControlArray<Image> cards3{pic1, u"cardImage3"_s};
-    ControlArray<Label> labels{pic1, u"Nid"_s, {}};
+    ControlArray<Label> labels{pic1, u"Nid"_s, std::initializer_list<int>{}};
 };
 
 struct Table {

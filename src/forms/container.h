@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/color.h"
+#include "forms/deferred_picture.h"
 #include "forms/units.h"
 
 #include <QFont>
@@ -77,9 +78,13 @@ public:
     void setFontSize(double points);
     void setFontBold(bool bold);
     void setFontName(const QString& name);
-    [[nodiscard]] const QImage& picture() const { return picture_; }
+    /// The background picture's pixels, read now if they were deferred.
+    [[nodiscard]] const QImage& picture() const { return picture_.image(); }
+    /// The background picture as it is held, without reading deferred pixels.
+    [[nodiscard]] const DeferredPicture& heldPicture() const { return picture_; }
+    void setPicture(const QImage& picture) { setPicture(DeferredPicture(picture)); }
     /// Replaces the background picture; what was painted on the surface is cleared with it.
-    virtual void setPicture(const QImage& picture);
+    virtual void setPicture(DeferredPicture picture);
     [[nodiscard]] bool autoRedraw() const { return autoRedraw_; }
     void setAutoRedraw(bool on);
 
@@ -136,7 +141,7 @@ private:
     OleColor backColor_ = systemColor(15);
     OleColor foreColor_ = systemColor(18);
     QFont font_;
-    QImage picture_;
+    DeferredPicture picture_;
     QImage drawing_;
     bool autoRedraw_ = false;
     double currentX_ = 0;

@@ -52,8 +52,8 @@ void Container::setFontName(const QString& name) {
     surfaceChanged();
 }
 
-void Container::setPicture(const QImage& picture) {
-    picture_ = picture;
+void Container::setPicture(DeferredPicture picture) {
+    picture_ = std::move(picture);
     drawing_ = QImage();
     surfaceChanged();
 }
@@ -140,7 +140,7 @@ QImage Container::composedImage() const {
     QImage image(ceilSize(innerPixelSize()).expandedTo({1, 1}), QImage::Format_RGB32);
     image.fill(toQColor(backColor_));
     QPainter painter(&image);
-    painter.drawImage(0, 0, picture_);
+    painter.drawImage(0, 0, picture());
     painter.drawImage(0, 0, drawing_);
     return image;
 }

@@ -12,6 +12,23 @@ Control::Control(Container& container, QString name, Layer layer)
     changed();
 }
 
+void Control::designAs(const ControlDesign& design) {
+    form().addDesign(*this, design);
+}
+
+void Control::applyDesign(const ControlDesign& design, const DesignPictures& pictures) {
+    Container& outer = container();
+    move(outer.xFromPixels(design.left), outer.yFromPixels(design.top),
+         outer.widthFromPixels(design.width), outer.heightFromPixels(design.height));
+    setVisible(design.visible);
+    setEnabled(design.enabled);
+    setToolTipText(design.toolTip.toString());
+    if (design.customCursor) {
+        setMouseIcon(pictures.pointer());
+        setMousePointer(pointer::kCustom);
+    }
+}
+
 Control::~Control() {
     form().dropFocus(*this);
     container_->detach(*this);

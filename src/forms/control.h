@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/component.h"
+#include "forms/design.h"
 
 #include <QImage>
 #include <QRectF>
@@ -76,12 +77,18 @@ public:
     /// Visible, and every container up to the form visible too.
     [[nodiscard]] bool shownInForm() const;
 
+    /// Takes the properties of its design row that this kind of control has: place and size,
+    /// Visible, Enabled, ToolTipText and mouse pointer here, the rest in each kind.
+    virtual void applyDesign(const ControlDesign& design, const DesignPictures& pictures);
+
     ControlEvents events;
     [[nodiscard]] ControlEvents& eventSlots() override { return events; }
 
 protected:
     Control(Container& container, QString name, Layer layer);
 
+    /// Enters the control with its design row into its form's design (designed constructors).
+    void designAs(const ControlDesign& design);
     /// Copies what every control has, except Visible, which a new element starts without.
     void copyControlPropertiesFrom(const Control& other);
     /// Called after Left, Top, Width or Height changed.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/control_array_base.h"
+#include "forms/design.h"
 #include "forms/runtime_error.h"
 
 #include <concepts>
@@ -25,6 +26,16 @@ public:
         : ControlArrayBase(std::move(name)), container_(&container) {
         for (const int index : designed) {
             add(container, index);
+        }
+    }
+
+    /// A designed array: each row designs the elements from its first to its last index.
+    ControlArray(Container& container, QString name, std::initializer_list<ControlDesign> rows)
+        : ControlArrayBase(std::move(name)), container_(&container) {
+        for (const ControlDesign& row : rows) {
+            for (int index = row.firstIndex; index <= row.lastIndex; ++index) {
+                keep(index, std::make_unique<T>(container, this->name(), row));
+            }
         }
     }
 
@@ -86,7 +97,9 @@ public:
 
 private:
     T& add(Container& container, int index) {
-        auto element = std::make_unique<T>(container, name());
+        return keep(index, std::make_unique<T>(container, name()));
+    }
+    T& keep(int index, std::unique_ptr<T> element) {
         T& added = *element;
         adopt(added, index);
         elements_.emplace(index, std::move(element));

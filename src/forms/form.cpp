@@ -16,6 +16,10 @@ Form::Form(FormHost& host, QString name) : Component(*this, std::move(name)), ho
 
 Form::~Form() = default;
 
+void Form::addDesign(Control& control, const ControlDesign& design) {
+    design_.push_back({.control = &control, .design = design});
+}
+
 platform::TimeService& Form::time() const {
     return host_->time();
 }

@@ -2,11 +2,14 @@
 
 #include "forms/component.h"
 #include "forms/container.h"
+#include "forms/design.h"
 #include "forms/events.h"
 
 #include <QRegion>
 
 #include <functional>
+#include <span>
+#include <vector>
 
 namespace qv::platform {
 class TimeService;
@@ -96,6 +99,10 @@ public:
     bool unload();
     [[nodiscard]] bool loaded() const { return loaded_; }
 
+    /// The designed controls with their design rows, in the order the controls were declared
+    /// (containers before their contents).
+    [[nodiscard]] std::span<const DesignedControl> design() const { return design_; }
+
     /// Counts every change of the form and its controls.
     [[nodiscard]] std::uint64_t changeCount() const { return changeCount_; }
     /// The one listener told of changes (the window that shows the form); empty to stop.
@@ -121,6 +128,8 @@ public:
 
 private:
     friend class FormHost;
+    friend class Control;
+    void addDesign(Control& control, const ControlDesign& design);
     void setGeometryTwips(double left, double top, double width, double height);
 
     FormHost* host_;
@@ -144,6 +153,7 @@ private:
     bool loaded_ = true;
     std::uint64_t changeCount_ = 0;
     std::function<void()> changeListener_;
+    std::vector<DesignedControl> design_;
 };
 
 } // namespace qv::forms

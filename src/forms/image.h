@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/control.h"
+#include "forms/deferred_picture.h"
 
 namespace qv::forms {
 
@@ -9,19 +10,27 @@ namespace qv::forms {
 class Image : public Control {
 public:
     Image(Container& container, QString name);
+    /// A designed image: it takes its row when the window's design is applied.
+    Image(Container& container, QString name, const ControlDesign& design);
 
-    [[nodiscard]] const QImage& picture() const { return picture_; }
-    void setPicture(const QImage& picture);
+    /// The picture's pixels, read now if they were deferred.
+    [[nodiscard]] const QImage& picture() const { return picture_.image(); }
+    /// The picture as it is held, without reading deferred pixels.
+    [[nodiscard]] const DeferredPicture& heldPicture() const { return picture_; }
+    void setPicture(const QImage& picture) { setPicture(DeferredPicture(picture)); }
+    void setPicture(DeferredPicture picture);
     [[nodiscard]] bool stretch() const { return stretch_; }
     void setStretch(bool stretch);
 
     /// Copies every property but Visible (a control array's new element).
     void copyPropertiesFrom(const Image& other);
 
+    void applyDesign(const ControlDesign& design, const DesignPictures& pictures) override;
+
 private:
     void fitToPicture();
 
-    QImage picture_;
+    DeferredPicture picture_;
     bool stretch_ = false;
 };
 

@@ -17,6 +17,19 @@ Label::Label(Container& container, QString name)
     : StyledControl(container, std::move(name), Layer::Windowless, systemColor(18),
                     systemColor(15)) {}
 
+Label::Label(Container& container, QString name, const ControlDesign& design)
+    : Label(container, std::move(name)) {
+    designAs(design);
+}
+
+void Label::applyDesign(const ControlDesign& design, const DesignPictures& pictures) {
+    StyledControl::applyDesign(design, pictures);
+    setUseMnemonic(!design.ampersandLiteral);
+    setAlignment(design.alignment == DesignAlign::Centre ? alignment::kCenter : alignment::kLeft);
+    setCaption(design.text.toString());
+    setAutoSize(design.autoSize);
+}
+
 void Label::setCaption(const QString& caption) {
     if (assign(caption_, caption)) {
         fitToText();

@@ -16,6 +16,8 @@ inline constexpr int kCenter = 2;
 class Label : public StyledControl {
 public:
     Label(Container& container, QString name);
+    /// A designed label: it takes its row when the window's design is applied.
+    Label(Container& container, QString name, const ControlDesign& design);
 
     [[nodiscard]] const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
@@ -39,6 +41,8 @@ public:
     [[nodiscard]] int textFlags() const;
 
     void copyPropertiesFrom(const Label& other);
+
+    void applyDesign(const ControlDesign& design, const DesignPictures& pictures) override;
 
 protected:
     void fontChanged() override { fitToText(); }

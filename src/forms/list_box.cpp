@@ -7,6 +7,11 @@ namespace qv::forms {
 ListBox::ListBox(Container& container, QString name)
     : StyledControl(container, std::move(name), Layer::Windowed, systemColor(8), systemColor(5)) {}
 
+ListBox::ListBox(Container& container, QString name, const ControlDesign& design)
+    : ListBox(container, std::move(name)) {
+    designAs(design);
+}
+
 void ListBox::addItem(const QString& item, std::optional<int> index) {
     const int at = index.value_or(listCount());
     if (at < 0 || at > listCount()) {

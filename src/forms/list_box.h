@@ -13,6 +13,8 @@ namespace qv::forms {
 class ListBox : public StyledControl {
 public:
     ListBox(Container& container, QString name);
+    /// A designed list box: it takes its row when the window's design is applied.
+    ListBox(Container& container, QString name, const ControlDesign& design);
 
     /// Adds a line at the end, or before line `index` (0..ListCount).
     void addItem(const QString& item, std::optional<int> index = std::nullopt);

@@ -49,4 +49,23 @@ void StyledControl::copyStyledPropertiesFrom(const StyledControl& other) {
     changed();
 }
 
+void StyledControl::applyDesign(const ControlDesign& design, const DesignPictures& pictures) {
+    Control::applyDesign(design, pictures);
+    if (!design.fontName.isEmpty()) {
+        setFontName(design.fontName.toString());
+    }
+    if (design.fontSize > 0) {
+        setFontSize(design.fontSize);
+    }
+    if (design.bold) {
+        setFontBold(true);
+    }
+    if (design.foreColor != kNoColour) {
+        setForeColor(design.foreColor);
+    }
+    if (design.backColor != kNoColour) {
+        setBackColor(design.backColor);
+    }
+}
+
 } // namespace qv::forms

@@ -23,6 +23,9 @@ public:
     [[nodiscard]] OleColor backColor() const { return backColor_; }
     void setBackColor(OleColor color);
 
+    /// Besides what every control takes, the font and colours of the row.
+    void applyDesign(const ControlDesign& design, const DesignPictures& pictures) override;
+
 protected:
     StyledControl(Container& container, QString name, Layer layer, OleColor foreColor,
                   OleColor backColor);

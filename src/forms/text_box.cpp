@@ -7,6 +7,18 @@ namespace qv::forms {
 TextBox::TextBox(Container& container, QString name)
     : StyledControl(container, std::move(name), Layer::Windowed, systemColor(8), systemColor(5)) {}
 
+TextBox::TextBox(Container& container, QString name, const ControlDesign& design)
+    : TextBox(container, std::move(name)) {
+    designAs(design);
+}
+
+void TextBox::applyDesign(const ControlDesign& design, const DesignPictures& pictures) {
+    StyledControl::applyDesign(design, pictures);
+    setMaxLength(design.maxLength);
+    setLocked(design.readOnly);
+    setText(design.text.toString());
+}
+
 void TextBox::setText(const QString& text) {
     if (!assign(text_, text)) {
         return;

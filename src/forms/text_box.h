@@ -10,6 +10,10 @@ namespace qv::forms {
 class TextBox : public StyledControl {
 public:
     TextBox(Container& container, QString name);
+    /// A designed text box: it takes its row when the window's design is applied.
+    TextBox(Container& container, QString name, const ControlDesign& design);
+
+    void applyDesign(const ControlDesign& design, const DesignPictures& pictures) override;
 
     [[nodiscard]] const QString& text() const { return text_; }
     void setText(const QString& text);

@@ -9,6 +9,12 @@ namespace qv::forms {
 Timer::Timer(Container& container, QString name)
     : Component(container.component().form(), std::move(name)), container_(&container) {}
 
+Timer::Timer(Container& container, QString name, const TimerDesign& design)
+    : Timer(container, std::move(name)) {
+    setInterval(design.intervalMs);
+    setEnabled(design.enabled);
+}
+
 Timer::~Timer() {
     stop();
 }

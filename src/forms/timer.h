@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/component.h"
+#include "forms/design.h"
 
 namespace qv::forms {
 
@@ -12,6 +13,8 @@ class Container;
 class Timer : public Component {
 public:
     Timer(Container& container, QString name);
+    /// A timer with its design's interval, running from the start when the design says so.
+    Timer(Container& container, QString name, const TimerDesign& design);
     ~Timer() override;
 
     [[nodiscard]] Container& container() const { return *container_; }

@@ -14,6 +14,8 @@ namespace qv::forms {
 class UserControl : public Control {
 public:
     UserControl(Container& container, QString name, QString kind, Layer layer = Layer::Windowed);
+    /// A designed control of the kind: it takes its row when the window's design is applied.
+    UserControl(Container& container, QString name, QString kind, const ControlDesign& design);
 
     [[nodiscard]] const QString& kind() const { return kind_; }
 

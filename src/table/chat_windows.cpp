@@ -1,10 +1,12 @@
 #include "table/chat_windows.h"
 
-using namespace Qt::StringLiterals;
+#include "table/window_pictures.h"
 
 namespace qv::table {
 
-Talk::Talk(forms::FormHost& host) : forms::Form(host, u"Talk"_s), Text1(*this, u"Text1"_s) {}
+Talk::Talk(forms::FormHost& host) : forms::Form(host, u"Talk"_s) {
+    forms::applyDesign(design(), WindowPictures(name()));
+}
 
 huifu::huifu(forms::FormHost& host) : forms::Form(host, u"huifu"_s) {}
 

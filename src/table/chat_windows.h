@@ -2,6 +2,7 @@
 
 #include "forms/form.h"
 #include "forms/list_box.h"
+#include "table/design_style.h"
 
 namespace qv::table {
 
@@ -11,7 +12,9 @@ class Talk : public forms::Form {
 public:
     explicit Talk(forms::FormHost& host);
 
-    forms::ListBox Text1;
+    // clang-format off
+    forms::ListBox Text1{*this, u"Text1"_s, {.left = 16, .top = 24, .width = 290, .height = 134}};
+    // clang-format on
 };
 
 /// The quick-phrase window, as far as the table window hides it.

@@ -3,14 +3,12 @@
 #include "common/picture_tables.h"
 #include "forms/form_host.h"
 #include "platform/services.h"
-#include "table/design_apply.h"
 #include "table/layout_seats.h"
 #include "table/layout_table.h"
-#include "table/main_form_design.h"
 #include "table/table_context.h"
-#include "table/table_pictures.h"
 #include "table/table_state.h"
 #include "table/window_chrome.h"
+#include "table/window_pictures.h"
 
 namespace qv::table {
 
@@ -38,18 +36,9 @@ MainForm::MainForm(forms::FormHost& host, TableContext& context)
     setBorderStyle(0);
     setBackColor(forms::systemColor(kMenuBackground));
     move(0, 0, kDesignWidthTwips, kDesignHeightTwips);
-    setIcon(DesignPicture(u"icon", -1));
-    applyDesign(*this, [](Image& image, int resId) { LoadTablePicture(resId, image); });
-    for (Timer* timer :
-         {&TimerBong, &TimerKeepAlive, &TimerChat, &TimerProp, &Timer_Zoom, &Timer_Vshow1,
-          &Timer_Vshow2, &Timer_Vshow3, &TimerShuffle, &Timerformer, &TimerMusic, &Timer_ani}) {
-        for (const TimerDesign& design : mainFormTimers()) {
-            if (design.name == timer->name()) {
-                timer->setInterval(design.intervalMs);
-                timer->setEnabled(design.enabled);
-            }
-        }
-    }
+    const WindowPictures pictures(name());
+    setIcon(pictures.stored(u"icon"_s, -1).image());
+    forms::applyDesign(design(), pictures);
     events.activate = [this] {
         Form_Activate();
     };
@@ -57,18 +46,6 @@ MainForm::MainForm(forms::FormHost& host, TableContext& context)
         Form_Resize();
     };
     wireChrome(*this);
-}
-
-std::vector<std::pair<forms::Container*, int>> MainForm::videoCommandSlots() const {
-    std::vector<std::pair<forms::Container*, int>> slots;
-    for (int i = 0; i < 16; ++i) {
-        slots.emplace_back(&PicLocal(i / 4), i);
-    }
-    return slots;
-}
-
-std::vector<std::pair<forms::Container*, int>> MainForm::panelSlots() {
-    return {{&Pic_matchDetail, 0}, {&Pic_sortDetail, 1}};
 }
 
 void MainForm::Form_Load() {

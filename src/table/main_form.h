@@ -8,6 +8,7 @@
 #include "forms/picture_box.h"
 #include "forms/text_box.h"
 #include "forms/timer.h"
+#include "table/design_style.h"
 #include "table/screen_fit.h"
 #include "table/spread_control_array.h"
 #include "table/stand_in_controls.h"
@@ -18,7 +19,6 @@ namespace qv::table {
 
 struct TableContext;
 
-using namespace Qt::StringLiterals;
 using forms::ControlArray;
 using forms::Image;
 using forms::Label;
@@ -55,172 +55,214 @@ struct FormResizeHooks {
 };
 
 /// The table window: every control through which the player sees the game, laid out for the
-/// screen. Other parts of the client set its controls directly by name.
+/// screen. Other parts of the client set its controls directly by name. Each control is declared
+/// with its design row (pixels in its container), the window's one record of its design.
 class MainForm : public forms::Form {
 public:
     MainForm(forms::FormHost& host, TableContext& context);
 
+    // clang-format off
     // The window frame (on the window itself, in twips).
-    PictureBox Pic1{*this, u"Pic1"_s};
-    PictureBox pic3{*this, u"pic3"_s};
-    PictureBox pic4{*this, u"pic4"_s};
-    Image Skin{*this, u"Skin"_s};
-    Image ImgIcon{*this, u"ImgIcon"_s};
-    Label lcaption{*this, u"lcaption"_s};
-    Label LbMove{*this, u"LbMove"_s};
-    ControlArray<Image> ImgClose{*this, u"ImgClose"_s, {0, 1, 2, 3}};
-    ControlArray<Image> ImgMin{*this, u"ImgMin"_s, {0, 1, 2, 3}};
+    PictureBox Pic1{*this, u"Pic1"_s, {.width = 1024, .height = 768, .backColor = rgb(0, 128, 0), .picture = true}};
+    PictureBox pic3{*this, u"pic3"_s, {.left = 184, .top = 400, .width = 1024, .height = 768, .visible = false, .picture = true}};
+    PictureBox pic4{*this, u"pic4"_s, {.left = 136, .top = 400, .width = 1028, .height = 772, .visible = false, .picture = true}};
+    Image Skin{*this, u"Skin"_s, {.left = 32, .top = 40, .width = 46, .height = 220, .visible = false, .picture = true}};
+    Image ImgIcon{*this, u"ImgIcon"_s, {.left = 208, .top = 48, .width = 25, .height = 17}};
+    Label lcaption{*this, u"lcaption"_s, {.left = 160, .top = 48, .width = 60, .height = 14, .text = u"Quorvale", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = rgb(255, 0, 0), .autoSize = true}};
+    Label LbMove{*this, u"LbMove"_s, {.width = 209, .height = 23}};
+    ControlArray<Image> ImgClose{*this, u"ImgClose"_s, {
+        {.firstIndex = 0, .lastIndex = 0, .width = 16, .height = 16, .toolTip = u"关闭", .customCursor = true},
+        {.firstIndex = 1, .lastIndex = 3, .width = 16, .height = 16, .visible = false, .picture = true}}};
+    ControlArray<Image> ImgMin{*this, u"ImgMin"_s, {
+        {.firstIndex = 0, .lastIndex = 0, .width = 16, .height = 16, .toolTip = u"最小化", .customCursor = true},
+        {.firstIndex = 1, .lastIndex = 3, .width = 16, .height = 16, .visible = false, .picture = true}}};
 
     // Table decoration, banner and seat change.
-    Image imgDinglan{Pic1, u"imgDinglan"_s};
-    Image imgDilan{Pic1, u"imgDilan"_s};
-    PictureBox Pic2{Pic1, u"Pic2"_s};
-    Image imgLocation{Pic1, u"imgLocation"_s};
-    Label Location{Pic1, u"Location"_s};
-    Image Bird{Pic1, u"Bird"_s};
-    WebBrowserStandIn WebBrowser1{Pic1, u"WebBrowser1"_s};
-    WebBrowserStandIn WebBrowser2{Pic1, u"WebBrowser2"_s};
-    Label LblShuffle{Pic1, u"LblShuffle"_s};
-    Image ImgShuffle{Pic1, u"ImgShuffle"_s};
+    Image imgDinglan{Pic1, u"imgDinglan"_s, {.left = 40, .width = 1024, .height = 90, .picture = true}};
+    Image imgDilan{Pic1, u"imgDilan"_s, {.left = 8, .top = 680, .width = 1024, .height = 117, .picture = true}};
+    PictureBox Pic2{Pic1, u"Pic2"_s, {.left = 840, .top = 780, .width = 804, .height = 604, .visible = false, .picture = true}};
+    Image imgLocation{Pic1, u"imgLocation"_s, {.left = 656, .top = 600, .width = 394, .height = 39, .picture = true}};
+    Label Location{Pic1, u"Location"_s, {.left = 760, .top = 664, .width = 161, .height = 25, .fontName = kSong, .fontSize = 12, .foreColor = kGreen, .ampersandLiteral = true}};
+    Image Bird{Pic1, u"Bird"_s, {.left = 936, .top = 680, .width = 82, .height = 80, .stretch = true, .picture = true}};
+    WebBrowserStandIn WebBrowser1{Pic1, u"WebBrowser1"_s, {.left = 760, .top = 536, .width = 57, .height = 33}};
+    WebBrowserStandIn WebBrowser2{Pic1, u"WebBrowser2"_s, {.left = 880, .top = 504, .width = 41, .height = 49}};
+    Label LblShuffle{Pic1, u"LblShuffle"_s, {.left = 624, .top = 472, .width = 185, .height = 25, .visible = false, .text = u"正在进入游戏.......", .fontName = kSong, .fontSize = 14.25, .foreColor = rgb(192, 0, 0), .alignment = Align::Centre}};
+    Image ImgShuffle{Pic1, u"ImgShuffle"_s, {.left = 624, .top = 320, .width = 185, .height = 35, .visible = false, .picture = true}};
 
     // Seats, indexed by the relative seat (0 the player).
-    ControlArray<Image> Tou{Pic1, u"Tou"_s};
-    ControlArray<Label> Nid{Pic1, u"Nid"_s};
-    ControlArray<Label> Cash{Pic1, u"Cash"_s};
-    ControlArray<Label> Level{Pic1, u"Level"_s};
-    ControlArray<Label> lbl_score{Pic1, u"lbl_score"_s};
-    ControlArray<Label> lbl_sort{Pic1, u"lbl_sort"_s};
-    ControlArray<Image> img_vip{Pic1, u"img_vip"_s, {0, 1, 2, 3}};
-    ControlArray<Image> OK{Pic1, u"OK"_s};
-    ControlArray<Image> first{Pic1, u"first"_s};
-    ControlArray<Image> Speak{Pic1, u"Speak"_s, {0, 1, 2, 3}};
-    ControlArray<AniGifStandIn> ucAni_BBQS{Pic1, u"ucAni_BBQS"_s, {0, 1, 2, 3}};
-    ControlArray<Image> shanImage{Pic1, u"shanImage"_s, {0, 1, 2}};
-    ControlArray<Image> cardImage1{Pic1, u"cardImage1"_s};
-    ControlArray<Image> cardImage2{Pic1, u"cardImage2"_s};
-    ControlArray<Image> cardImage3{Pic1, u"cardImage3"_s};
-    ControlArray<Image> ImgKuang{Pic1, u"ImgKuang"_s, {1, 2, 3}};
-    ControlArray<Image> ImgShow{Pic1, u"ImgShow"_s, {1, 2, 3}};
-    ControlArray<PictureBox> PicLocal{Pic1, u"PicLocal"_s, {0, 1, 2, 3}};
-    SpreadControlArray<Image> ImCmd{u"ImCmd"_s, videoCommandSlots()};
-    TextBox Tiplbl{Pic1, u"Tiplbl"_s};
-    Label Proponeself{Pic1, u"Proponeself"_s};
-    Image Bank{Pic1, u"Bank"_s};
+    ControlArray<Image> Tou{Pic1, u"Tou"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 6, .top = 12, .width = 70, .height = 62, .stretch = true}}};
+    ControlArray<Label> Nid{Pic1, u"Nid"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 184, .top = 16, .width = 161, .height = 25, .foreColor = kCyan, .ampersandLiteral = true}}};
+    ControlArray<Label> Cash{Pic1, u"Cash"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 192, .top = 32, .width = 161, .height = 17, .foreColor = kCyan}}};
+    ControlArray<Label> Level{Pic1, u"Level"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 160, .top = 56, .width = 161, .height = 17, .fontName = kSong, .fontSize = 10.5, .foreColor = kCyan}}};
+    ControlArray<Label> lbl_score{Pic1, u"lbl_score"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 560, .top = 328, .width = 145, .height = 25, .visible = false}}};
+    ControlArray<Label> lbl_sort{Pic1, u"lbl_sort"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 520, .top = 312, .width = 161, .height = 17, .visible = false}}};
+    ControlArray<Image> img_vip{Pic1, u"img_vip"_s, {{.firstIndex = 0, .lastIndex = 3, .width = 41, .height = 35, .picture = true}}};
+    ControlArray<Image> OK{Pic1, u"OK"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 152, .top = 256, .width = 70, .height = 29, .visible = false, .pictureRes = 282}}};
+    ControlArray<Image> first{Pic1, u"first"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 408, .top = 600, .width = 70, .height = 29, .visible = false, .picture = true}}};
+    ControlArray<Image> Speak{Pic1, u"Speak"_s, {{.firstIndex = 0, .lastIndex = 3, .width = 81, .height = 81, .visible = false}}};
+    ControlArray<AniGifStandIn> ucAni_BBQS{Pic1, u"ucAni_BBQS"_s, {{.firstIndex = 0, .lastIndex = 3, .width = 73, .height = 57, .visible = false}}};
+    ControlArray<Image> shanImage{Pic1, u"shanImage"_s, {{.firstIndex = 0, .lastIndex = 2, .width = 81, .height = 89, .visible = false}}};
+    ControlArray<Image> cardImage1{Pic1, u"cardImage1"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 81, .height = 97, .stretch = true}}};
+    ControlArray<Image> cardImage2{Pic1, u"cardImage2"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 81, .height = 97, .stretch = true}}};
+    ControlArray<Image> cardImage3{Pic1, u"cardImage3"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 81, .height = 97, .stretch = true}}};
+    ControlArray<Image> ImgKuang{Pic1, u"ImgKuang"_s, {{.firstIndex = 1, .lastIndex = 3, .width = 126, .height = 105, .stretch = true, .picture = true}}};
+    ControlArray<Image> ImgShow{Pic1, u"ImgShow"_s, {{.firstIndex = 1, .lastIndex = 3, .width = 16, .height = 14, .stretch = true, .toolTip = u"打开视频", .picture = true}}};
+    ControlArray<PictureBox> PicLocal{Pic1, u"PicLocal"_s, {
+        {.firstIndex = 0, .lastIndex = 0, .width = 87, .height = 18, .picture = true},
+        {.firstIndex = 1, .lastIndex = 3, .width = 145, .height = 17, .picture = true}}};
+    SpreadControlArray<Image> ImCmd{u"ImCmd"_s, {
+        {&PicLocal(0), {.firstIndex = 0, .lastIndex = 0, .left = 10.0 / 3.0, .width = 16, .height = 14, .picture = true, .customCursor = true}},
+        {&PicLocal(0), {.firstIndex = 1, .lastIndex = 1, .left = 24, .width = 16, .height = 14, .pictureRes = 851}},
+        {&PicLocal(0), {.firstIndex = 2, .lastIndex = 2, .left = 136.0 / 3.0, .width = 16, .height = 14, .pictureRes = 852}},
+        {&PicLocal(0), {.firstIndex = 3, .lastIndex = 3, .left = 64, .width = 16, .height = 14, .picture = true}},
+        {&PicLocal(1), {.firstIndex = 4, .lastIndex = 4, .left = 8, .width = 16, .height = 14, .toolTip = u"屏蔽", .picture = true}},
+        {&PicLocal(1), {.firstIndex = 5, .lastIndex = 5, .left = 40, .width = 16, .height = 14, .toolTip = u"放大", .pictureRes = 851}},
+        {&PicLocal(1), {.firstIndex = 6, .lastIndex = 6, .left = 72, .width = 16, .height = 14, .toolTip = u"照相", .pictureRes = 852}},
+        {&PicLocal(1), {.firstIndex = 7, .lastIndex = 7, .left = 104, .width = 16, .height = 14, .toolTip = u"加为好友", .picture = true}},
+        {&PicLocal(2), {.firstIndex = 8, .lastIndex = 8, .left = 8, .width = 16, .height = 14, .toolTip = u"屏蔽", .picture = true}},
+        {&PicLocal(2), {.firstIndex = 9, .lastIndex = 9, .left = 40, .width = 16, .height = 14, .toolTip = u"放大", .pictureRes = 851}},
+        {&PicLocal(2), {.firstIndex = 10, .lastIndex = 10, .left = 72, .width = 16, .height = 14, .toolTip = u"照相", .pictureRes = 852}},
+        {&PicLocal(2), {.firstIndex = 11, .lastIndex = 11, .left = 104, .width = 16, .height = 14, .toolTip = u"加为好友", .picture = true}},
+        {&PicLocal(3), {.firstIndex = 12, .lastIndex = 12, .left = 8, .width = 16, .height = 14, .toolTip = u"屏蔽", .picture = true}},
+        {&PicLocal(3), {.firstIndex = 13, .lastIndex = 13, .left = 40, .width = 16, .height = 14, .toolTip = u"放大", .pictureRes = 851}},
+        {&PicLocal(3), {.firstIndex = 14, .lastIndex = 14, .left = 72, .width = 16, .height = 14, .toolTip = u"照相", .pictureRes = 852}},
+        {&PicLocal(3), {.firstIndex = 15, .lastIndex = 15, .left = 104, .width = 16, .height = 14, .toolTip = u"加为好友", .picture = true}}}};
+    TextBox Tiplbl{Pic1, u"Tiplbl"_s, {.left = 240, .top = 336, .width = 54, .height = 14, .visible = false, .text = u"中国人民", .backColor = rgb(255, 224, 192), .readOnly = true}};
+    Label Proponeself{Pic1, u"Proponeself"_s, {.left = 224, .top = 472, .width = 113, .height = 121, .enabled = false}};
+    Image Bank{Pic1, u"Bank"_s, {.left = 720, .top = 672, .width = 54, .height = 31, .visible = false, .stretch = true, .toolTip = u"单击打开您的道具仓库", .picture = true, .customCursor = true}};
 
     // Own hand, play and countdown.
-    ControlArray<Image> cardImage0{Pic1, u"cardImage0"_s};
-    ControlArray<Image> imgCardMove{Pic1, u"imgCardMove"_s, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
-    Image imgFaPai{Pic1, u"imgFaPai"_s};
-    ControlArray<Image> Operation{Pic1, u"Operation"_s};
-    ControlArray<Image> btnJiaopai{Pic1, u"btnJiaopai"_s};
-    ControlArray<Image> ImgJiaopai{Pic1, u"ImgJiaopai"_s};
-    Image imgDizhu{Pic1, u"imgDizhu"_s};
-    Image imgBaopai{Pic1, u"imgBaopai"_s};
-    Image words{Pic1, u"words"_s};
-    Image Time_Img{Pic1, u"Time_Img"_s};
-    Label Number{Pic1, u"Number"_s};
-    ControlArray<Image> Picture_ani{Pic1, u"Picture_ani"_s, {0, 1, 2}};
-    ControlArray<Label> lbfont{Pic1, u"lbfont"_s, {0, 1, 2}};
-    Image Imgwealth{Pic1, u"Imgwealth"_s};
-    Label lbwealth{Pic1, u"lbwealth"_s};
-    ControlArray<Image> AnNiu{Pic1, u"AnNiu"_s};
+    ControlArray<Image> cardImage0{Pic1, u"cardImage0"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 360, .top = 432, .width = 81, .height = 97, .visible = false, .stretch = true, .customCursor = true}}};
+    ControlArray<Image> imgCardMove{Pic1, u"imgCardMove"_s, {{.firstIndex = 0, .lastIndex = 10, .width = 80, .height = 108, .visible = false, .stretch = true, .picture = true}}};
+    Image imgFaPai{Pic1, u"imgFaPai"_s, {.left = 264, .top = 168, .width = 110, .height = 146, .visible = false, .stretch = true, .picture = true}};
+    ControlArray<Image> Operation{Pic1, u"Operation"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 448, .top = 440, .width = 65, .height = 41, .visible = false, .stretch = true, .customCursor = true}}};
+    ControlArray<Image> btnJiaopai{Pic1, u"btnJiaopai"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 416, .top = 464, .width = 87, .height = 29, .stretch = true}}};
+    ControlArray<Image> ImgJiaopai{Pic1, u"ImgJiaopai"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 312, .top = 336, .width = 89, .height = 89}}};
+    Image imgDizhu{Pic1, u"imgDizhu"_s, {.left = 24, .top = 576, .width = 50, .height = 50, .visible = false, .picture = true}};
+    Image imgBaopai{Pic1, u"imgBaopai"_s, {.left = 944, .top = 88, .width = 73, .height = 129, .picture = true}};
+    Image words{Pic1, u"words"_s, {.left = 424, .top = 432, .width = 49, .height = 73}};
+    Image Time_Img{Pic1, u"Time_Img"_s, {.left = 16, .top = 240, .width = 81, .height = 38, .visible = false, .stretch = true, .picture = true}};
+    Label Number{Pic1, u"Number"_s, {.left = 64, .top = 248, .width = 24, .height = 24, .visible = false, .text = u"9", .fontName = kSong, .fontSize = 18, .foreColor = kGreen, .alignment = Align::Centre}};
+    ControlArray<Image> Picture_ani{Pic1, u"Picture_ani"_s, {
+        {.firstIndex = 0, .lastIndex = 0, .width = 100, .height = 137, .visible = false, .picture = true},
+        {.firstIndex = 1, .lastIndex = 1, .width = 111, .height = 133, .visible = false, .picture = true},
+        {.firstIndex = 2, .lastIndex = 2, .width = 80, .height = 134, .visible = false, .picture = true}}};
+    ControlArray<Label> lbfont{Pic1, u"lbfont"_s, {
+        {.firstIndex = 0, .lastIndex = 0, .width = 179, .height = 27, .visible = false, .fontName = kSong, .fontSize = 14.25, .bold = true, .foreColor = kYellow, .alignment = Align::Centre, .toolTip = u"骰子点数加倍"},
+        {.firstIndex = 1, .lastIndex = 1, .width = 179, .height = 27, .visible = false, .text = u"最少金币定倍数", .fontName = kSong, .fontSize = 14.25, .bold = true, .foreColor = kYellow, .alignment = Align::Centre, .toolTip = u"最少金币定倍数"},
+        {.firstIndex = 2, .lastIndex = 2, .width = 179, .height = 27, .visible = false, .text = u"个人金币数封顶", .fontName = kSong, .fontSize = 14.25, .bold = true, .foreColor = kYellow, .alignment = Align::Centre, .toolTip = u"个人金币数封顶"}}};
+    Image Imgwealth{Pic1, u"Imgwealth"_s, {.left = 72, .top = 512, .width = 120, .height = 32, .visible = false, .picture = true}};
+    Label lbwealth{Pic1, u"lbwealth"_s, {.left = 168, .top = 512, .width = 60, .height = 28, .visible = false, .text = u"10", .fontName = kSong, .fontSize = 18, .foreColor = kGreen, .alignment = Align::Centre}};
+    ControlArray<Image> AnNiu{Pic1, u"AnNiu"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 48, .top = 408, .width = 65, .height = 33, .stretch = true, .customCursor = true}}};
 
     // Chat and notices.
-    TextBox Chat{Pic1, u"Chat"_s};
-    Label Lbchat{Pic1, u"Lbchat"_s};
+    TextBox Chat{Pic1, u"Chat"_s, {.left = 314, .top = 732, .width = 250, .height = 29, .visible = false, .fontName = kSong, .fontSize = 15.75, .foreColor = kCyan, .backColor = kBlack, .maxLength = 100}};
+    Label Lbchat{Pic1, u"Lbchat"_s, {.left = 594, .top = 695, .width = 25, .height = 33, .customCursor = true}};
     /// The two-line system ticker: (0) the older notice, (1) the newest.
-    ControlArray<ListBox> Sysmsg{Pic1, u"Sysmsg"_s, {0, 1}};
-    Image imgword1{Pic1, u"imgword1"_s};
-    Image imgword2{Pic1, u"imgword2"_s};
-    Label LbProp{Pic1, u"LbProp"_s};
-    ControlArray<Image> ImgProp{Pic1, u"ImgProp"_s};
+    ControlArray<ListBox> Sysmsg{Pic1, u"Sysmsg"_s, {{.firstIndex = 0, .lastIndex = 1, .width = 281, .height = 14, .visible = false, .foreColor = rgb(128, 255, 128), .backColor = kBlack}}};
+    Image imgword1{Pic1, u"imgword1"_s, {.left = 632, .top = 656, .width = 25, .height = 37, .customCursor = true}};
+    Image imgword2{Pic1, u"imgword2"_s, {.left = 656, .top = 656, .width = 25, .height = 37, .customCursor = true}};
+    Label LbProp{Pic1, u"LbProp"_s, {.left = 384, .top = 656, .width = 177, .height = 33, .visible = false, .text = u"LbProp", .fontName = kSong, .fontSize = 15, .bold = true, .foreColor = rgb(0, 0, 192)}};
+    ControlArray<Image> ImgProp{Pic1, u"ImgProp"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 480, .top = 560, .width = 105, .height = 65, .visible = false, .customCursor = true}}};
 
     // Tournaments.
-    PictureBox pic_matchinfo{Pic1, u"pic_matchinfo"_s};
-    ControlArray<Label> lbl_matchinfo{pic_matchinfo, u"lbl_matchinfo"_s, {0, 1, 2}};
-    Label lbl_matchtime{Pic1, u"lbl_matchtime"_s};
-    PictureButtonStandIn ImgShowMatch{Pic1, u"ImgShowMatch"_s};
-    PictureButtonStandIn ImgShowSort{Pic1, u"ImgShowSort"_s};
-    Image ImgOpenMatchBtn{Pic1, u"ImgOpenMatchBtn"_s};
-    BannerStandIn moveWord1{Pic1, u"moveWord1"_s};
-    PictureBox Pic_matchDetail{Pic1, u"Pic_matchDetail"_s};
-    PictureButtonStandIn ImgMatchListName{Pic_matchDetail, u"ImgMatchListName"_s};
-    PictureBox LMatchShow{Pic_matchDetail, u"LMatchShow"_s};
-    ControlArray<Label> LblInfoLMatch{LMatchShow, u"LblInfoLMatch"_s};
-    ControlArray<Label> LblPrizeInfo{Pic_matchDetail, u"LblPrizeInfo"_s};
-    Label LblPrizeTip{Pic_matchDetail, u"LblPrizeTip"_s};
-    Label LblNote{Pic_matchDetail, u"LblNote"_s};
-    ControlArray<Label> LblShowInfo{Pic_matchDetail, u"LblShowInfo"_s};
-    ControlArray<Label> LblShowTip{Pic_matchDetail, u"LblShowTip"_s};
-    Label LblShowName{Pic_matchDetail, u"LblShowName"_s};
-    ControlArray<Label> LblMathNum{Pic_matchDetail, u"LblMathNum"_s};
-    ControlArray<Label> LblMathLeft{Pic_matchDetail, u"LblMathLeft"_s};
-    ControlArray<Label> LblMathStart{Pic_matchDetail, u"LblMathStart"_s};
-    ControlArray<Label> LblMathName{Pic_matchDetail, u"LblMathName"_s};
-    ControlArray<Image> ImgMatch{Pic_matchDetail, u"ImgMatch"_s};
-    Image ImgShowSign{Pic_matchDetail, u"ImgShowSign"_s};
-    Image ImgSign{Pic_matchDetail, u"ImgSign"_s};
-    Label LblShowLeftTime{Pic_matchDetail, u"LblShowLeftTime"_s};
-    Label LblServerTime{Pic_matchDetail, u"LblServerTime"_s};
-    PictureBox Pic_sortDetail{Pic1, u"Pic_sortDetail"_s};
-    ListBox ListSort{Pic_sortDetail, u"ListSort"_s};
-    Label LblSortTime{Pic_sortDetail, u"LblSortTime"_s};
-    Image ImgRefresh{Pic_sortDetail, u"ImgRefresh"_s};
-    ControlArray<Label> LblSortInfo{Pic_sortDetail, u"LblSortInfo"_s, {0, 1, 2, 3, 4}};
+    PictureBox pic_matchinfo{Pic1, u"pic_matchinfo"_s, {.left = 112, .top = 680, .width = 526, .height = 34, .visible = false, .picture = true}};
+    ControlArray<Label> lbl_matchinfo{pic_matchinfo, u"lbl_matchinfo"_s, {
+        {.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17, .text = u"比赛倒计时", .fontName = kSong, .fontSize = 10.5, .foreColor = kCyan},
+        {.firstIndex = 1, .lastIndex = 1, .width = 80, .height = 17, .text = u"4000", .fontName = kSong, .fontSize = 10.5, .foreColor = kCyan},
+        {.firstIndex = 2, .lastIndex = 2, .width = 80, .height = 17, .text = u"10000", .fontName = kSong, .fontSize = 10.5, .foreColor = kCyan}}};
+    Label lbl_matchtime{Pic1, u"lbl_matchtime"_s, {.left = 424, .top = 448, .width = 141, .height = 19, .visible = false, .text = u"个人金币数封顶", .fontName = kSong, .fontSize = 14.25, .bold = true, .foreColor = kYellow, .alignment = Align::Centre, .autoSize = true, .toolTip = u"个人金币数封顶"}};
+    PictureButtonStandIn ImgShowMatch{Pic1, u"ImgShowMatch"_s, {.left = 600, .top = 304, .width = 25, .height = 49, .visible = false}};
+    PictureButtonStandIn ImgShowSort{Pic1, u"ImgShowSort"_s, {.left = 656, .top = 304, .width = 17, .height = 41, .visible = false}};
+    Image ImgOpenMatchBtn{Pic1, u"ImgOpenMatchBtn"_s, {.left = 472, .top = 400, .width = 25, .height = 17, .visible = false}};
+    BannerStandIn moveWord1{Pic1, u"moveWord1"_s, {.left = 600, .top = 352, .width = 89, .height = 33, .visible = false}};
+    PictureBox Pic_matchDetail{Pic1, u"Pic_matchDetail"_s, {.left = 672, .top = 184, .width = 278, .height = 57, .visible = false, .unit = Unit::UserTwips15, .picture = true}};
+    PictureButtonStandIn ImgMatchListName{Pic_matchDetail, u"ImgMatchListName"_s, {.width = 16, .height = 16}};
+    PictureBox LMatchShow{Pic_matchDetail, u"LMatchShow"_s, {.width = 324, .height = 166, .picture = true}};
+    ControlArray<Label> LblInfoLMatch{LMatchShow, u"LblInfoLMatch"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
+    ControlArray<Label> LblPrizeInfo{Pic_matchDetail, u"LblPrizeInfo"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
+    Label LblPrizeTip{Pic_matchDetail, u"LblPrizeTip"_s, {.width = 80, .height = 17}};
+    Label LblNote{Pic_matchDetail, u"LblNote"_s, {.width = 80, .height = 17}};
+    ControlArray<Label> LblShowInfo{Pic_matchDetail, u"LblShowInfo"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
+    ControlArray<Label> LblShowTip{Pic_matchDetail, u"LblShowTip"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
+    Label LblShowName{Pic_matchDetail, u"LblShowName"_s, {.width = 80, .height = 17}};
+    ControlArray<Label> LblMathNum{Pic_matchDetail, u"LblMathNum"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
+    ControlArray<Label> LblMathLeft{Pic_matchDetail, u"LblMathLeft"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
+    ControlArray<Label> LblMathStart{Pic_matchDetail, u"LblMathStart"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
+    ControlArray<Label> LblMathName{Pic_matchDetail, u"LblMathName"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
+    ControlArray<Image> ImgMatch{Pic_matchDetail, u"ImgMatch"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 16, .height = 16}}};
+    Image ImgShowSign{Pic_matchDetail, u"ImgShowSign"_s, {.width = 16, .height = 16, .visible = false}};
+    Image ImgSign{Pic_matchDetail, u"ImgSign"_s, {.width = 16, .height = 16, .visible = false}};
+    Label LblShowLeftTime{Pic_matchDetail, u"LblShowLeftTime"_s, {.width = 80, .height = 17}};
+    Label LblServerTime{Pic_matchDetail, u"LblServerTime"_s, {.width = 80, .height = 17}};
+    PictureBox Pic_sortDetail{Pic1, u"Pic_sortDetail"_s, {.left = 696, .top = 144, .width = 222, .height = 33, .visible = false, .picture = true}};
+    ListBox ListSort{Pic_sortDetail, u"ListSort"_s, {.width = 100, .height = 100, .visible = false}};
+    Label LblSortTime{Pic_sortDetail, u"LblSortTime"_s, {.width = 80, .height = 17}};
+    Image ImgRefresh{Pic_sortDetail, u"ImgRefresh"_s, {.width = 16, .height = 16}};
+    ControlArray<Label> LblSortInfo{Pic_sortDetail, u"LblSortInfo"_s, {{.firstIndex = 0, .lastIndex = 4, .width = 80, .height = 17}}};
     // Element 0 of each in the match panel, element 1 in the ranking panel.
-    SpreadControlArray<Image> ImgCloseList{u"ImgCloseList"_s, panelSlots()};
-    SpreadControlArray<Image> ImgUppage{u"ImgUppage"_s, panelSlots()};
-    SpreadControlArray<Image> ImgDownpage{u"ImgDownpage"_s, panelSlots()};
-    SpreadControlArray<Label> LblshowPage{u"LblshowPage"_s, panelSlots()};
+    SpreadControlArray<Image> ImgCloseList{u"ImgCloseList"_s, {
+        {&Pic_matchDetail, {.firstIndex = 0, .lastIndex = 0, .width = 16, .height = 16}},
+        {&Pic_sortDetail, {.firstIndex = 1, .lastIndex = 1, .width = 16, .height = 16}}}};
+    SpreadControlArray<Image> ImgUppage{u"ImgUppage"_s, {
+        {&Pic_matchDetail, {.firstIndex = 0, .lastIndex = 0, .width = 16, .height = 16}},
+        {&Pic_sortDetail, {.firstIndex = 1, .lastIndex = 1, .width = 16, .height = 16}}}};
+    SpreadControlArray<Image> ImgDownpage{u"ImgDownpage"_s, {
+        {&Pic_matchDetail, {.firstIndex = 0, .lastIndex = 0, .width = 16, .height = 16}},
+        {&Pic_sortDetail, {.firstIndex = 1, .lastIndex = 1, .width = 16, .height = 16}}}};
+    SpreadControlArray<Label> LblshowPage{u"LblshowPage"_s, {
+        {&Pic_matchDetail, {.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}},
+        {&Pic_sortDetail, {.firstIndex = 1, .lastIndex = 1, .width = 80, .height = 17}}}};
 
     // Prizes, chips, shop and jade tasks.
-    PictureBox Pic_prize{Pic1, u"Pic_prize"_s};
-    TextBox Txt_chip{Pic_prize, u"Txt_chip"_s};
-    Label Lb_mysmoke{Pic_prize, u"Lb_mysmoke"_s};
-    Image Img_add_bt{Pic_prize, u"Img_add_bt"_s};
-    Image Img_reduce_bt{Pic_prize, u"Img_reduce_bt"_s};
-    Image Img_chip_bt{Pic_prize, u"Img_chip_bt"_s};
-    Image Img_buy_bt{Pic_prize, u"Img_buy_bt"_s};
-    ControlArray<Label> Lb_prize{Pic_prize, u"Lb_prize"_s, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
-    Image Img_yan{Pic_prize, u"Img_yan"_s};
-    Image bt_prizesort{Pic1, u"bt_prizesort"_s};
-    PictureBox Pic_prizesort{Pic1, u"Pic_prizesort"_s};
-    PictureBox Pic_chipinfo{Pic1, u"Pic_chipinfo"_s};
-    Label lb_chipinfo{Pic_chipinfo, u"lb_chipinfo"_s};
-    PictureBox Pic_buy{Pic1, u"Pic_buy"_s};
-    TextBox Txt_buy_num{Pic_buy, u"Txt_buy_num"_s};
-    ControlArray<Image> img_chzhi{Pic_buy, u"img_chzhi"_s, {1, 2}};
-    Label Lb_buy_my{Pic_buy, u"Lb_buy_my"_s};
-    Label Lb_buy_all{Pic_buy, u"Lb_buy_all"_s};
-    Image Img_buy_close_bt{Pic_buy, u"Img_buy_close_bt"_s};
-    Image Img_buy_reduce_bt{Pic_buy, u"Img_buy_reduce_bt"_s};
-    Image Img_buy_add_bt{Pic_buy, u"Img_buy_add_bt"_s};
-    Image Img_buy_buy_bt{Pic_buy, u"Img_buy_buy_bt"_s};
-    SpriteStandIn APNG_prize{Pic1, u"APNG_prize"_s};
-    ControlArray<SpriteStandIn> APNG_prizenum{Pic1, u"APNG_prizenum"_s};
-    Image ImgJadeTask{Pic1, u"ImgJadeTask"_s};
-    Image ImgJadeExch{Pic1, u"ImgJadeExch"_s};
-    PictureBox Pic_Jadetask{Pic1, u"Pic_Jadetask"_s};
-    Label LbJadeprize{Pic_Jadetask, u"LbJadeprize"_s};
-    Label LbJadedesk{Pic_Jadetask, u"LbJadedesk"_s};
-    Label laJadetaskname{Pic_Jadetask, u"laJadetaskname"_s};
-    SpriteStandIn APNG_Jadefinish{Pic1, u"APNG_Jadefinish"_s};
-    SpriteStandIn APNG_JadeKuang{Pic1, u"APNG_JadeKuang"_s};
-    ControlArray<SpriteStandIn> APNG_JadeNum{Pic1, u"APNG_JadeNum"_s};
+    PictureBox Pic_prize{Pic1, u"Pic_prize"_s, {.left = 112, .top = 656, .width = 525, .height = 36, .unit = Unit::Twips, .picture = true}};
+    TextBox Txt_chip{Pic_prize, u"Txt_chip"_s, {.width = 40, .height = 20}};
+    Label Lb_mysmoke{Pic_prize, u"Lb_mysmoke"_s, {.width = 60, .height = 17, .text = u"100000"}};
+    Image Img_add_bt{Pic_prize, u"Img_add_bt"_s, {.width = 19, .height = 19, .picture = true}};
+    Image Img_reduce_bt{Pic_prize, u"Img_reduce_bt"_s, {.width = 19, .height = 19, .picture = true}};
+    Image Img_chip_bt{Pic_prize, u"Img_chip_bt"_s, {.width = 47, .height = 25, .picture = true}};
+    Image Img_buy_bt{Pic_prize, u"Img_buy_bt"_s, {.width = 24, .height = 26, .picture = true}};
+    ControlArray<Label> Lb_prize{Pic_prize, u"Lb_prize"_s, {{.firstIndex = 0, .lastIndex = 11, .width = 12, .height = 17, .fontSize = 12, .bold = true, .foreColor = kGreen}}};
+    Image Img_yan{Pic_prize, u"Img_yan"_s, {.width = 28, .height = 30, .picture = true}};
+    Image bt_prizesort{Pic1, u"bt_prizesort"_s, {.left = 920, .top = 616, .width = 96, .height = 30, .visible = false, .picture = true}};
+    PictureBox Pic_prizesort{Pic1, u"Pic_prizesort"_s, {.left = 560, .top = 160, .width = 264, .height = 46, .visible = false, .unit = Unit::Twips, .picture = true}};
+    PictureBox Pic_chipinfo{Pic1, u"Pic_chipinfo"_s, {.left = 624, .top = 200, .width = 416, .height = 68, .visible = false, .unit = Unit::Twips, .picture = true}};
+    Label lb_chipinfo{Pic_chipinfo, u"lb_chipinfo"_s, {.width = 400, .height = 60, .fontSize = 18}};
+    PictureBox Pic_buy{Pic1, u"Pic_buy"_s, {.left = 496, .top = 224, .width = 337, .height = 249, .visible = false, .unit = Unit::Twips, .picture = true}};
+    TextBox Txt_buy_num{Pic_buy, u"Txt_buy_num"_s, {.width = 80, .height = 27, .fontName = kSong, .fontSize = 18}};
+    ControlArray<Image> img_chzhi{Pic_buy, u"img_chzhi"_s, {{.firstIndex = 1, .lastIndex = 2, .width = 95, .height = 63, .picture = true}}};
+    Label Lb_buy_my{Pic_buy, u"Lb_buy_my"_s, {.width = 120, .height = 20, .fontName = kSong, .fontSize = 14.25, .alignment = Align::Centre}};
+    Label Lb_buy_all{Pic_buy, u"Lb_buy_all"_s, {.width = 120, .height = 20, .fontName = kSong, .fontSize = 14.25, .alignment = Align::Centre}};
+    Image Img_buy_close_bt{Pic_buy, u"Img_buy_close_bt"_s, {.width = 31, .height = 31, .picture = true}};
+    Image Img_buy_reduce_bt{Pic_buy, u"Img_buy_reduce_bt"_s, {.width = 31, .height = 31, .picture = true}};
+    Image Img_buy_add_bt{Pic_buy, u"Img_buy_add_bt"_s, {.width = 31, .height = 31, .picture = true}};
+    Image Img_buy_buy_bt{Pic_buy, u"Img_buy_buy_bt"_s, {.width = 80, .height = 36, .picture = true}};
+    SpriteStandIn APNG_prize{Pic1, u"APNG_prize"_s, {.left = 584, .top = 400, .width = 25, .height = 25, .visible = false}};
+    ControlArray<SpriteStandIn> APNG_prizenum{Pic1, u"APNG_prizenum"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 624, .top = 416, .width = 49, .height = 41, .visible = false}}};
+    Image ImgJadeTask{Pic1, u"ImgJadeTask"_s, {.left = 672, .top = 400, .width = 137, .height = 37, .visible = false}};
+    Image ImgJadeExch{Pic1, u"ImgJadeExch"_s, {.left = -24, .top = 616, .width = 137, .height = 29}};
+    PictureBox Pic_Jadetask{Pic1, u"Pic_Jadetask"_s, {.left = 784, .top = 248, .width = 201, .height = 72, .visible = false, .unit = Unit::Twips, .picture = true}};
+    Label LbJadeprize{Pic_Jadetask, u"LbJadeprize"_s, {.width = 180, .height = 17, .text = u"翡翠任务描述"}};
+    Label LbJadedesk{Pic_Jadetask, u"LbJadedesk"_s, {.width = 180, .height = 17, .visible = false, .text = u"最后一张牌出单3并获胜可获得"}};
+    Label laJadetaskname{Pic_Jadetask, u"laJadetaskname"_s, {.width = 180, .height = 17, .visible = false, .text = u"翡翠任务名称"}};
+    SpriteStandIn APNG_Jadefinish{Pic1, u"APNG_Jadefinish"_s, {.left = 720, .top = 416, .width = 65, .height = 49, .visible = false}};
+    SpriteStandIn APNG_JadeKuang{Pic1, u"APNG_JadeKuang"_s, {.left = 520, .top = 392, .width = 25, .height = 25, .visible = false}};
+    ControlArray<SpriteStandIn> APNG_JadeNum{Pic1, u"APNG_JadeNum"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 544, .top = 392, .width = 33, .height = 33, .visible = false}}};
 
     // Timers.
-    Timer TimerBong{Pic1, u"TimerBong"_s};
-    Timer TimerKeepAlive{Pic1, u"TimerKeepAlive"_s};
-    Timer TimerChat{Pic1, u"TimerChat"_s};
-    Timer TimerProp{Pic1, u"TimerProp"_s};
-    Timer Timer_Zoom{Pic1, u"Timer_Zoom"_s};
-    Timer Timer_Vshow1{Pic1, u"Timer_Vshow1"_s};
-    Timer Timer_Vshow2{Pic1, u"Timer_Vshow2"_s};
-    Timer Timer_Vshow3{Pic1, u"Timer_Vshow3"_s};
-    Timer TimerShuffle{Pic1, u"TimerShuffle"_s};
-    Timer Timerformer{Pic1, u"Timerformer"_s};
-    Timer TimerMusic{Pic1, u"TimerMusic"_s};
-    Timer Timer_ani{Pic1, u"Timer_ani"_s};
+    Timer TimerBong{Pic1, u"TimerBong"_s, {.intervalMs = 50}};
+    Timer TimerKeepAlive{Pic1, u"TimerKeepAlive"_s, {.intervalMs = 5000}};
+    Timer TimerChat{Pic1, u"TimerChat"_s, {.intervalMs = 800}};
+    Timer TimerProp{Pic1, u"TimerProp"_s, {.intervalMs = 50}};
+    Timer Timer_Zoom{Pic1, u"Timer_Zoom"_s, {.intervalMs = 100}};
+    Timer Timer_Vshow1{Pic1, u"Timer_Vshow1"_s, {.intervalMs = 30}};
+    Timer Timer_Vshow2{Pic1, u"Timer_Vshow2"_s, {.intervalMs = 0}};
+    Timer Timer_Vshow3{Pic1, u"Timer_Vshow3"_s, {.intervalMs = 0}};
+    Timer TimerShuffle{Pic1, u"TimerShuffle"_s, {.intervalMs = 1000}};
+    Timer Timerformer{Pic1, u"Timerformer"_s, {.intervalMs = 3000}};
+    Timer TimerMusic{Pic1, u"TimerMusic"_s, {.intervalMs = 500}};
+    Timer Timer_ani{Pic1, u"Timer_ani"_s, {.intervalMs = 0, .enabled = true}};
+    // clang-format on
 
     /// Both drawn title-bar buttons show their normal pictures.
     bool ChromeAtRest = true;
@@ -246,8 +288,6 @@ public:
     [[nodiscard]] TableContext& context() const { return *context_; }
 
 private:
-    [[nodiscard]] std::vector<std::pair<forms::Container*, int>> videoCommandSlots() const;
-    [[nodiscard]] std::vector<std::pair<forms::Container*, int>> panelSlots();
     TableContext* context_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/control_array_base.h"
+#include "forms/design.h"
 #include "forms/runtime_error.h"
 
 #include <map>
@@ -21,12 +22,17 @@ namespace qv::table {
 template <class T>
 class SpreadControlArray : public forms::ControlArrayBase {
 public:
-    SpreadControlArray(QString name, const std::vector<std::pair<forms::Container*, int>>& design)
+    /// Each row designs the elements from its first to its last index, in its container.
+    SpreadControlArray(
+        QString name,
+        std::initializer_list<std::pair<forms::Container*, forms::ControlDesign>> design)
         : forms::ControlArrayBase(std::move(name)) {
-        for (const auto& [container, index] : design) {
-            auto element = std::make_unique<T>(*container, this->name());
-            adopt(*element, index);
-            elements_.emplace(index, std::move(element));
+        for (const auto& [container, row] : design) {
+            for (int index = row.firstIndex; index <= row.lastIndex; ++index) {
+                auto element = std::make_unique<T>(*container, this->name(), row);
+                adopt(*element, index);
+                elements_.emplace(index, std::move(element));
+            }
         }
     }
     ~SpreadControlArray() = default;

@@ -12,6 +12,8 @@ class StandIn : public forms::UserControl {
 public:
     StandIn(forms::Container& container, QString name)
         : forms::UserControl(container, std::move(name), QString::fromUtf16(Kind)) {}
+    StandIn(forms::Container& container, QString name, const forms::ControlDesign& design)
+        : forms::UserControl(container, std::move(name), QString::fromUtf16(Kind), design) {}
 
     void copyPropertiesFrom(const StandIn& other) { copyControlPropertiesFrom(other); }
 };

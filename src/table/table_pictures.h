@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QImage>
-#include <QStringView>
-
 namespace qv::forms {
 class Image;
 }
@@ -12,9 +9,5 @@ namespace qv::table {
 /// Puts picture resource `resId` (type "GIF") into `image`: 1 on success; 0 on failure, which
 /// leaves the image's picture as it was.
 int LoadTablePicture(int resId, forms::Image& image);
-
-/// The picture stored with the window design for `control` (element `index`, or -1 for a
-/// control outside an array); null when the design holds none.
-[[nodiscard]] QImage DesignPicture(QStringView control, int index);
 
 } // namespace qv::table

@@ -1,8 +1,8 @@
 #include "expected_layout.h"
-#include "table/main_form_design.h"
 #include "table_fixture.h"
 
 #include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -130,8 +130,25 @@ TEST_P(LayoutTest, DrawsBadgesAboveAvatarsAndTextAbovePlates) {
     EXPECT_EQ(form.Pic1.hitTest(chatCentre), &form.Chat);
 }
 
+/// A control array that the layouts extend at run time, with its index range afterwards.
+struct ArrayRange {
+    QStringView name;
+    int first;
+    int last;
+};
+
+// clang-format off
+constexpr std::array kLoadedArrays{
+    ArrayRange{u"cardImage0", 0, 32}, ArrayRange{u"cardImage1", 0, 32}, ArrayRange{u"cardImage2", 0, 32},
+    ArrayRange{u"cardImage3", 0, 32}, ArrayRange{u"Operation", 0, 4},   ArrayRange{u"AnNiu", 0, 8},
+    ArrayRange{u"Tou", 0, 3},         ArrayRange{u"Nid", 0, 3},         ArrayRange{u"Cash", 0, 3},
+    ArrayRange{u"Level", 0, 3},       ArrayRange{u"lbl_score", 0, 3},   ArrayRange{u"lbl_sort", 0, 3},
+    ArrayRange{u"OK", 0, 3},          ArrayRange{u"first", 0, 3},
+};
+// clang-format on
+
 TEST_P(LayoutTest, LoadsTheArraysAndSetsTheStartValues) {
-    for (const ArrayRange& range : mainFormLoadedArrays()) {
+    for (const ArrayRange& range : kLoadedArrays) {
         SCOPED_TRACE(range.name.toString().toStdString());
         for (int i = range.first; i <= range.last; ++i) {
             EXPECT_NE(findControl(form, range.name.toString(), i), nullptr) << i;

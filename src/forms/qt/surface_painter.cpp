@@ -54,10 +54,11 @@ void paintSurface(QPainter& painter, const Container& container) {
     painter.drawImage(QPointF(), container.picture());
     painter.drawImage(QPointF(), container.drawing());
     for (const Control* control : container.windowlessControls()) {
-        if (!control->visible()) {
+        const QRectF rect = control->pixelRect();
+        // What lies outside the surface would be clipped away: its picture is not even read.
+        if (!control->visible() || !rect.intersects(area)) {
             continue;
         }
-        const QRectF rect = control->pixelRect();
         if (const auto* image = dynamic_cast<const Image*>(control)) {
             paintImage(painter, *image, rect);
         } else if (const auto* label = dynamic_cast<const Label*>(control)) {

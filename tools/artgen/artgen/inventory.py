@@ -262,13 +262,13 @@ def design():
     d["MainForm/Bird.gif"] = gif(p(panels.web_frame, 82, 80))
     d["MainForm/ImgShuffle.gif"] = gif(p(marks.plate, 185, 35, "", DEEP_RED, radius=12))
     d["MainForm/img_vip.gif"] = gif(p(marks.vip_badge, 41, 35, 1, 0), wood)
-    d["MainForm/OK.gif"] = gif(p(marks.ribbon, 70, 29, "准备", "gold"))
     d["MainForm/first.gif"] = gif(p(marks.ribbon, 70, 29, "第一名", "gold", DEEP_RED))
     d["MainForm/ImgKuang.jpg"] = Entry("jpeg", p(panels.video_frame, 126, 105))
     d["MainForm/ImgShow.gif"] = gif(p(marks.seat_icon, 16, 14, "photo", False), wood)
     d["MainForm/PicLocal_0.jpg"] = Entry("jpeg", p(panels.strip, 85, 16))
     d["MainForm/PicLocal.gif"] = gif(p(panels.strip, 145, 17))
-    for i in range(16):
+    # The zoom and photo commands (i % 4 of 1 and 2) show picture resources 851 and 852.
+    for i in (i for i in range(16) if i % 4 in (0, 3)):
         kind = {0: "album", 3: "hide"}.get(i, ["block", "zoom", "photo", "friend"][i % 4])
         d[f"MainForm/ImCmd_{i}.gif"] = gif(p(marks.seat_icon, 16, 14, kind, False), wood)
     d["MainForm/Bank.gif"] = gif(p(panels.chest, 55, 31, False), wood)

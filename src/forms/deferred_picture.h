@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include <functional>
+#include <memory>
+
+namespace qv::forms {
+
+/// A control's picture whose pixels are read only when something first needs them (the renderer
+/// painting a shown control, or code reading the picture); its size is known before. Copies
+/// share one reading, so a picture copied to a new array element is still decoded once.
+class DeferredPicture {
+public:
+    using Decoder = std::function<QImage()>;
+
+    /// No picture.
+    DeferredPicture() = default;
+    /// A picture already in memory.
+    explicit DeferredPicture(QImage picture);
+    /// A picture of `size` pixels that `decode` reads when first needed.
+    DeferredPicture(QSize size, Decoder decode);
+
+    [[nodiscard]] bool isNull() const { return size().isEmpty(); }
+    /// The size, without reading the pixels.
+    [[nodiscard]] QSize size() const;
+    /// The pixels, read now if they were not yet.
+    [[nodiscard]] const QImage& image() const;
+    /// Whether the pixels have been read (a picture given in memory always has).
+    [[nodiscard]] bool decoded() const { return !state_ || !state_->decode; }
+
+    /// The same picture: one of the other's copies.
+    bool operator==(const DeferredPicture& other) const = default;
+
+private:
+    struct State {
+        QSize size{};
+        Decoder decode{};
+        QImage image{};
+    };
+    std::shared_ptr<State> state_;
+};
+
+} // namespace qv::forms
