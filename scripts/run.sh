@@ -15,4 +15,5 @@ build=build/default
 exec "$build/tools/lobby_standin/lobby_standin" \
   --client "$build/src/quorvale" \
   --table-server "$build/tools/table_server/table_server" \
+  --table-server-arg=--deal-after=3000 \
   "$@"

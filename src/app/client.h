@@ -5,7 +5,9 @@
 #include "common/sound.h"
 #include "connection/connection.h"
 #include "forms/form_host.h"
+#include "hand/hand_context.h"
 #include "hand/hand_state.h"
+#include "hand/register_branches.h"
 #include "match/match.h"
 #include "platform/services.h"
 #include "plugin/plugin.h"
@@ -13,6 +15,8 @@
 #include "rules/rules_state.h"
 #include "table/table_context.h"
 #include "table/table_state.h"
+
+#include <optional>
 
 namespace qv {
 
@@ -40,8 +44,16 @@ public:
     rules::HintState hints;
     connection::Connection conn{services, {table, hand, chat, plugin, match, sound}};
     table::TableContext tableContext{services, imageRes, table, plugin, match};
+    /// The hand on the table window, while the window is there.
+    [[nodiscard]] hand::HandContext* handOnTable();
+    hand::HandTableExit handTableExit{conn.leastTableExit, [this] {
+                                          return handOnTable();
+                                      }};
     /// The windows; declared last so they go first, while the state their handlers use is there.
     forms::FormHost forms{services.time};
+
+private:
+    std::optional<hand::HandContext> handContext_;
 };
 
 } // namespace qv

@@ -3,6 +3,7 @@
 #include "connection/command_line.h"
 #include "connection/game_message.h"
 #include "connection/message_ring.h"
+#include "connection/player_detail.h"
 
 #include <QString>
 
@@ -79,13 +80,62 @@ struct ConnectionState {
     GameMessage HeldCmd45A;
     GameMessage HeldCmd45B;
 
+    // Seating and the hand.
+    /// Players seated: +1 per seating message, -1 per cleared seat; 4 is a full table.
+    int SeatedCount = 0;
+    /// Seating messages since the last player-state clear; the voices go out at the third.
+    int SeatMsgCount = 0;
+    /// The wealth multiple of the last seating or table-state message.
+    std::int32_t WealthMultiple = 0;
+    std::array<bool, 4> ManVoiceTaken{};
+    std::array<bool, 4> WomanVoiceTaken{};
+    bool g_bLeaveOnStart = false;
+    bool g_bRandomSeats = false;
+    bool g_bSeatChangeArmed = false;
+    bool g_bSeatChangeShown = false;
+    QString RoundNote;
+    /// The accounts of relative seats 1 to 3 as they sat when the hand began.
+    std::array<QString, 3> RoundPlayerNames;
+    /// Kept as its four bytes: the reconnect request sends them back.
+    std::uint32_t threadIndex = 0;
+    /// The result message that comes next: 0 the first of the two.
+    int ResultPart = 0;
+    /// What the server told about the player at each display seat.
+    std::array<PlayerDetail, 4> Detail;
+    /// Per display seat what the settlement shows: the nickname and the head picture index.
+    struct SheetSeat {
+        QString name;
+        QString PicIndex;
+        friend bool operator==(const SheetSeat&, const SheetSeat&) = default;
+    };
+    std::array<SheetSeat, 4> SheetSeats;
+    /// The wealth multiple's caption as the hand began.
+    QString WealthOddsText;
+    /// 0 no result pending, 1 the plug-in's end display runs before the sheet, 2 sheet shown.
+    int ResultStage = 0;
+    /// Closing the item plug-in waits for the settlement sheet.
+    bool g_bPropExitDeferred = false;
+
     int AutoPlayAfter = 0;
     QString BannerUrl;
     QString ShufflePageUrl;
 
-    // Countdowns.
+    // Countdowns and the reconnect.
     int CountDownStart = 0;
     int g_CallTicks = 0;
+    int TurnTime = 15;
+    int CountDown = 0;
+    /// The countdown running is the player's own (he acts at zero).
+    bool g_bOwnCountdown = false;
+    /// The player's own turn time-outs in a row while automatic play is off.
+    int TimeoutCount = 0;
+    /// Seconds since midnight of the last step of the turn and of the ready countdown.
+    double TurnStepTime = 0;
+    double ReadyStepTime = 0;
+    /// Play-made messages of the hand.
+    int g_TurnCount = 0;
+    int ReconnectTime = 0;
+    int ReconnectCount = 0;
 
     friend bool operator==(const ConnectionState&, const ConnectionState&) = default;
 };

@@ -1,8 +1,8 @@
 #include "hand/card_pictures.h"
 #include "hand/hand_context.h"
 #include "hand/own_finish.h"
-#include "hand/play_received.h"
 #include "hand/own_play.h"
+#include "hand/play_received.h"
 #include "table/main_form.h"
 
 namespace qv::hand {
@@ -28,7 +28,8 @@ void ApplyAutoPlayCard(HandContext& ctx, int imageIndex, int suitFlag, int face)
     for (int k = 0; k < own.sum; ++k) {
         if (own.pai.at(static_cast<std::size_t>(k)).Ind == imageIndex) {
             for (int j = k; j + 1 < own.sum; ++j) {
-                own.pai.at(static_cast<std::size_t>(j)) = own.pai.at(static_cast<std::size_t>(j + 1));
+                own.pai.at(static_cast<std::size_t>(j)) =
+                    own.pai.at(static_cast<std::size_t>(j + 1));
             }
             --own.sum;
             break;

@@ -110,7 +110,9 @@ void ShowCountdownDigits(HandContext& ctx, int seconds) {
 void PressBossKey(HandContext& ctx) {
     ctx.table.g_bAutoPlay = true;
     HideChuPai(ctx);
-    ctx.form.host().get<table::Talk>().hide();
+    if (auto* talk = ctx.form.host().find<table::Talk>()) {
+        talk->hide();
+    }
     ctx.table.g_bBossKey = true;
     ctx.conn.CountDownStart = 0;
     ctx.table.g_bHiddenPlay = true;

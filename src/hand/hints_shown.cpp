@@ -63,8 +63,8 @@ void AutoPass(HandContext& ctx) {
         forms::Image& button = ctx.form.Operation(i);
         button.setVisible(false);
         common::LoadGifRes(
-            static_cast<std::int16_t>(ctx.imageRes.OperationRes.at(static_cast<std::size_t>(3 * i))
-                                          .toInt()),
+            static_cast<std::int16_t>(
+                ctx.imageRes.OperationRes.at(static_cast<std::size_t>(3 * i)).toInt()),
             u"GIF"_s, button);
         button.setEnabled(false);
     }
@@ -88,7 +88,8 @@ void PressHint(HandContext& ctx) {
     if (hints.g_PromptIndex < hints.g_PromptCount) {
         RaiseHint(ctx, hints.row(hints.g_PromptIndex));
     }
-    hints.g_PromptIndex = static_cast<std::int16_t>((hints.g_PromptIndex + 1) % hints.g_PromptCount);
+    hints.g_PromptIndex =
+        static_cast<std::int16_t>((hints.g_PromptIndex + 1) % hints.g_PromptCount);
 }
 
 } // namespace qv::hand

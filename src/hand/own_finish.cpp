@@ -42,9 +42,9 @@ void RecordOwnFinish(HandContext& ctx) {
 
 void SettleBombsEarly(HandContext& ctx) {
     HandState& hand = ctx.hand;
-    SettleForFinishers(hand.BombLog, hand.BombTable,
-                       {hand.g_bFirstDone, hand.g_bSecondDone, hand.idiyiming_st,
-                        hand.idierming_st});
+    SettleForFinishers(
+        hand.BombLog, hand.BombTable,
+        {hand.g_bFirstDone, hand.g_bSecondDone, hand.idiyiming_st, hand.idierming_st});
 }
 
 void HideChuPai(HandContext& ctx) {

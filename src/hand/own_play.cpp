@@ -96,7 +96,8 @@ void removeRaised(HandContext& ctx) {
     while (k < own.sum) {
         if (IsRaised(ctx, k)) {
             for (int j = k; j + 1 < own.sum; ++j) {
-                own.pai.at(static_cast<std::size_t>(j)) = own.pai.at(static_cast<std::size_t>(j + 1));
+                own.pai.at(static_cast<std::size_t>(j)) =
+                    own.pai.at(static_cast<std::size_t>(j + 1));
             }
             --own.sum;
         } else {

@@ -2,8 +2,8 @@
 
 #include "common/picture_resources.h"
 #include "connection/connection.h"
-#include "forms/form_host.h"
 #include "forms/events.h"
+#include "forms/form_host.h"
 #include "hand/effect_sound.h"
 #include "hand/hand_context.h"
 #include "hand/hand_records.h"
@@ -27,7 +27,7 @@ constexpr int kPass = 2;
 constexpr int kPreviousTrick = 4;
 constexpr int kPreviousTrickMs = 3000;
 
-void loadPicture(HandContext& ctx, const QString& id, forms::Image& image) {
+void loadPicture(const QString& id, forms::Image& image) {
     common::LoadGifRes(static_cast<std::int16_t>(id.toInt()), u"GIF"_s, image);
 }
 
@@ -52,7 +52,7 @@ void pass(HandContext& ctx) {
     for (int i = kPlay; i <= kPass; ++i) {
         forms::Image& button = ctx.form.Operation(i);
         button.setEnabled(false);
-        loadPicture(ctx, ctx.imageRes.OperationRes.at(static_cast<std::size_t>(3 * i)), button);
+        loadPicture(ctx.imageRes.OperationRes.at(static_cast<std::size_t>(3 * i)), button);
     }
 }
 
@@ -70,28 +70,25 @@ void showPreviousTrick(HandContext& ctx) {
 }
 
 /// A panel button back to its normal picture when its Tag says it shows its hover picture.
-void resetTagged(HandContext& ctx, forms::Control& button, forms::Image& image, int picture,
-                 bool whenTagIsOne = false) {
+void resetTagged(forms::Image& button, int picture, bool whenTagIsOne = false) {
     const bool hover = whenTagIsOne ? button.tag() == u"1"_s : button.tag() != u"0"_s;
     if (hover) {
         button.setTag(u"0"_s);
-        common::LoadGifRes(static_cast<std::int16_t>(picture), u"GIF"_s, image);
+        common::LoadGifRes(static_cast<std::int16_t>(picture), u"GIF"_s, button);
     }
-    (void)ctx;
 }
 
 void resetPanelButtons(HandContext& ctx) {
     table::MainForm& form = ctx.form;
-    resetTagged(ctx, form.ImgOpenMatchBtn, form.ImgOpenMatchBtn,
-                form.ImgShowMatch.visible() ? 1564 : 1562);
-    resetTagged(ctx, form.Img_buy_close_bt, form.Img_buy_close_bt, 1515, true);
-    resetTagged(ctx, form.ImgJadeExch, form.ImgJadeExch, 1560);
+    resetTagged(form.ImgOpenMatchBtn, form.ImgShowMatch.visible() ? 1564 : 1562);
+    resetTagged(form.Img_buy_close_bt, 1515, true);
+    resetTagged(form.ImgJadeExch, 1560);
     for (int i = 0; i <= 1; ++i) {
-        resetTagged(ctx, form.ImgCloseList(i), form.ImgCloseList(i), 1514);
+        resetTagged(form.ImgCloseList(i), 1514);
     }
-    const auto pageButton = [&ctx](bool panelShown, forms::Image& button, int picture) {
+    const auto pageButton = [](bool panelShown, forms::Image& button, int picture) {
         if (panelShown && button.enabled() && button.visible()) {
-            resetTagged(ctx, button, button, picture);
+            resetTagged(button, picture);
         }
     };
     pageButton(form.Pic_matchDetail.visible(), form.ImgUppage(0), 1535);
@@ -99,8 +96,8 @@ void resetPanelButtons(HandContext& ctx) {
     pageButton(form.Pic_sortDetail.visible(), form.ImgUppage(1), 1529);
     pageButton(form.Pic_sortDetail.visible(), form.ImgDownpage(1), 1532);
     pageButton(form.Pic_sortDetail.visible(), form.ImgRefresh, 1552);
-    resetTagged(ctx, form.ImgJadeTask, form.ImgJadeTask, 680);
-    resetTagged(ctx, form.bt_prizesort, form.bt_prizesort, 581);
+    resetTagged(form.ImgJadeTask, 680);
+    resetTagged(form.bt_prizesort, 581);
 }
 
 } // namespace
@@ -132,8 +129,9 @@ void cardImage0_MouseDown(HandContext& ctx, int index, int button) {
 }
 
 void Pic1_MouseDown(HandContext& ctx, int button) {
-    table::MainForm& form = ctx.form;
-    form.host().get<table::Talk>().hide();
+    if (auto* talk = ctx.form.host().find<table::Talk>()) {
+        talk->hide();
+    }
     HideChuPai(ctx);
     if (button == forms::mouse::kRight && ctx.hand.g_bMyTurn && ctx.hand.Oper_Flag) {
         if (!ctx.conn.g_bLoggedIn) {
@@ -141,6 +139,17 @@ void Pic1_MouseDown(HandContext& ctx, int button) {
         }
         ctx.conn.TimeoutCount = 0;
         JudgeChuPai(ctx);
+    }
+}
+
+void Pic1_Click(HandContext& ctx) {
+    if (auto* talk = ctx.form.host().find<table::Talk>()) {
+        talk->hide();
+    }
+    for (forms::PictureBox* panel : {&ctx.form.Pic_prizesort, &ctx.form.Pic_chipinfo}) {
+        if (panel->visible()) {
+            panel->setVisible(false);
+        }
     }
 }
 
@@ -200,14 +209,15 @@ void Operation_MouseMove(HandContext& ctx, int index) {
         return;
     }
     hover = true;
-    loadPicture(ctx, ctx.imageRes.OperationRes.at(static_cast<std::size_t>(operationPicture(index, true))),
-                ctx.form.Operation(index));
+    loadPicture(
+        ctx.imageRes.OperationRes.at(static_cast<std::size_t>(operationPicture(index, true))),
+        ctx.form.Operation(index));
 }
 
 void btnJiaopai_MouseMove(HandContext& ctx, int index) {
     if (ctx.table.g_bJiaopaiNormal) {
         ctx.table.g_bJiaopaiNormal = false;
-        loadPicture(ctx, ctx.imageRes.JiaopaiRes[1], ctx.form.btnJiaopai(index));
+        loadPicture(ctx.imageRes.JiaopaiRes[1], ctx.form.btnJiaopai(index));
     }
 }
 
@@ -229,20 +239,20 @@ void Pic1_MouseMove(HandContext& ctx) {
         if (i == 2) {
             picture = ctx.conn.match.juNum < 1 && state.g_bFirstStart ? 4 : 6;
         }
-        loadPicture(ctx, ctx.imageRes.AnNiuRes.at(static_cast<std::size_t>(picture)), form.AnNiu(i));
+        loadPicture(ctx.imageRes.AnNiuRes.at(static_cast<std::size_t>(picture)), form.AnNiu(i));
     }
     for (int i = kPlay; i <= kPreviousTrick; ++i) {
         bool& hover = state.OperationHover.at(static_cast<std::size_t>(i));
         if (hover) {
             hover = false;
-            loadPicture(ctx,
-                        ctx.imageRes.OperationRes.at(static_cast<std::size_t>(operationPicture(i, false))),
-                        form.Operation(i));
+            loadPicture(
+                ctx.imageRes.OperationRes.at(static_cast<std::size_t>(operationPicture(i, false))),
+                form.Operation(i));
         }
     }
     if (!state.g_bJiaopaiNormal) {
         state.g_bJiaopaiNormal = true;
-        loadPicture(ctx, ctx.imageRes.JiaopaiRes[0], form.btnJiaopai(0));
+        loadPicture(ctx.imageRes.JiaopaiRes[0], form.btnJiaopai(0));
     }
     state.VideoHoverOn = false;
     if (state.VideoHoverSeat >= 1 && state.VideoHoverSeat <= 3) {
@@ -266,22 +276,28 @@ void InstallPlayInput(table::MainForm& form, std::function<HandContext*()> hand)
             }
         };
     };
-    form.cardImage0.events.mouseDown = with([](HandContext& ctx, int index, int button, int,
-                                               double, double) {
-        cardImage0_MouseDown(ctx, index, button);
-    });
+    form.cardImage0.events.mouseDown =
+        with([](HandContext& ctx, int index, int button, int, double, double) {
+            cardImage0_MouseDown(ctx, index, button);
+        });
     form.Pic1.events.mouseDown = with(
         [](HandContext& ctx, int button, int, double, double) { Pic1_MouseDown(ctx, button); });
     form.Pic1.events.mouseMove =
         with([](HandContext& ctx, int, int, double, double) { Pic1_MouseMove(ctx); });
-    form.Operation.events.click = with([](HandContext& ctx, int index) { Operation_Click(ctx, index); });
-    form.Operation.events.mouseMove = with(
-        [](HandContext& ctx, int index, int, int, double, double) { Operation_MouseMove(ctx, index); });
+    form.Operation.events.click =
+        with([](HandContext& ctx, int index) { Operation_Click(ctx, index); });
+    form.Operation.events.mouseMove = with([](HandContext& ctx, int index, int, int, double,
+                                              double) { Operation_MouseMove(ctx, index); });
     form.btnJiaopai.events.click = with([](HandContext& ctx, int) { btnJiaopai_Click(ctx); });
-    form.btnJiaopai.events.mouseMove = with([](HandContext& ctx, int index, int, int, double, double) {
-        btnJiaopai_MouseMove(ctx, index);
-    });
+    form.btnJiaopai.events.mouseMove = with([](HandContext& ctx, int index, int, int, double,
+                                               double) { btnJiaopai_MouseMove(ctx, index); });
+    form.Pic1.events.click = with([](HandContext& ctx) { Pic1_Click(ctx); });
     form.Timerformer.events.timer = with([](HandContext& ctx) { Timerformer_Timer(ctx); });
+    form.resizeHooks.endAutoPlay = with([](HandContext& ctx) {
+        ctx.table.g_bAutoPlay = false;
+        ctx.conn.CountDownStart = ctx.conn.TurnTime;
+        ctx.conn.TimeoutCount = 0;
+    });
 }
 
 } // namespace qv::hand

@@ -20,6 +20,7 @@ void InstallPlayInput(table::MainForm& form, std::function<HandContext*()> hand)
 // The handlers, for the window's events and for direct calls.
 void cardImage0_MouseDown(HandContext& ctx, int index, int button);
 void Pic1_MouseDown(HandContext& ctx, int button);
+void Pic1_Click(HandContext& ctx);
 void Operation_Click(HandContext& ctx, int index);
 void btnJiaopai_Click(HandContext& ctx);
 void Timerformer_Timer(HandContext& ctx);

@@ -59,7 +59,9 @@ void openOwnTurn(HandContext& ctx, const connection::PlayMade& play) {
     }
     if (play.trickState < connection::kTrickOverAfterPause) {
         const double centre = ctx.form.Pic1.width() / table::kTwipsPerPixel / 2;
-        const auto width = [&ctx](int k) { return ctx.form.Operation(k).width(); };
+        const auto width = [&ctx](int k) {
+            return ctx.form.Operation(k).width();
+        };
         if (play.trickState == connection::kTrickOver) {
             showButton(ctx, 1, centre + 0.2 * width(1));
             showButton(ctx, 0, centre - 1.2 * width(0));
@@ -139,8 +141,8 @@ void OnPlayMade(HandContext& ctx, const connection::PlayMade& play) {
     }
     ctx.conn.slots.arm(connection::kTurnSlot);
     ctx.conn.CountDown = ctx.table.g_bHiddenPlay ? 1
-                         : play.turnSeconds < 2 ? kDefaultTurnSeconds
-                                                : play.turnSeconds;
+                         : play.turnSeconds < 2  ? kDefaultTurnSeconds
+                                                 : play.turnSeconds;
     ctx.form.Number.setCaption(QString::number(ctx.conn.CountDown));
     ctx.form.Number.setForeColor(kGreen);
     ctx.form.Number.setVisible(true);

@@ -14,6 +14,10 @@
 #include "hand/played_images.h"
 #include "table/main_form.h"
 
+#include <QImage>
+
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace qv::hand {
@@ -43,9 +47,9 @@ void recordFinish(HandState& hand, int seat) {
 void settleLog(HandContext& ctx, const connection::PlayMade& play, int next) {
     HandState& hand = ctx.hand;
     if (hand.g_bFirstDone) {
-        SettleForFinishers(hand.BombLog, hand.BombTable,
-                           {hand.g_bFirstDone, hand.g_bSecondDone, hand.idiyiming_st,
-                            hand.idierming_st});
+        SettleForFinishers(
+            hand.BombLog, hand.BombTable,
+            {hand.g_bFirstDone, hand.g_bSecondDone, hand.idiyiming_st, hand.idierming_st});
     } else if (play.trickState == connection::kTrickOver && LastBomber(hand.BombLog) == next) {
         MoveBombLog(hand.BombLog, hand.BombTable);
     }
@@ -57,7 +61,8 @@ void checkOwnCard(HandContext& ctx, const connection::PlayMade& play) {
     PlayerInfo& own = hand.custom[0];
     const connection::PlayedCard card = play.card(0);
     const rules::CardCode sent = hand.ownPKValue;
-    if (card.face == rules::cardFace(sent) && card.suit == (sent & 0xFF) && hand.OwnLastCount == 1) {
+    if (card.face == rules::cardFace(sent) && card.suit == (sent & 0xFF) &&
+        hand.OwnLastCount == 1) {
         return;
     }
     if (hand.OwnLastCount != 0) {
@@ -89,14 +94,15 @@ void placePile(HandContext& ctx, int seat) {
     const std::array<const std::array<QString, 4>*, 3> pictures = {
         &ctx.imageRes.HandBackRes1, &ctx.imageRes.HandBackRes2, &ctx.imageRes.HandBackRes3};
     if (size < 0) {
-        pile.setPicture({});
+        pile.setPicture(QImage());
     } else {
-        common::LoadGifRes(static_cast<std::int16_t>(pictures.at(static_cast<std::size_t>(seat - 1))
-                                                         ->at(static_cast<std::size_t>(size))
-                                                         .toInt()),
-                           u"GIF"_s, pile);
+        common::LoadGifRes(
+            static_cast<std::int16_t>(pictures.at(static_cast<std::size_t>(seat - 1))
+                                          ->at(static_cast<std::size_t>(size))
+                                          .toInt()),
+            u"GIF"_s, pile);
     }
-    PlaceFaceDownPile(ctx, seat - 1, std::max(size, 0));
+    PlaceFaceDownPile(ctx, seat - 1, static_cast<std::size_t>(std::max(size, 0)));
     pile.setVisible(true);
 }
 
@@ -158,9 +164,10 @@ void OnPlayReceived(HandContext& ctx, const connection::PlayMade& play) {
     settleLog(ctx, play, next);
     if (play.type >= kAnyBomb && seat != 0) {
         forms::Image& bubble = ctx.form.Speak(seat);
-        common::LoadGifRes(static_cast<std::int16_t>(
-                               ctx.imageRes.BubbleRes.at(static_cast<std::size_t>(11 + seat)).toInt()),
-                           u"GIF"_s, bubble);
+        common::LoadGifRes(
+            static_cast<std::int16_t>(
+                ctx.imageRes.BubbleRes.at(static_cast<std::size_t>(11 + seat)).toInt()),
+            u"GIF"_s, bubble);
         bubble.setVisible(true);
         bubble.zOrder(0);
     }

@@ -31,7 +31,7 @@ TEST(CountdownsTest, TheTurnCountsDownWithTheWarningFromFive) {
     t.client.sound.InitSound();
     t.platform.sound.waveFiles.insert(t.client.sound.SoundFile[6]);
     t.deal();
-    t.receive({.mover = 2, .next = 4, .trickState = 1, .seconds = 20});
+    t.receive(testing_support::Play(2, 4).state(1).turnSeconds(20));
     const int loads = t.platform.sound.loads();
     std::vector<int> shown;
     std::vector<int> warnings;
@@ -61,7 +61,7 @@ TEST(CountdownsTest, RepeatedTimeOutsSwitchToAutomaticPlay) {
         t.deal();
         t.client.conn.AutoPlayAfter = after;
         for (int k = 1; k <= 4; ++k) {
-            t.receive({.mover = 8, .next = 1, .trickState = 1, .seconds = 2});
+            t.receive(testing_support::Play(8, 1).state(1).turnSeconds(2));
             t.pumpFor(3100);
             EXPECT_EQ(playsAndPasses(t).size(), 1U) << after << " " << k;
             const bool switched = after == 3 && k >= 3;
@@ -80,7 +80,7 @@ TEST(CountdownsTest, RepeatedTimeOutsSwitchToAutomaticPlay) {
 TEST(CountdownsTest, ATimeOutPlaysTheFirstHintOrPasses) {
     PlayTable t;
     t.deal();
-    t.receive({.mover = 8, .next = 1, .trickState = 1, .seconds = 2});
+    t.receive(testing_support::Play(8, 1).state(1).turnSeconds(2));
     t.pumpFor(3100);
     auto plays = playsAndPasses(t);
     ASSERT_EQ(plays.size(), 1U);
@@ -92,7 +92,7 @@ TEST(CountdownsTest, ATimeOutPlaysTheFirstHintOrPasses) {
 
     std::vector<testing_support::Card> twelve(8, {5, 1});
     twelve.insert(twelve.end(), {{16, 1}, {16, 1}, {17, 1}, {17, 1}});
-    t.receive({.mover = 8, .next = 1, .cards = twelve, .type = rules::PlayBomb(12), .seconds = 2});
+    t.receive(testing_support::Play(8, 1, twelve, rules::PlayBomb(12)).turnSeconds(2));
     t.pumpFor(3100);
     plays = playsAndPasses(t);
     ASSERT_EQ(plays.size(), 1U);
@@ -100,14 +100,19 @@ TEST(CountdownsTest, ATimeOutPlaysTheFirstHintOrPasses) {
     EXPECT_EQ(plays[0].u8(17), 0);
 }
 
+// The clock starting again at midnight steps at once; every second after it steps again.
 TEST(CountdownsTest, ATurnAcrossMidnightKeepsStepping) {
     PlayTable t(QSize(1024, 768), QDateTime(QDate(2026, 1, 1), QTime(23, 59, 55)));
     t.deal();
-    t.receive({.mover = 2, .next = 4, .trickState = 1, .seconds = 20});
+    t.receive(testing_support::Play(2, 4).state(1).turnSeconds(20));
+    std::vector<int> steps;
+    int shown = 20;
     for (int second = 1; second <= 12; ++second) {
         t.pumpFor(1000);
-        EXPECT_EQ(t.form.Number.caption().toInt(), 20 - second) << second;
+        steps.push_back(shown - t.form.Number.caption().toInt());
+        shown = t.form.Number.caption().toInt();
     }
+    EXPECT_EQ(steps, (std::vector<int>{1, 1, 1, 1, 2, 1, 1, 1, 1, 1, 1, 1}));
 }
 
 // The banker who does not call has the lowest card of his hand called for him at zero.

@@ -1,5 +1,6 @@
 #include "forms/form_host.h"
 #include "hand/chu_pai.h"
+#include "hand/hand_selection.h"
 #include "hand/own_play.h"
 #include "hand/played_area.h"
 #include "play_fixture.h"
@@ -49,6 +50,7 @@ TEST(OwnPlayTest, RefusedSelectionsShowTheNoticeAndChangeNothing) {
     notice.hide();
     notice.move(notice.left() + 300, notice.top() + 150);
     t.ownTurnAfter(8, {{14, 1}}, rules::PlaySingle);
+    LowerRaisedCards(t.ctx);
     const int ten = t.slotOf(10, 31);
     t.raise({ten});
     JudgeChuPai(t.ctx);
@@ -115,7 +117,7 @@ TEST(OwnPlayTest, TheCalledCardRevealsThePartnership) {
         call.setU8(13, static_cast<std::uint8_t>(c.suit));
         t.dispatch(call);
         for (std::size_t k = 0; k < c.plays.size(); ++k) {
-            t.receive({.mover = 8, .next = 1, .trickState = 1});
+            t.receive(testing_support::Play(8, 1).state(1));
             t.raise({t.slotOf(c.plays[k].first, c.plays[k].second)});
             JudgeChuPai(t.ctx);
             const auto sent = t.sent();
@@ -142,7 +144,8 @@ TEST_P(PlayedPlaceTest, APlayStandsCentredOnTheOwnAnchor) {
     const PlayerInfo& own = t.client.hand.custom[0];
     const double width = t.form.cardImage1(0).width();
     for (int i = 0; i < 3; ++i) {
-        const forms::Image& card = t.form.cardImage0(t.client.hand.PlayedImg[0][static_cast<std::size_t>(i)]);
+        const forms::Image& card =
+            t.form.cardImage0(t.client.hand.PlayedImg[0][static_cast<std::size_t>(i)]);
         EXPECT_DOUBLE_EQ(card.left(), PlayedCardLeft(own.playX, 3, i, width, sx)) << i;
         EXPECT_DOUBLE_EQ(card.top(), own.playY - 15 * t.client.table.ScaleY) << i;
         EXPECT_EQ(card.width(), width);
@@ -163,7 +166,9 @@ TEST_P(PlayedPlaceTest, APlayStandsCentredOnTheOwnAnchor) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, PlayedPlaceTest,
                          ::testing::Values(QSize(1024, 768), QSize(800, 600)),
-                         [](const auto& info) { return std::to_string(info.param.width()); });
+                         [](const ::testing::TestParamInfo<QSize>& size) {
+                             return std::to_string(size.param.width());
+                         });
 
 TEST(OwnPlayTest, TheLastCardGivesTheBadgeAndThePlace) {
     struct Case {

@@ -22,7 +22,7 @@ connection::GameMessage playMessage(const Play& play) {
     return m;
 }
 
-PlayTable::PlayTable(QSize screen) : HandTable(screen) {
+PlayTable::PlayTable(QSize screen, QDateTime local) : HandTable(screen, {0, std::move(local)}) {
     for (const std::uint8_t seat : {1, 2, 4, 8}) {
         connection::GameMessage m;
         m.setCommand(connection::MsgPlayerSeated);
@@ -55,11 +55,11 @@ void PlayTable::ownLead() {
     call.setU8(12, 9);
     call.setU8(13, 2);
     dispatch(call);
-    receive({.mover = 2, .next = 1, .trickState = 1});
+    receive(testing_support::Play(2, 1).state(1));
 }
 
 void PlayTable::ownTurnAfter(std::uint8_t mover, std::vector<Card> cards, rules::PlayType type) {
-    receive({.mover = mover, .next = 1, .cards = std::move(cards), .type = type});
+    receive(testing_support::Play(mover, 1, std::move(cards), type));
 }
 
 std::vector<connection::GameMessage> PlayTable::sent() {

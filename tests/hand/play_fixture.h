@@ -16,12 +16,29 @@ struct Card {
     int suit;
 };
 
-/// A play made (command 6) as the server sends it.
+/// A play made (command 6) as the server sends it: `mover` played `cards` (none for a pass)
+/// and `next` moves next.
 struct Play {
-    std::uint8_t mover = 1;
-    std::uint8_t next = 2;
+    Play(std::uint8_t moverMask, std::uint8_t nextMask, std::vector<Card> played = {},
+         rules::PlayType playType = rules::PlayNone)
+        : mover(moverMask), next(nextMask), cards(std::move(played)), type(playType) {}
+    Play& state(std::uint8_t value) {
+        trickState = value;
+        return *this;
+    }
+    Play& turnSeconds(std::uint8_t value) {
+        seconds = value;
+        return *this;
+    }
+    Play& turnToken(std::uint8_t value) {
+        token = value;
+        return *this;
+    }
+
+    std::uint8_t mover;
+    std::uint8_t next;
     std::vector<Card> cards;
-    rules::PlayType type = rules::PlayNone;
+    rules::PlayType type;
     std::uint8_t trickState = 0;
     bool jieFeng = false;
     std::uint8_t token = 7;
@@ -33,7 +50,8 @@ connection::GameMessage playMessage(const Play& play);
 /// A client seated at the first seat (mask 1) of a full table and logged in, dealt the sample
 /// hand with the player as banker or not.
 struct PlayTable : HandTable {
-    explicit PlayTable(QSize screen = {1024, 768});
+    explicit PlayTable(QSize screen = {1024, 768},
+                       QDateTime local = QDateTime(QDate(2026, 1, 1), QTime(12, 0)));
 
     void dispatch(connection::GameMessage message) {
         connection::DispatchFrame(client.conn, message);

@@ -126,11 +126,11 @@ TEST(PlayInputTest, AnEmptyHintListPasses) {
 TEST(PlayInputTest, ThePreviousTrickShowsForThreeSeconds) {
     PlayTable t;
     t.deal();
-    t.receive({.mover = 4, .next = 8, .cards = {{5, 1}}, .type = 1});
-    t.receive({.mover = 8, .next = 1, .cards = {{6, 1}}, .type = 1});
-    t.receive({.mover = 1, .next = 2});
-    t.receive({.mover = 2, .next = 4});
-    t.receive({.mover = 4, .next = 8, .cards = {{7, 1}}, .type = 1});
+    t.receive(testing_support::Play(4, 8, {{5, 1}}, 1));
+    t.receive(testing_support::Play(8, 1, {{6, 1}}, 1));
+    t.receive(testing_support::Play(1, 2));
+    t.receive(testing_support::Play(2, 4));
+    t.receive(testing_support::Play(4, 8, {{7, 1}}, 1));
     forms::Image& previous = t.form.cardImage2(0);
     forms::Image& current = t.form.cardImage2(1);
     ASSERT_TRUE(current.visible());

@@ -37,7 +37,7 @@ TEST(ServerPlayTest, BombsOfFiveOrMoreAreLoggedByTheirNaturalFace) {
     for (const auto& c : cases) {
         PlayTable t;
         t.deal();
-        t.receive({.mover = 4, .next = 8, .cards = c.cards, .type = c.type});
+        t.receive(testing_support::Play(4, 8, c.cards, c.type));
         EXPECT_EQ(logOf(t.client.hand.BombLog), c.log) << c.name;
         EXPECT_TRUE(t.form.Speak(2).visible()) << c.name;
         EXPECT_TRUE(shows(t.form.Speak(2), 223)) << c.name;
@@ -49,7 +49,7 @@ TEST(ServerPlayTest, TheLogMovesToTheFirstAndTheSecondFinisher) {
     t.deal();
     // Seat 2 goes out with a bomb: logged with state 0, then the whole log moves, marked 111.
     t.client.hand.custom[2].sum = 5;
-    t.receive({.mover = 4, .next = 8, .cards = cardsOf(9, 5), .type = 20});
+    t.receive(testing_support::Play(4, 8, cardsOf(9, 5), 20));
     EXPECT_TRUE(t.client.hand.g_bFirstDone);
     EXPECT_EQ(t.client.hand.idiyiming_st, 2);
     EXPECT_EQ(t.client.hand.BombLog[120], 0);
@@ -59,7 +59,7 @@ TEST(ServerPlayTest, TheLogMovesToTheFirstAndTheSecondFinisher) {
 
     // A bomb after the first place is logged with state 1; seat 3 goes out second with it.
     t.client.hand.custom[3].sum = 6;
-    t.receive({.mover = 8, .next = 2, .cards = cardsOf(10, 6), .type = 24});
+    t.receive(testing_support::Play(8, 2, cardsOf(10, 6), 24));
     EXPECT_EQ(t.client.hand.idierming_st, 3);
     EXPECT_EQ(logOf(t.client.hand.BombTable[3]), (std::vector<std::int16_t>{3, 10, 6, 222, 0}));
 }
@@ -70,13 +70,13 @@ TEST(ServerPlayTest, ATrickWonByTheLastBomberTakesTheLog) {
     for (const bool byPass : {false, true}) {
         PlayTable t;
         t.deal();
-        t.receive({.mover = 4, .next = 8, .cards = cardsOf(9, 5), .type = 20});
+        t.receive(testing_support::Play(4, 8, cardsOf(9, 5), 20));
         if (byPass) {
-            t.receive({.mover = 2, .next = 4, .trickState = 0});
+            t.receive(testing_support::Play(2, 4).state(0));
             EXPECT_EQ(t.client.hand.BombLog[120], 5);
-            t.receive({.mover = 2, .next = 4, .trickState = 1});
+            t.receive(testing_support::Play(2, 4).state(1));
         } else {
-            t.receive({.mover = 2, .next = 4, .cards = {{3, 1}}, .type = 1, .trickState = 1});
+            t.receive(testing_support::Play(2, 4, {{3, 1}}, 1).state(1));
         }
         EXPECT_EQ(t.client.hand.BombLog[120], 0) << byPass;
         EXPECT_EQ(logOf(t.client.hand.BombTable[2]), (std::vector<std::int16_t>{2, 9, 5, 0, 0}));
@@ -99,13 +99,13 @@ TEST_P(RowTest, SideSeatRowsCentreByTheirLength) {
         t.deal();
         const float sx = t.client.table.ScaleX;
         const float sy = t.client.table.ScaleY;
-        t.receive({.mover = c.mask, .next = 4, .cards = cardsOf(5, c.count), .type = 12});
+        t.receive(testing_support::Play(c.mask, 4, cardsOf(5, c.count), 12));
         auto& images = c.seat == 1 ? t.form.cardImage1 : t.form.cardImage3;
         const double width = images(0).width();
         for (int i = 0; i < c.count; ++i) {
             const forms::Image& card = images(i);
-            EXPECT_DOUBLE_EQ(card.left(),
-                             PlayedCardLeft(static_cast<std::int16_t>(c.x * sx), c.count, i, width, sx))
+            EXPECT_DOUBLE_EQ(card.left(), PlayedCardLeft(static_cast<std::int16_t>(c.x * sx),
+                                                         c.count, i, width, sx))
                 << c.seat << " " << c.count << " " << i;
             EXPECT_DOUBLE_EQ(card.top(), static_cast<std::int16_t>(320 * sy));
             EXPECT_TRUE(card.visible());
@@ -116,7 +116,9 @@ TEST_P(RowTest, SideSeatRowsCentreByTheirLength) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, RowTest, ::testing::Values(QSize(1024, 768), QSize(800, 600)),
-                         [](const auto& info) { return std::to_string(info.param.width()); });
+                         [](const ::testing::TestParamInfo<QSize>& size) {
+                             return std::to_string(size.param.width());
+                         });
 
 TEST(ServerPlayTest, PilesShrinkWithTheCardsLeft) {
     struct Case {
@@ -127,7 +129,7 @@ TEST(ServerPlayTest, PilesShrinkWithTheCardsLeft) {
         PlayTable t;
         t.deal();
         t.client.hand.custom[1].sum = static_cast<std::int16_t>(c.left + 1);
-        t.receive({.mover = 2, .next = 4, .cards = {{5, 1}}, .type = 1});
+        t.receive(testing_support::Play(2, 4, {{5, 1}}, 1));
         EXPECT_TRUE(t.form.shanImage(0).visible()) << c.left;
         EXPECT_TRUE(shows(t.form.shanImage(0), c.picture)) << c.left;
     }
@@ -138,7 +140,7 @@ TEST(ServerPlayTest, TheFourthSeatOutGetsNoBadge) {
     t.deal();
     t.client.hand.g_FinishCount = 3;
     t.client.hand.custom[1].sum = 1;
-    t.receive({.mover = 2, .next = 4, .cards = {{5, 1}}, .type = 1});
+    t.receive(testing_support::Play(2, 4, {{5, 1}}, 1));
     EXPECT_FALSE(t.form.first(1).visible());
     EXPECT_FALSE(t.form.shanImage(0).visible());
     EXPECT_EQ(t.client.hand.g_FinishCount, 3);
@@ -150,7 +152,7 @@ TEST(ServerPlayTest, ACountBeyondAHandIsDropped) {
         PlayTable t;
         t.deal();
         const HandState before = t.client.hand;
-        auto m = testing_support::playMessage({.mover = 2, .next = 1, .cards = {{5, 1}}, .type = 1});
+        auto m = testing_support::playMessage(testing_support::Play(2, 1, {{5, 1}}, 1));
         m.setU8(17, static_cast<std::uint8_t>(count));
         t.dispatch(m);
         EXPECT_EQ(t.client.hand, before) << count;
@@ -158,8 +160,8 @@ TEST(ServerPlayTest, ACountBeyondAHandIsDropped) {
     }
     PlayTable t;
     t.deal();
-    t.receive({.mover = 2, .next = 4, .cards = {{5, 1}}, .type = 1});
-    t.receive({.mover = 2, .next = 4});
+    t.receive(testing_support::Play(2, 4, {{5, 1}}, 1));
+    t.receive(testing_support::Play(2, 4));
     EXPECT_FALSE(t.form.cardImage1(0).visible());
     EXPECT_TRUE(shows(t.form.Speak(1), 235));
 }
@@ -172,7 +174,7 @@ TEST(ServerPlayTest, TheEchoOfTheOwnSingleChangesNothing) {
     t.raise({ace});
     JudgeChuPai(t.ctx);
     const int sum = t.client.hand.custom[0].sum;
-    t.receive({.mover = 1, .next = 2, .cards = {{14, 8}}, .type = 1});
+    t.receive(testing_support::Play(1, 2, {{14, 8}}, 1));
     EXPECT_EQ(t.client.hand.custom[0].sum, sum);
     EXPECT_EQ(t.client.hand.ownPKValue, -1);
     EXPECT_EQ(t.client.hand.OwnLastCount, 0);
@@ -188,7 +190,7 @@ TEST(ServerPlayTest, APairSentAndASingleReportedIsRolledBack) {
     t.raise({t.slotOf(14, 47), t.slotOf(14, 99)});
     JudgeChuPai(t.ctx);
     ASSERT_EQ(t.client.hand.custom[0].sum, 25);
-    t.receive({.mover = 1, .next = 2, .cards = {{3, 1}}, .type = 1});
+    t.receive(testing_support::Play(1, 2, {{3, 1}}, 1));
     const PlayerInfo& own = t.client.hand.custom[0];
     EXPECT_EQ(own.sum, 26);
     EXPECT_GE(t.slotOf(14, 47), 0);
@@ -209,10 +211,7 @@ TEST(ServerPlayTest, TheServerPlayingTheLastCardGivesTheBadge) {
     t.deal();
     t.client.hand.custom[0].sum = 1;
     const rules::CardCode last = t.client.hand.custom[0].pai[0].code;
-    t.receive({.mover = 1,
-               .next = 2,
-               .cards = {{rules::cardFace(last), rules::cardSuit(last)}},
-               .type = 1});
+    t.receive(testing_support::Play(1, 2, {{rules::cardFace(last), rules::cardSuit(last)}}, 1));
     EXPECT_EQ(t.client.hand.custom[0].sum, 0);
     EXPECT_TRUE(t.client.hand.g_bFirstDone);
     EXPECT_EQ(t.client.hand.idiyiming_st, 0);
@@ -226,12 +225,13 @@ TEST(ServerPlayTest, TheOwnTurnOpensWithTheButtonsOfItsTrickState) {
         std::vector<bool> buttons;
         bool free;
     };
-    for (const Case c : {Case{0, {true, true, true}, false}, Case{1, {true, true, false}, true},
-                         Case{9, {true, true, true}, true}, Case{10, {false, false, false}, true}}) {
+    for (const Case& c :
+         {Case{0, {true, true, true}, false}, Case{1, {true, true, false}, true},
+          Case{9, {true, true, true}, true}, Case{10, {false, false, false}, true}}) {
         PlayTable t;
         t.deal();
-        t.receive({.mover = 8, .next = 1, .cards = {{5, 1}}, .type = 1, .trickState = c.state,
-                   .token = 42, .seconds = 1});
+        t.receive(
+            testing_support::Play(8, 1, {{5, 1}}, 1).state(c.state).turnToken(42).turnSeconds(1));
         for (int k = 0; k < 3; ++k) {
             EXPECT_EQ(t.form.Operation(k).visible(), c.buttons[static_cast<std::size_t>(k)])
                 << int(c.state) << " " << k;

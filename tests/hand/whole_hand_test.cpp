@@ -1,9 +1,7 @@
 #include "app/client.h"
 #include "app/start_on_table.h"
 #include "forms/input_router.h"
-#include "platform/fake/fake_platform.h"
-#include "platform/qt/qt_socket.h"
-#include "platform/qt/qt_time_service.h"
+#include "network_table.h"
 #include "table/main_form.h"
 
 #include <QCoreApplication>
@@ -11,7 +9,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -19,48 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace qv::hand {
 namespace {
-
-/// The real clock and socket, every other service a fake.
-struct NetworkPlatform {
-    platform::qt::QtTimeService time;
-    platform::qt::QtSocket winsock;
-    platform::fake::FakePlatform fakes;
-    platform::Services services{.time = time,
-                                .winsock = winsock,
-                                .screen = fakes.screen,
-                                .messageBox = fakes.messageBox,
-                                .appFolder = fakes.appFolder,
-                                .singleInstance = fakes.singleInstance,
-                                .shell = fakes.shell,
-                                .process = fakes.process,
-                                .lobby = fakes.lobby,
-                                .plugins = fakes.plugins,
-                                .sound = fakes.sound};
-};
-
-int startServer(QProcess& server, const QString& folder, int seed) {
-    const QString portFile = folder + u"/port"_s;
-    server.start(QStringLiteral(QV_TABLE_SERVER),
-                 {u"--port-file"_s, portFile, u"--seed"_s, QString::number(seed), u"--delay"_s,
-                  u"0"_s, u"--deal-after"_s, u"100"_s, u"--turn-seconds"_s, u"2"_s, u"--hands"_s,
-                  u"1"_s, u"--log"_s, folder + u"/table.log"_s});
-    if (!server.waitForStarted()) {
-        return 0;
-    }
-    QFile file(portFile);
-    const QDeadlineTimer deadline(30000);
-    while (!deadline.hasExpired()) {
-        if (file.open(QIODevice::ReadOnly)) {
-            const int port = file.readAll().trimmed().toInt();
-            if (port > 0) {
-                return port;
-            }
-            file.close();
-        }
-        QThread::msleep(20);
-    }
-    return 0;
-}
 
 /// The client's plays and passes as the server logged them, and its refusals.
 struct ServerLog {
@@ -96,24 +51,29 @@ TEST_P(WholeHandTest, TheClientPlaysAWholeHand) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     QProcess server;
-    const int port = startServer(server, folder.path(), GetParam() == Driver::Countdown ? 5 : 11);
+    const int port = testing_support::startTableServer(
+        server, folder.path(),
+        {u"--seed"_s, GetParam() == Driver::Countdown ? u"5"_s : u"11"_s, u"--delay"_s, u"0"_s,
+         u"--deal-after"_s, u"100"_s, u"--turn-seconds"_s, u"2"_s, u"--hands"_s, u"1"_s, u"--log"_s,
+         folder.path() + u"/table.log"_s});
     ASSERT_GT(port, 0);
 
-    NetworkPlatform platform;
+    testing_support::NetworkPlatform platform;
     platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
     Client client(platform.services);
     table::MainForm& form = client.forms.get<table::MainForm>();
-    app::StartOnTable(client, form,
-                      u"alice$secret$127.0.0.1$%1$一号桌$0$$0$$$0$$$0$0$"_s.arg(port));
+    app::StartOnTable(client, form, testing_support::tableCommandLine(port));
     forms::InputRouter mouse(form);
     const auto press = [&mouse, &form](const forms::Control& control, int button) {
-        const QPointF at = form.Pic1.pixelRect().topLeft() + control.pixelRect().topLeft() +
-                           QPointF(3, 10);
+        const QPointF at =
+            form.Pic1.pixelRect().topLeft() + control.pixelRect().topLeft() + QPointF(3, 10);
         mouse.mousePress(at, button, 0);
         mouse.mouseRelease(at, button, 0);
     };
 
-    const auto over = [&client] { return client.hand.g_FinishCount == 3; };
+    const auto over = [&client] {
+        return client.hand.g_FinishCount == 3;
+    };
     // However slow the machine, the client gets its time: this only bounds a hung run.
     const QDeadlineTimer deadline(240000);
     while (!over() && !deadline.hasExpired() && !platform.fakes.process.ended()) {
@@ -144,8 +104,8 @@ TEST_P(WholeHandTest, TheClientPlaysAWholeHand) {
 
 INSTANTIATE_TEST_SUITE_P(Drivers, WholeHandTest,
                          ::testing::Values(Driver::Countdown, Driver::Mouse),
-                         [](const auto& info) {
-                             return info.param == Driver::Countdown ? "Countdown" : "Mouse";
+                         [](const ::testing::TestParamInfo<Driver>& driver) {
+                             return driver.param == Driver::Countdown ? "Countdown" : "Mouse";
                          });
 
 } // namespace

@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The documented command renders the laid-out table at both screen sizes.
+// The documented command renders the laid-out table and a dealt table at both screen sizes.
 TEST(RenderTable, ProducesBothTablePictures) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -20,8 +20,10 @@ TEST(RenderTable, ProducesBothTablePictures) {
     ASSERT_EQ(render.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
 
-    for (const QSize size : {QSize(1024, 768), QSize(800, 600)}) {
-        const QString name = u"table-%1x%2.png"_s.arg(size.width()).arg(size.height());
+    for (const auto& [prefix, size] :
+         {std::pair{u"table"_s, QSize(1024, 768)}, std::pair{u"table"_s, QSize(800, 600)},
+          std::pair{u"dealt"_s, QSize(1024, 768)}, std::pair{u"dealt"_s, QSize(800, 600)}}) {
+        const QString name = u"%1-%2x%3.png"_s.arg(prefix).arg(size.width()).arg(size.height());
         SCOPED_TRACE(name.toStdString());
         const QImage picture(QDir(folder.path()).filePath(name));
         ASSERT_FALSE(picture.isNull());

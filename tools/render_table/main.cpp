@@ -1,16 +1,22 @@
-// Renders the laid-out table window to PNG files without a display, one per screen size, so
-// the layout can be looked at: render_table [output folder].
+// Renders the table window to PNG files without a display, one per screen size, so the layout
+// can be looked at: the laid-out table, and the table with four players seated and a hand dealt.
+// render_table [output folder].
 
 #include "app/client.h"
+#include "common/gbk.h"
+#include "connection/commands.h"
 #include "forms/qt/render_to_image.h"
 #include "platform/fake/fake_platform.h"
+#include "rules/double_deck.h"
 #include "table/main_form.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QSize>
 
+#include <algorithm>
 #include <cstdio>
+#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +29,74 @@ bool renderTable(QSize screen, const QString& path) {
     qv::Client client(platform.services);
     qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
     form.Form_Load();
+    return qv::forms::qt::saveFormPng(form, path);
+}
+
+struct SamplePlayer {
+    const char16_t* nickname;
+    const char* account;
+    const char* face;
+    std::uint8_t sex;
+    std::uint32_t coins;
+    std::uint8_t vip;
+    std::uint8_t ready;
+};
+
+/// A seating message for the player at `seat` (a seat mask) at a table where the viewer sits at
+/// seat mask 1.
+qv::connection::GameMessage seated(const SamplePlayer& p, std::uint8_t seat) {
+    qv::connection::GameMessage m;
+    m.setCommand(qv::connection::MsgPlayerSeated);
+    m.setU8(6, 1);
+    m.writeBytes(16, qv::toGbk(QString::fromUtf16(p.nickname)).value_or(QByteArray()));
+    m.writeBytes(48, p.face);
+    m.setU8(64, p.sex);
+    m.setU32le(96, p.coins);
+    m.writeBytes(112, qv::toGbk(u"高手"_s).value_or(QByteArray()));
+    m.writeBytes(168, p.account);
+    m.writeBytes(184, qv::toGbk(u"新"_s).value_or(QByteArray()));
+    m.setU8(208, p.ready);
+    m.setU8(209, p.vip);
+    m.setU8(226, seat);
+    return m;
+}
+
+/// A round start dealing the viewer 27 cards of a shuffled double deck, the player across the
+/// table being the banker.
+qv::connection::GameMessage roundStart() {
+    auto deck = qv::rules::doubleDeck();
+    std::mt19937 random(7);
+    std::shuffle(deck.begin(), deck.end(), random);
+    qv::connection::GameMessage m;
+    m.setCommand(qv::connection::MsgRoundStart);
+    m.setU8(8, 27);
+    m.setU8(12, 20);
+    m.setU8(15, 4);
+    for (int i = 0; i < 27; ++i) {
+        m.setU32le(16 + 4 * i, static_cast<std::uint32_t>(deck.at(static_cast<std::size_t>(i))));
+    }
+    return m;
+}
+
+/// The table of a screen of `screen` pixels with four players seated and a hand dealt.
+bool renderDealtTable(QSize screen, const QString& path) {
+    qv::platform::fake::FakePlatform platform;
+    platform.screen.size_ = screen;
+    qv::Client client(platform.services);
+    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
+    form.Form_Load();
+    const SamplePlayer players[] = {
+        {u"小明", "xiaoming", "m3", 1, 12000, 0, 0},
+        {u"阿红", "ahong", "w2", 0, 35000, 2, 1},
+        {u"老王", "laowang", "m7", 1, 88000, 5, 1},
+        {u"丽丽", "lili", "w5", 0, 62000, 3, 1},
+    };
+    for (std::uint8_t k = 0; k < 4; ++k) {
+        auto message = seated(players[k], static_cast<std::uint8_t>(1 << k));
+        qv::connection::DispatchFrame(client.conn, message);
+    }
+    auto deal = roundStart();
+    qv::connection::DispatchFrame(client.conn, deal);
     return qv::forms::qt::saveFormPng(form, path);
 }
 
@@ -48,6 +122,14 @@ int main(int argc, char** argv) {
             continue;
         }
         std::printf("%s\n", qPrintable(path));
+        const QString dealt =
+            folder.filePath(u"dealt-%1x%2.png"_s.arg(screen.width()).arg(screen.height()));
+        if (!renderDealtTable(screen, dealt)) {
+            std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(dealt));
+            status = 1;
+            continue;
+        }
+        std::printf("%s\n", qPrintable(dealt));
     }
     return status;
 }

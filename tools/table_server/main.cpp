@@ -22,7 +22,9 @@ How the table behaves:
   banner page. The table offers no item plug-in.
 - Between hands the table sends its state "waiting" (no seat change, no wealth
   doubling). The computer players get ready after the think time; the hand is
-  dealt once the player has sent his ready message too.
+  dealt once the player has sent his ready message too, or, with --deal-after,
+  that long after the computer players got ready (before the first hand the
+  client sends its ready message from the start button).
 - The deal: the shuffled 108-card deck, 27 cards a seat, 20 seconds a turn and
   for the call (--turn-seconds; 2 at least, as the client counts 0 and 1 as
   20), room stake 100. The first banker is drawn; later the first player out
@@ -84,10 +86,14 @@ int main(int argc, char** argv) {
     const QCommandLineOption turnOpt(u"turn-seconds"_s,
                                      u"Seconds of every turn and of the partner call (2 to 255)"_s,
                                      u"s"_s, u"20"_s);
+    const QCommandLineOption dealAfterOpt(
+        u"deal-after"_s,
+        u"Deal this long after the computer players are ready (0: wait for the player)"_s, u"ms"_s,
+        u"0"_s);
     const QCommandLineOption logOpt(u"log"_s, u"Log every message in and out to this file"_s,
                                     u"file"_s);
     parser.addOptions({portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, reconnectOpt,
-                       logOpt, turnOpt});
+                       logOpt, dealAfterOpt, turnOpt});
     parser.process(app);
 
     const QString reconnect = parser.value(reconnectOpt);
@@ -110,6 +116,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "table_server: --turn-seconds takes 2 to 255\n");
         return 2;
     }
+    options.dealAfterMs = parser.value(dealAfterOpt).toInt();
 
     qv::tools::table::TableServer server(options);
     if (!server.listen()) {

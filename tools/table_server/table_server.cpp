@@ -52,6 +52,12 @@ bool validSuit(int suitFlag) {
 TableServer::TableServer(Options options) : options_(std::move(options)), random_(options_.seed) {
     turnTimer_.setSingleShot(true);
     readyTimer_.setSingleShot(true);
+    dealTimer_.setSingleShot(true);
+    connect(&dealTimer_, &QTimer::timeout, this, [this] {
+        if (humanSeat_ >= 0) {
+            ready(humanSeat_);
+        }
+    });
     connect(&server_, &QTcpServer::newConnection, this, &TableServer::accept);
     connect(&turnTimer_, &QTimer::timeout, this, &TableServer::turnTimeUp);
     connect(&readyTimer_, &QTimer::timeout, this, [this] {
@@ -59,6 +65,9 @@ TableServer::TableServer(Options options) : options_(std::move(options)), random
             if (seat(index).computer) {
                 ready(index);
             }
+        }
+        if (options_.dealAfterMs > 0 && phase_ == Phase::Waiting) {
+            dealTimer_.start(options_.dealAfterMs);
         }
     });
 }
@@ -401,6 +410,7 @@ void TableServer::finish() {
     note(u"the hands are played: closing"_s);
     turnTimer_.stop();
     readyTimer_.stop();
+    dealTimer_.stop();
     server_.close();
     if (client_) {
         QTcpSocket* socket = std::exchange(client_, nullptr);
@@ -419,6 +429,7 @@ void TableServer::finish() {
 void TableServer::endSession() {
     turnTimer_.stop();
     readyTimer_.stop();
+    dealTimer_.stop();
     phase_ = Phase::Empty;
     hand_.reset();
     history_.clear();

@@ -34,6 +34,9 @@ public:
         QString logPath;
         /// Seconds of every turn and of the partner call, sent with the deal and every play.
         int turnSeconds = 20;
+        /// Deal this long after the computer players are ready, without the player's ready
+        /// message; 0 waits for it.
+        int dealAfterMs = 0;
     };
 
     /// How long past the client's own countdown the server waits before moving for him.
@@ -100,6 +103,7 @@ private:
     QElapsedTimer clock_;
     QTimer turnTimer_;
     QTimer readyTimer_;
+    QTimer dealTimer_;
     std::uint32_t random_;
 
     Phase phase_ = Phase::Empty;

@@ -1,0 +1,112 @@
+#include "app/client.h"
+#include "app/start_on_table.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/qt/qt_socket.h"
+#include "platform/qt/qt_time_service.h"
+#include "rules/card_code.h"
+#include "table/main_form.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace qv::hand {
+namespace {
+
+/// The real clock and socket, every other service a fake: the client plays at a real server
+/// without a lobby, a screen or sound.
+struct NetworkPlatform {
+    platform::qt::QtTimeService time;
+    platform::qt::QtSocket winsock;
+    platform::fake::FakePlatform fakes;
+    platform::Services services{.time = time,
+                                .winsock = winsock,
+                                .screen = fakes.screen,
+                                .messageBox = fakes.messageBox,
+                                .appFolder = fakes.appFolder,
+                                .singleInstance = fakes.singleInstance,
+                                .shell = fakes.shell,
+                                .process = fakes.process,
+                                .lobby = fakes.lobby,
+                                .plugins = fakes.plugins,
+                                .sound = fakes.sound,
+                                .http = fakes.http};
+};
+
+/// Starts the table server and gives the port it listens on, 0 when it did not start.
+int startServer(QProcess& server, const QString& folder) {
+    const QString portFile = folder + u"/port"_s;
+    server.start(QStringLiteral(QV_TABLE_SERVER),
+                 {u"--port-file"_s, portFile, u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s,
+                  u"--deal-after"_s, u"100"_s, u"--log"_s, folder + u"/table.log"_s});
+    if (!server.waitForStarted()) {
+        return 0;
+    }
+    QFile file(portFile);
+    const QDeadlineTimer deadline(30000);
+    while (!deadline.hasExpired()) {
+        if (file.open(QIODevice::ReadOnly)) {
+            const int port = file.readAll().trimmed().toInt();
+            if (port > 0) {
+                return port;
+            }
+            file.close();
+        }
+        QThread::msleep(20);
+    }
+    return 0;
+}
+
+// On real sockets the table server seats the client with three computer players and deals; the
+// client shows four filled seats and its 27 cards sorted.
+TEST(TableServerTest, TheClientIsSeatedAndDealtAHand) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QProcess server;
+    const int port = startServer(server, folder.path());
+    ASSERT_GT(port, 0);
+
+    NetworkPlatform platform;
+    platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
+    Client client(platform.services);
+    table::MainForm& form = client.forms.get<table::MainForm>();
+    app::StartOnTable(client, form,
+                      u"alice$secret$127.0.0.1$%1$一号桌$0$$0$$$0$$$0$0$"_s.arg(port));
+
+    const auto dealt = [&client, &form] {
+        return client.hand.custom[0].sum == 27 && form.cardImage0(26).visible();
+    };
+    // However slow the machine, the client gets its time: this only bounds a hung run.
+    const QDeadlineTimer deadline(60000);
+    while (!dealt() && !deadline.hasExpired() && !platform.fakes.process.ended()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    ASSERT_TRUE(dealt());
+
+    for (int seat = 0; seat < 4; ++seat) {
+        EXPECT_FALSE(client.hand.custom.at(static_cast<std::size_t>(seat)).name.isEmpty());
+        EXPECT_TRUE(form.Nid(seat).caption().startsWith(u'[')) << seat;
+        EXPECT_TRUE(form.Cash(seat).caption().endsWith(u"金币"_s)) << seat;
+    }
+    const PlayerInfo& own = client.hand.custom[0];
+    for (int i = 1; i < 27; ++i) {
+        EXPECT_FALSE(rules::handOrderBefore(own.pai.at(static_cast<std::size_t>(i)).code,
+                                            own.pai.at(static_cast<std::size_t>(i - 1)).code));
+    }
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_TRUE(form.shanImage(k).visible());
+    }
+    EXPECT_TRUE(form.imgDizhu.visible());
+    server.kill();
+    server.waitForFinished();
+}
+
+} // namespace
+} // namespace qv::hand
