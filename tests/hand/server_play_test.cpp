@@ -166,6 +166,18 @@ TEST(ServerPlayTest, ACountBeyondAHandIsDropped) {
     EXPECT_TRUE(shows(t.form.Speak(1), 235));
 }
 
+// The first play message of every hand shows no pass bubble; later passes do.
+TEST(ServerPlayTest, TheHandsFirstPassShowsNoBubble) {
+    PlayTable t;
+    for (int hand = 0; hand < 2; ++hand) {
+        t.deal();
+        t.receive(testing_support::Play(4, 8));
+        EXPECT_FALSE(t.form.Speak(2).visible()) << hand;
+        t.receive(testing_support::Play(4, 8));
+        EXPECT_TRUE(shows(t.form.Speak(2), 235)) << hand;
+    }
+}
+
 TEST(ServerPlayTest, TheEchoOfTheOwnSingleChangesNothing) {
     PlayTable t;
     t.deal();
