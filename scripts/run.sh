@@ -13,7 +13,7 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
 build=build/default
 exec "$build/tools/lobby_standin/lobby_standin" \
-  --client "$build/src/quorvale" \
+  --client "$build/src/app/quorvale" \
   --table-server "$build/tools/table_server/table_server" \
   --table-server-arg=--deal-after=3000 \
   "$@"

@@ -6,6 +6,7 @@
 #include "connection/connection.h"
 #include "forms/form_host.h"
 #include "hand/hand_context.h"
+#include "hand/hand_end.h"
 #include "hand/hand_state.h"
 #include "hand/register_branches.h"
 #include "match/match.h"
@@ -13,6 +14,9 @@
 #include "plugin/plugin.h"
 #include "rules/hint_list.h"
 #include "rules/rules_state.h"
+#include "settlement/settlement_context.h"
+#include "settlement/settlement_exit.h"
+#include "settlement/settlement_state.h"
 #include "table/table_context.h"
 #include "table/table_state.h"
 
@@ -36,6 +40,7 @@ public:
     common::Sound sound{services.sound, services.appFolder};
     table::TableState table;
     hand::HandState hand;
+    settlement::SettlementState settlement;
     chat::ChatState chat;
     plugin::PluginState plugin;
     match::MatchState match;
@@ -49,11 +54,20 @@ public:
     hand::HandTableExit handTableExit{conn.leastTableExit, [this] {
                                           return handOnTable();
                                       }};
+    /// What the end of a hand asks of hand play.
+    hand::LeastHandEnd leastHandEnd{hand};
+    hand::HandEnd* handEnd = &leastHandEnd;
+    /// The settlement on the table window, while the window is there.
+    [[nodiscard]] settlement::SettlementContext* settlementOnTable();
+    settlement::SettlementTableExit settlementTableExit{handTableExit, [this] {
+                                                            return settlementOnTable();
+                                                        }};
     /// The windows; declared last so they go first, while the state their handlers use is there.
     forms::FormHost forms{services.time};
 
 private:
     std::optional<hand::HandContext> handContext_;
+    std::optional<settlement::SettlementContext> settlementContext_;
 };
 
 } // namespace qv

@@ -76,6 +76,14 @@ void MainFormView::startCountdownAnimation() {
     form_.Timer_ani.setTag(u"0"_s);
 }
 
+void MainFormView::stopCountdownAnimation() {
+    for (int frame = 0; frame <= 2; ++frame) {
+        form_.Picture_ani(frame).setVisible(false);
+    }
+    form_.Timer_ani.setEnabled(false);
+    form_.Timer_ani.setTag(u"0"_s);
+}
+
 void MainFormView::showBanner(const QString& /*url*/) {
     form_.WebBrowser1.setVisible(true);
 }

@@ -27,6 +27,7 @@ public:
     void showChatButton(bool hover) override;
     void restoreStartButton() override;
     void startCountdownAnimation() override;
+    void stopCountdownAnimation() override;
     void showBanner(const QString& url) override;
     void hideMatchPanels() override;
 

@@ -62,6 +62,10 @@ QString PadLeft(const QString& s, std::int16_t n) {
     return s.size() >= n ? s : s.rightJustified(n, u' ');
 }
 
+QString PadRight(const QString& s, std::int16_t n) {
+    return s.size() >= n ? s : s.leftJustified(n, u' ');
+}
+
 bool FileNameExists(const QString& path, const QString& name) {
     const QFileInfo pattern(path);
     QDir dir = pattern.dir();

@@ -28,6 +28,8 @@ void WaitMs(platform::TimeService& time, std::int16_t ms);
 /// `s` right-aligned in a field of `n` characters; longer texts are returned unchanged.
 [[nodiscard]] QString PadLeft(const QString& s, std::int16_t n);
 
+/// `s` followed by blanks to `n` characters; longer texts are returned unchanged.
+[[nodiscard]] QString PadRight(const QString& s, std::int16_t n);
 /// Whether the first ordinary file that `path` (a folder and a name that may hold * and ?)
 /// matches is named exactly `name`, case included. Nothing found matches only an empty name.
 [[nodiscard]] bool FileNameExists(const QString& path, const QString& name);

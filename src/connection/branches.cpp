@@ -1,6 +1,7 @@
 #include "connection/commands.h"
 #include "connection/connection.h"
 #include "connection/login_reply.h"
+#include "connection/reconnect_reply.h"
 #include "table/table_state.h"
 
 #include <optional>
@@ -30,6 +31,8 @@ void RegisterBranches(Connection& conn) {
         conn.view->startCountdownAnimation();
         conn.table.g_bCountdownAnim = true;
     });
+    conn.dispatcher.on(MsgReconnectReply, decodeReconnectReply,
+                       [&conn](const ReconnectReply& reply) { OnReconnectReply(conn, reply); });
 }
 
 } // namespace qv::connection

@@ -20,6 +20,12 @@ Connection::Connection(platform::Services& platformServices, const Peers& peers)
     events.DataArrival = [this](int bytesTotal) {
         Winsock1_DataArrival(*this, bytesTotal);
     };
+    events.Connect = [this] {
+        Winsock1_Connect(*this);
+    };
+    events.Error = [this](int /*number*/, const QString& /*description*/) {
+        Winsock1_Error(*this);
+    };
     events.Close = [this] {
         Winsock1_Close(*this);
     };

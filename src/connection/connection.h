@@ -2,11 +2,12 @@
 
 #include "connection/connection_state.h"
 #include "connection/dispatcher.h"
+#include "connection/frm_reconnect.h"
 #include "connection/game_message.h"
 #include "connection/proxy_connect.h"
 #include "connection/pump_steps.h"
-#include "connection/reconnect.h"
 #include "connection/service_timer.h"
+#include "connection/socks5_client.h"
 #include "connection/table_exit.h"
 #include "connection/table_view.h"
 #include "match/match.h"
@@ -55,10 +56,10 @@ struct Peers {
     common::Sound& sound;
 };
 
-/// The connection subsystem: its state, the timers `TimerBong` and `TimerKeepAlive`, the message
-/// branches and pump steps registered with it, and the calls it makes into later parts. Each
-/// call starts on the stand-in that does the least its part asks; the assembly puts the real one
-/// in its place.
+/// The connection subsystem: its state, the timers `TimerBong` and `TimerKeepAlive`, the SOCKS5
+/// client and the reconnect window, the message branches and pump steps registered with it, and
+/// the calls it makes into later parts. Each such call starts on the stand-in that does the least
+/// its part asks; the assembly puts the real one in its place.
 class Connection : public ConnectionState {
 public:
     Connection(platform::Services& platformServices, const Peers& peers);
@@ -81,10 +82,10 @@ public:
 
     LeastTableExit leastTableExit{*this};
     TableExit* tableExit = &leastTableExit;
-    NoProxy noProxy;
-    ProxyConnect* proxy = &noProxy;
-    NoReconnect noReconnect;
-    Reconnect* reconnect = &noReconnect;
+    Socks5Client socks{*this};
+    ProxyConnect* proxy = &socks;
+    FrmReconnect frmReconnect{*this};
+    Reconnect* reconnect = &frmReconnect;
     match::LeastMatchReset leastMatchReset;
     match::MatchReset* matchReset = &leastMatchReset;
     plugin::LeastPropPlugin leastPropPlugin{plugin};
@@ -97,7 +98,8 @@ public:
     ServiceTimer TimerKeepAlive;
 };
 
-/// Registers the branches the connection owns: the login reply and the countdown animation.
+/// Registers the branches the connection owns: the login reply, the countdown animation and the
+/// reconnect reply.
 void RegisterBranches(Connection& conn);
 
 // Rings and sending.
@@ -107,7 +109,14 @@ void ResetRings(Connection& conn);
 void QueueFrame(Connection& conn, GameMessage& msg);
 /// The tournament and shop senders' way: sequence bytes only.
 void QueueMatchFrame(Connection& conn, GameMessage& msg);
+/// Received bytes go to the proxy reply ring while the proxy exchange runs, one at a time so that
+/// the bytes behind the last reply go to the game, and to the receive ring otherwise.
 void Winsock1_DataArrival(Connection& conn, int bytesTotal);
+/// Appends game bytes to the receive ring (an overrun ends the program) and arms the receive
+/// slot.
+void TakeGameData(Connection& conn, const QByteArray& bytes);
+void Winsock1_Connect(Connection& conn);
+void Winsock1_Error(Connection& conn);
 void Winsock1_Close(Connection& conn);
 void TimerKeepAlive_Timer(Connection& conn);
 
@@ -130,6 +139,8 @@ void RestoreLobbyAndEnd(Connection& conn);
 /// Connects as the command line says: directly (the pump logs in once connected), through the
 /// proxy, or not at all for another proxy type.
 void ConnectByProxyType(Connection& conn);
+/// The socket is on its way to a connection (looking the host up or connecting).
+bool SocketConnecting(const Connection& conn);
 
 // Start-up and shut-down, in the order the table window's load runs them.
 /// Empties the rings, refuses a second copy and puts the start values (before the sound starts).

@@ -56,6 +56,13 @@ struct ConnectionState {
     /// The lobby window's title: the command line's in the lobby's alternate mode.
     QString LobbyTitle;
     GameMessage LoginBuffer;
+    /// The reconnect request (command 28), built from the login by each reconnect attempt.
+    GameMessage ReconnectBuffer;
+    /// The connection being made belongs to a reconnect attempt: once up, it carries the
+    /// reconnect request instead of the login. A connect from the start-up or the lobby clears it.
+    bool reconnecting = false;
+    /// The proxy exchange's stage (`kSocksGreeting` ... `kSocksConnectReply`).
+    std::uint8_t SocksStage = 0;
 
     BongSlots slots;
     int SilenceCount = 0;
@@ -70,7 +77,8 @@ struct ConnectionState {
     bool g_bTimeLimit = false;
     bool g_bLeftTable = false;
     int g_bFirstDealDone = 0;
-    /// A connect that waits (the proxy connect) is under way; the lobby's 0x16 is ignored then.
+    /// A proxy exchange is under way, from its connect to its success or failure; the lobby's
+    /// 0x16 and the reconnect attempts wait for it.
     bool connecting = false;
     /// `LobbyWndProc` gets the lobby's messages (the table window is subclassed).
     bool subclassed = false;
@@ -134,8 +142,15 @@ struct ConnectionState {
     double ReadyStepTime = 0;
     /// Play-made messages of the hand.
     int g_TurnCount = 0;
+    /// The reconnect window's start delay in its 1 ms ticks, and the attempts made since it loaded.
     int ReconnectTime = 0;
     int ReconnectCount = 0;
+
+    /// The message that goes out once the connection is up: the reconnect request during a
+    /// reconnect, the login otherwise.
+    [[nodiscard]] GameMessage& loginToSend() {
+        return reconnecting ? ReconnectBuffer : LoginBuffer;
+    }
 
     friend bool operator==(const ConnectionState&, const ConnectionState&) = default;
 };

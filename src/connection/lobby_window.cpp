@@ -21,23 +21,12 @@ void leaveTable(Connection& conn) {
     conn.tableExit->LeaveTableReset();
 }
 
-bool connectUnderWay(const Connection& conn) {
-    switch (conn.services.winsock.State()) {
-    case Socket::sckConnectionPending:
-    case Socket::sckResolvingHost:
-    case Socket::sckHostResolved:
-    case Socket::sckConnecting:
-        return true;
-    default:
-        return conn.connecting;
-    }
-}
-
 void connectAgain(Connection& conn) {
-    if (connectUnderWay(conn)) {
+    if (SocketConnecting(conn) || conn.connecting) {
         return;
     }
     conn.g_bGameData = true;
+    conn.reconnecting = false;
     if (conn.commandLine.ProxyType == 0) {
         ResetRings(conn);
     }
@@ -46,6 +35,18 @@ void connectAgain(Connection& conn) {
 }
 
 } // namespace
+
+bool SocketConnecting(const Connection& conn) {
+    switch (conn.services.winsock.State()) {
+    case Socket::sckConnectionPending:
+    case Socket::sckResolvingHost:
+    case Socket::sckHostResolved:
+    case Socket::sckConnecting:
+        return true;
+    default:
+        return false;
+    }
+}
 
 void ConnectByProxyType(Connection& conn) {
     auto& winsock = conn.services.winsock;
@@ -62,9 +63,7 @@ void ConnectByProxyType(Connection& conn) {
         break;
     case 5:
         conn.slots.BongFlag[kLoginSlot] = false;
-        conn.connecting = true;
         conn.proxy->ConnectToSock5Server();
-        conn.connecting = false;
         break;
     default:
         break;

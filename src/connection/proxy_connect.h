@@ -6,16 +6,14 @@ namespace qv::connection {
 class ProxyConnect {
 public:
     virtual ~ProxyConnect() = default;
+    /// Starts the connection to the proxy and returns; the exchange runs on the socket's events.
     virtual void ConnectToSock5Server() = 0;
-    /// The proxy's reply bytes have arrived in the proxy reply ring.
+    /// The socket reached the proxy.
+    virtual void ProxyConnected() = 0;
+    /// The socket failed or was closed before the exchange was done.
+    virtual void ProxyFailed() = 0;
+    /// A reply byte has arrived in the proxy reply ring.
     virtual void OnSocksReply() = 0;
-};
-
-/// Until the proxy is built, a proxy connection does not connect.
-class NoProxy final : public ProxyConnect {
-public:
-    void ConnectToSock5Server() override {}
-    void OnSocksReply() override {}
 };
 
 } // namespace qv::connection

@@ -63,9 +63,10 @@ void loginSlot(Connection& conn) {
     PostToLobby(conn, LobbyMsgReconnect);
     if (connected(conn)) {
         conn.g_bLoginPending = true;
-        conn.LoginBuffer.setU8(kSeqNumByte, conn.CurSeqNum[0]);
-        conn.LoginBuffer.setU8(kSeqNumByte + 1, conn.CurSeqNum[1]);
-        conn.services.winsock.SendData(conn.LoginBuffer.toByteArray());
+        GameMessage& login = conn.loginToSend();
+        login.setU8(kSeqNumByte, conn.CurSeqNum[0]);
+        login.setU8(kSeqNumByte + 1, conn.CurSeqNum[1]);
+        conn.services.winsock.SendData(login.toByteArray());
         conn.slots.arm(kCheckSlot);
         conn.slots.BongFlag[kLoginSlot] = false;
     }

@@ -9,10 +9,4 @@ public:
     virtual void startReconnect() = 0;
 };
 
-/// Until the reconnect is built, the client waits for the connection check.
-class NoReconnect final : public Reconnect {
-public:
-    void startReconnect() override {}
-};
-
 } // namespace qv::connection

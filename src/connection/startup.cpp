@@ -89,6 +89,7 @@ void OpenConnection(Connection& conn, const QString& commandLine) {
         RestoreLobbyAndEnd(conn);
         return;
     }
+    conn.reconnecting = false;
     ConnectByProxyType(conn);
     RestoreLobby(conn);
 }

@@ -34,4 +34,8 @@ void LeastTableExit::LeaveTableReset() {
     conn_.view->minimizeTable();
 }
 
+void LeastTableExit::ShowOtherExit(const QString& text) {
+    conn_.services.messageBox.show(text, QString());
+}
+
 } // namespace qv::connection

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace qv::connection {
 
 class Connection;
@@ -13,6 +15,8 @@ public:
     virtual void LeaveTableReset() = 0;
     virtual void ClearTableState() = 0;
     virtual void ResetTable() = 0;
+    /// `frmOtherExit`, on top and centred over the table, with its label set to `text`.
+    virtual void ShowOtherExit(const QString& text) = 0;
 };
 
 /// The least the ways out do until they are built: the leave message straight to the socket,
@@ -24,6 +28,8 @@ public:
     void LeaveTableReset() override;
     void ClearTableState() override {}
     void ResetTable() override {}
+    /// The notice as a message box, so the player reads it.
+    void ShowOtherExit(const QString& text) override;
 
 private:
     Connection& conn_;

@@ -29,6 +29,8 @@ public:
     virtual void restoreStartButton() = 0;
     /// `Picture_ani(0)` in front and shown, `Timer_ani` started at 1500 ms with Tag "0".
     virtual void startCountdownAnimation() = 0;
+    /// `Picture_ani(0..2)` hidden, `Timer_ani` stopped with Tag "0".
+    virtual void stopCountdownAnimation() = 0;
     /// `WebBrowser1` navigates to `url` and is shown.
     virtual void showBanner(const QString& url) = 0;
     /// The tournament detail panels and their buttons are hidden.
@@ -53,6 +55,7 @@ public:
     void showChatButton(bool hover) override { chatButtonHover.append(hover); }
     void restoreStartButton() override { ++startButtonRestores; }
     void startCountdownAnimation() override { ++countdownAnimations; }
+    void stopCountdownAnimation() override { ++countdownAnimationStops; }
     void showBanner(const QString& url) override { banner = url; }
     void hideMatchPanels() override { matchPanelsHidden = true; }
 
@@ -64,6 +67,7 @@ public:
     QList<bool> chatButtonHover;
     int startButtonRestores = 0;
     int countdownAnimations = 0;
+    int countdownAnimationStops = 0;
     QString banner;
     bool matchPanelsHidden = false;
 };

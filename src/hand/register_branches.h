@@ -29,6 +29,7 @@ public:
     void LeaveTableReset() override { leave_.LeaveTableReset(); }
     void ClearTableState() override;
     void ResetTable() override;
+    void ShowOtherExit(const QString& text) override { leave_.ShowOtherExit(text); }
 
 private:
     connection::TableExit& leave_;

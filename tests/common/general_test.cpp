@@ -36,6 +36,12 @@ TEST(General, PadLeftFillsCharactersNotWidth) {
     EXPECT_EQ(PadLeft(QString(), 0), QString());
 }
 
+TEST(General, PadRightFillsCharactersNotWidth) {
+    EXPECT_EQ(PadRight(u"7"_s, 3), u"7  "_s);
+    EXPECT_EQ(PadRight(u"12345"_s, 3), u"12345"_s);
+    EXPECT_EQ(PadRight(u"本"_s, 3), u"本  "_s);
+}
+
 TEST(General, MinPositiveSeat) {
     struct Case {
         std::array<std::int32_t, 4> wealth;

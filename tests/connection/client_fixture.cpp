@@ -48,7 +48,6 @@ void ClientTest::registerMockBranches() {
     branch(MsgPlayerLeft, &MockParts::onPlayerLeft);
     branch(MsgKicked, &MockParts::onKicked);
     branch(MsgPlayerReady, &MockParts::onPlayerReady);
-    branch(MsgReconnectReply, &MockParts::onReconnectReply);
     branch(MsgMatchScores, &MockParts::MsgDecode_47);
     for (const CommandInfo& command : kCommands) {
         if (command.route == Route::Match) {

@@ -51,15 +51,17 @@ public:
     MOCK_METHOD(void, onPlayerLeft, (const GameMessage&));
     MOCK_METHOD(void, onKicked, (const GameMessage&));
     MOCK_METHOD(void, onPlayerReady, (const GameMessage&));
-    MOCK_METHOD(void, onReconnectReply, (const GameMessage&));
     MOCK_METHOD(void, MsgDecode_47, (const GameMessage&));
     MOCK_METHOD(void, MsgDecode_Match, (const GameMessage&));
     MOCK_METHOD(void, SendLeaveTable, (), (override));
     MOCK_METHOD(void, LeaveTableReset, (), (override));
     MOCK_METHOD(void, ClearTableState, (), (override));
     MOCK_METHOD(void, ResetTable, (), (override));
+    MOCK_METHOD(void, ShowOtherExit, (const QString&), (override));
     MOCK_METHOD(void, startReconnect, (), (override));
     MOCK_METHOD(void, ConnectToSock5Server, (), (override));
+    MOCK_METHOD(void, ProxyConnected, (), (override));
+    MOCK_METHOD(void, ProxyFailed, (), (override));
     MOCK_METHOD(void, OnSocksReply, (), (override));
     MOCK_METHOD(void, ExitPropPlugin, (int), (override));
     MOCK_METHOD(void, initMatchData, (), (override));

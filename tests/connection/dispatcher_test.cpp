@@ -53,11 +53,10 @@ TEST_F(DispatcherTest, EachBranchGetsItsCommandWhole) {
     EXPECT_CALL(mock, onPlayerLeft(_));
     EXPECT_CALL(mock, onKicked(_));
     EXPECT_CALL(mock, onPlayerReady(_));
-    EXPECT_CALL(mock, onReconnectReply(_));
     EXPECT_CALL(mock, MsgDecode_47(_));
     EXPECT_CALL(mock, MsgDecode_Match(_)).Times(28);
     dispatch(m1);
-    for (const int c : {2, 6, 9, 16, 19, 20, 21, 22, 23, 29, 47}) {
+    for (const int c : {2, 6, 9, 16, 19, 20, 21, 22, 23, 47}) {
         dispatch(message(static_cast<std::uint8_t>(c)));
     }
     for (int c = 72; c <= 99; ++c) {

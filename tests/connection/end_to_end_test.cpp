@@ -1,5 +1,6 @@
 #include "connection/commands.h"
 #include "connection/login_buffer.h"
+#include "support/file_wait.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -85,32 +86,46 @@ TEST(EndToEndTest, TheLobbyStartsTheClientWhichLogsInAndKeepsAlive) {
     EXPECT_GE(text.indexOf(u"RESTORE"_s), 0);
 }
 
+QString readText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 // Through the lobby stand-in the client logs in at the table server and is seated with its three
-// computer players, who get ready; the client's lobby hears that it is connected.
+// computer players, who get ready; the client's lobby hears that it is connected. The run ends
+// as soon as all of that has happened.
 TEST(EndToEndTest, TheClientIsSeatedAtTheTableServer) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString title = u"牌桌大厅-%1"_s.arg(QCoreApplication::applicationPid());
     const QString serverLog = dir.filePath(u"table.log"_s);
     const QString log = dir.filePath(u"lobby.log"_s);
+    for (const QString& path : {serverLog, log}) {
+        ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
+    }
     QProcess lobby;
-    lobby.setProcessChannelMode(QProcess::ForwardedChannels);
+    lobby.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     lobby.start(QStringLiteral(QV_LOBBY_STANDIN),
                 {u"--no-window"_s, u"--title"_s, title, u"--alt"_s, u"--client"_s,
                  QStringLiteral(QV_CLIENT), u"--table-server"_s, QStringLiteral(QV_TABLE_SERVER),
                  u"--table-server-arg=--log="_s + serverLog, u"--table-server-arg=--delay=0"_s,
-                 u"--log"_s, log, u"--timeout-ms"_s, u"20000"_s});
-    ASSERT_TRUE(lobby.waitForFinished(60000));
+                 u"--log"_s, log});
+    ASSERT_TRUE(lobby.waitForStarted());
+    const auto seatedAndTold = [&] {
+        const QString server = readText(serverLog);
+        return server.contains(u" in 18 "_s) && server.count(u" out 20 "_s) == 4 &&
+               server.count(u" out 23 "_s) == 3 && readText(log).contains(u"POST 0x303"_s);
+    };
+    EXPECT_TRUE(test::waitForFiles({serverLog, log}, seatedAndTold, 60000));
+    lobby.write("quit\n");
+    ASSERT_TRUE(lobby.waitForFinished(30000));
+    EXPECT_EQ(lobby.exitCode(), 0);
 
-    QFile serverFile(serverLog);
-    ASSERT_TRUE(serverFile.open(QIODevice::ReadOnly));
-    const QString server = QString::fromUtf8(serverFile.readAll());
+    const QString server = readText(serverLog);
     EXPECT_TRUE(server.contains(u" in 18 "_s));
     EXPECT_EQ(server.count(u" out 20 "_s), 4);
     EXPECT_EQ(server.count(u" out 23 "_s), 3);
-    QFile logFile(log);
-    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(logFile.readAll()).contains(u"POST 0x303"_s));
+    EXPECT_TRUE(readText(log).contains(u"POST 0x303"_s));
 }
 
 } // namespace

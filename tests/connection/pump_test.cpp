@@ -92,6 +92,9 @@ TEST_F(PumpTest, AnOverrunRingRestoresTheLobbyAndEnds) {
         platform::fake::FakePlatform fresh;
         fresh.lobby.open(kDefaultLobbyTitle);
         ConnectionParts other(fresh.services);
+        // A proxy client that leaves every reply byte in the ring.
+        testing::NiceMock<MockParts> hoardingProxy;
+        other.conn.proxy = &hoardingProxy;
         Form_Load(other.conn, directLine());
         fresh.winsock.acceptConnection();
         other.conn.g_bGameData = c.gameData;

@@ -1,5 +1,4 @@
 #include "forms/input_router.h"
-#include "forms/window_system.h"
 #include "table/chat_windows.h"
 #include "table/skin_tiles.h"
 #include "table/window_chrome.h"
@@ -13,16 +12,6 @@ namespace qv::table {
 namespace {
 
 using testing_support::solidPicture;
-
-/// Counts the window moves the table asks for.
-class RecordingWindows : public forms::WindowSystem {
-public:
-    void formShown(forms::Form&) override {}
-    void formUnloaded(forms::Form&) override {}
-    void beginMove(forms::Form&) override { ++moves; }
-    void focusChanged(forms::Form&) override {}
-    int moves = 0;
-};
 
 const QColor kSkin{10, 20, 30};
 const QColor kNormal{1, 0, 0};
@@ -47,7 +36,7 @@ protected:
     }
 
     // Outlives the host, which tells it of the forms it unloads.
-    RecordingWindows windows;
+    testing_support::RecordingWindows windows;
     testing_support::TableFixture fixture{{1280, 1024}};
     MainForm& form = fixture.form;
 };

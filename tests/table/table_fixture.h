@@ -2,6 +2,7 @@
 
 #include "common/picture_tables.h"
 #include "forms/form_host.h"
+#include "forms/window_system.h"
 #include "match/match.h"
 #include "platform/fake/fake_platform.h"
 #include "plugin/plugin.h"
@@ -40,6 +41,16 @@ struct TableFixture {
     forms::FormHost host{platform.time};
     bool registered = (registerTableForms(host, context), true);
     MainForm& form = host.get<MainForm>();
+};
+
+/// Counts the window moves the windows ask for.
+class RecordingWindows : public forms::WindowSystem {
+public:
+    void formShown(forms::Form&) override {}
+    void formUnloaded(forms::Form&) override {}
+    void beginMove(forms::Form&) override { ++moves; }
+    void focusChanged(forms::Form&) override {}
+    int moves = 0;
 };
 
 /// The control `name` (element `index` of an array, -1 otherwise) anywhere in `container`.

@@ -3,6 +3,7 @@
 #include "forms/label.h"
 #include "forms/picture_box.h"
 #include "forms/text_box.h"
+#include "settlement/hero_window.h"
 #include "table/chat_windows.h"
 #include "table/window_pictures.h"
 #include "table_fixture.h"
@@ -45,14 +46,15 @@ const std::vector<WindowUnderTest> kWindows{
     {u"MainForm"_s, &open<MainForm>, {u"icon"_s}, {}},
     {u"Talk"_s, &open<Talk>, {}, {u"background"_s}},
     {u"huifu"_s, &open<huifu>, {}, {u"background"_s, u"cursor"_s}},
+    {u"Score"_s, &open<settlement::Score>, {u"background"_s}, {}},
+    {u"Hero"_s, &open<settlement::Hero>, {u"background"_s}, {}},
 };
 
 // Windows whose pictures are stored but whose design is not written yet; each leaves this list
 // for the one above when it is built.
 const QStringList kWindowsToCome{
-    u"ChuPai"_s,  u"FrmGoods"_s,     u"Hero"_s,        u"Information"_s,
-    u"Score"_s,   u"VosSet"_s,       u"exchangeFrm"_s, u"frmBiaoqing"_s,
-    u"frmExit"_s, u"frmOtherExit"_s, u"frmSpeakBox"_s, u"rule"_s,
+    u"ChuPai"_s,      u"FrmGoods"_s, u"Information"_s,  u"VosSet"_s,      u"exchangeFrm"_s,
+    u"frmBiaoqing"_s, u"frmExit"_s,  u"frmOtherExit"_s, u"frmSpeakBox"_s, u"rule"_s,
 };
 
 void collectControls(const forms::Container& container, std::set<const forms::Control*>& all) {
@@ -108,6 +110,9 @@ void expectKindProperties(const forms::Control& control, const ControlDesign& de
 class WindowDesign : public testing::TestWithParam<WindowUnderTest> {
 protected:
     testing_support::TableFixture fixture;
+    bool settlementWindows = (settlement::registerSettlementForms(
+                                  fixture.host, [this] { return &fixture.form; }, [](int) {}),
+                              true);
     forms::Form& form = GetParam().open(fixture.host);
 };
 

@@ -2,6 +2,7 @@
 
 #include "connection/commands.h"
 #include "connection/login_buffer.h"
+#include "support/file_wait.h"
 
 #include <QFile>
 #include <QThread>
@@ -55,6 +56,11 @@ ServerProcess::~ServerProcess() {
 QString ServerProcess::logText() const {
     QFile file(logPath());
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool ServerProcess::waitForLog(const QString& text, int timeoutMs) const {
+    return test::waitForFiles(
+        {logPath()}, [&] { return logText().contains(text); }, timeoutMs);
 }
 
 int ServerProcess::waitForExit() {

@@ -25,6 +25,8 @@ public:
     [[nodiscard]] quint16 port() const { return port_; }
     [[nodiscard]] QString logPath() const { return dir_.filePath(QStringLiteral("table.log")); }
     [[nodiscard]] QString logText() const;
+    /// Waits for the log to hold the text; false when it does not within the time.
+    bool waitForLog(const QString& text, int timeoutMs = 30000) const;
     /// Waits for the program to end; its exit code, or -1 when it did not end.
     int waitForExit();
 

@@ -238,16 +238,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, RefusedPlayTest, testing::ValuesIn(kIllegalPlays
                              return name;
                          });
 
-// With --drop-after-plays the server drops the connection mid-hand; the client's reconnect
-// request is accepted and every message it missed comes again, none twice, up to the result.
-TEST(TableServerTest, AReconnectGetsWhatWasMissed) {
-    ServerProcess server({u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s, u"--hands"_s, u"1"_s,
-                          u"--drop-after-plays"_s, u"4"_s, u"--reconnect"_s, u"accept"_s});
+/// Plays the one hand of a server that drops the connection once, reconnecting when the drop
+/// is noticed and `beforeReconnect` has returned; checks that the reconnect is accepted and that
+/// every message missed comes again, none twice, up to the result, and that the table closes.
+void playThroughTheDrop(ServerProcess& server, const std::function<void()>& beforeReconnect) {
     TableClient client(server.port());
     client.login();
     int drops = 0;
     EXPECT_TRUE(playHand(client, {}, [&] {
         ++drops;
+        beforeReconnect();
         client.reconnect();
         const auto reply = client.next();
         return drops == 1 && reply && reply->command() == MsgReconnectReply && reply->u8(15) == 1;
@@ -258,7 +258,36 @@ TEST(TableServerTest, AReconnectGetsWhatWasMissed) {
     for (std::size_t i = 1; i < seqs.size(); ++i) {
         EXPECT_EQ(seqs[i], seqs[i - 1] + 1) << "message " << i;
     }
+    EXPECT_FALSE(client.next());
     EXPECT_EQ(server.waitForExit(), 0);
+}
+
+const QStringList kDropOnceArgs = {u"--seed"_s,
+                                   u"5"_s,
+                                   u"--delay"_s,
+                                   u"0"_s,
+                                   u"--hands"_s,
+                                   u"1"_s,
+                                   u"--drop-after-plays"_s,
+                                   u"4"_s,
+                                   u"--reconnect"_s,
+                                   u"accept"_s};
+
+// With --drop-after-plays the server drops the connection mid-hand and plays on for the absent
+// player; the client's reconnect request is accepted and every message it missed comes again,
+// whether the hand is still running or already over.
+TEST(TableServerTest, AReconnectGetsWhatWasMissed) {
+    ServerProcess server(kDropOnceArgs);
+    playThroughTheDrop(server, [] {});
+}
+
+// The last hand ended while the player was away: the table waits for him instead of closing,
+// and his reconnect still gets the result.
+TEST(TableServerTest, APlayerAwayWhenTheLastHandEndsGetsTheResult) {
+    ServerProcess server(kDropOnceArgs);
+    playThroughTheDrop(server, [&server] {
+        EXPECT_TRUE(server.waitForLog(u"waiting for the player to come back"_s));
+    });
 }
 
 struct RefusedReconnect {

@@ -46,7 +46,12 @@ QString buildLine(const QCommandLineParser& p, const QString& title, const QStri
         return line + p.value(u"watch"_s);
     }
     const bool alt = p.isSet(u"alt"_s);
-    return line + u"0$$0$$$"_s + (alt ? u"1$"_s : u"0$"_s) + (alt ? title : QString()) + u'$' +
+    const QStringList proxy = p.value(u"proxy"_s).split(u':');
+    line += proxy.size() == 2
+                ? u"5$%1$%2$%3$%4$"_s.arg(proxy[0], proxy[1], p.value(u"proxy-user"_s),
+                                          p.value(u"proxy-pass"_s))
+                : u"0$$0$$$"_s;
+    return line + (alt ? u"1$"_s : u"0$"_s) + (alt ? title : QString()) + u'$' +
            p.value(u"caption"_s) + u"$0$0$"_s;
 }
 
@@ -98,6 +103,9 @@ int main(int argc, char** argv) {
     opt(u"host"_s, u"Game server host"_s, u"ip"_s, u"127.0.0.1"_s);
     opt(u"port"_s, u"Game server port"_s, u"port"_s, u"6000"_s);
     opt(u"location"_s, u"Table location text"_s, u"text"_s, u"一号桌"_s);
+    opt(u"proxy"_s, u"Reach the game server through this SOCKS5 proxy"_s, u"host:port"_s);
+    opt(u"proxy-user"_s, u"The proxy's user name"_s, u"text"_s);
+    opt(u"proxy-pass"_s, u"The proxy's password"_s, u"text"_s);
     opt(u"watch"_s, u"Watch mode with this amount"_s, u"number"_s);
     opt(u"alt"_s, u"Alternate lobby mode: pass the title"_s);
     opt(u"caption"_s, u"Table caption in the alternate mode"_s, u"text"_s);

@@ -60,7 +60,9 @@ How the table behaves:
   player after the think time. A reconnect request that names the running or the
   last hand (thread and sequence number) is accepted with --reconnect accept and
   every message after the named one is sent again; otherwise it is refused and
-  the table closes.)"_s;
+  the table closes. When the last hand of --hands ends while the player is away,
+  the table waits for his reconnect (at most the turn plus 5 seconds), sends
+  him what he missed, the result included, and then closes.)"_s;
 
 } // namespace
 

@@ -53,6 +53,11 @@ TableServer::TableServer(Options options) : options_(std::move(options)), random
     turnTimer_.setSingleShot(true);
     readyTimer_.setSingleShot(true);
     dealTimer_.setSingleShot(true);
+    returnTimer_.setSingleShot(true);
+    connect(&returnTimer_, &QTimer::timeout, this, [this] {
+        note(u"the player did not come back for the result"_s);
+        finish();
+    });
     connect(&dealTimer_, &QTimer::timeout, this, [this] {
         if (humanSeat_ >= 0) {
             ready(humanSeat_);
@@ -179,6 +184,10 @@ void TableServer::handle(const GameMessage& message) {
 }
 
 void TableServer::login(const GameMessage& request) {
+    if (handsOver()) {
+        finish();
+        return;
+    }
     const QByteArray account = requestAccount(request);
     endSession();
     if (account.isEmpty()) {
@@ -218,6 +227,9 @@ void TableServer::reconnect(const GameMessage& request) {
     if (phase_ == Phase::Calling || phase_ == Phase::Playing) {
         scheduleTurn();
     }
+    if (handsOver()) {
+        finish();
+    }
 }
 
 void TableServer::refuseReconnect() {
@@ -225,6 +237,9 @@ void TableServer::refuseReconnect() {
     write(reconnectReply(false));
     endSession();
     detachClient();
+    if (handsOver()) {
+        finish();
+    }
 }
 
 void TableServer::ready(int index) {
@@ -386,8 +401,15 @@ void TableServer::endHand() {
     nextBanker_ = hand_->finishOrder().empty() ? hand_->banker() : hand_->finishOrder().front();
     ++handsPlayed_;
     phase_ = Phase::Waiting;
-    if (options_.hands > 0 && handsPlayed_ >= options_.hands) {
-        finish();
+    if (handsOver()) {
+        // A player whose connection was lost during the hand is owed its end: the table stays
+        // open for his reconnect, which gets the result, and closes after it.
+        if (present()) {
+            finish();
+        } else {
+            note(u"the hands are played: waiting for the player to come back for the result"_s);
+            returnTimer_.start((kTurnSeconds + kGraceSeconds) * kMsPerSecond);
+        }
         return;
     }
     if (human().player.coins < kStake) {
@@ -411,6 +433,7 @@ void TableServer::finish() {
     turnTimer_.stop();
     readyTimer_.stop();
     dealTimer_.stop();
+    returnTimer_.stop();
     server_.close();
     if (client_) {
         QTcpSocket* socket = std::exchange(client_, nullptr);

@@ -91,6 +91,9 @@ private:
     [[nodiscard]] Seat& seat(int index) { return seats_[static_cast<std::size_t>(index)]; }
     [[nodiscard]] Seat& human() { return seat(humanSeat_); }
     [[nodiscard]] bool present() const { return client_ && joined_; }
+    [[nodiscard]] bool handsOver() const {
+        return options_.hands > 0 && handsPlayed_ >= options_.hands;
+    }
 
     Options options_;
     QTcpServer server_;
@@ -104,6 +107,8 @@ private:
     QTimer turnTimer_;
     QTimer readyTimer_;
     QTimer dealTimer_;
+    /// Bounds the wait for a player who was away when the last hand ended.
+    QTimer returnTimer_;
     std::uint32_t random_;
 
     Phase phase_ = Phase::Empty;

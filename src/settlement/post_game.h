@@ -1,0 +1,12 @@
+#pragma once
+
+namespace qv::settlement {
+
+struct SettlementContext;
+
+/// The post-game step of each pump tick, as far as the sheet needs it until the prize displays
+/// are built: once a settled hand's sheet is waiting, from 2001 ms after the settlement on, the
+/// Score window is centred on the table window and shown.
+void PostGameSequence(SettlementContext& ctx);
+
+} // namespace qv::settlement
