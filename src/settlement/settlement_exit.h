@@ -19,6 +19,7 @@ public:
     void LeaveTableReset() override;
     void ClearTableState() override { inner_.ClearTableState(); }
     void ResetTable() override { inner_.ResetTable(); }
+    void ShowOtherExit(const QString& text) override { inner_.ShowOtherExit(text); }
 
 private:
     connection::TableExit& inner_;

@@ -408,7 +408,7 @@ void TableServer::endHand() {
             finish();
         } else {
             note(u"the hands are played: waiting for the player to come back for the result"_s);
-            returnTimer_.start((kTurnSeconds + kGraceSeconds) * kMsPerSecond);
+            returnTimer_.start((options_.turnSeconds + kGraceSeconds) * kMsPerSecond);
         }
         return;
     }
