@@ -3,6 +3,7 @@
 #include "between/register_branches.h"
 #include "between/table_actions.h"
 #include "hand/chu_pai.h"
+#include "hand/play_input.h"
 #include "platform/services.h"
 #include "settlement/hero_window.h"
 #include "settlement/post_game.h"
@@ -29,7 +30,9 @@ Client::Client(platform::Services& platformServices) : services(platformServices
         }
     });
     conn.tableExit = &settlementTableExit;
-    table::registerTableForms(forms, tableContext);
+    table::registerTableForms(forms, tableContext, [this](table::MainForm& form) {
+        hand::InstallPlayInput(form, [this] { return handOnTable(); });
+    });
     table::registerVosSet(forms, {tableContext, sound});
     between::registerExitWindows(forms, [this] { return betweenOnTable(); });
     hand::registerHandForms(
@@ -49,8 +52,8 @@ hand::HandContext* Client::handOnTable() {
         return nullptr;
     }
     if (!handContext_ || &handContext_->form != form) {
-        handContext_.emplace(
-            hand::HandContext{*form, hand, conn, table, plugin, sound, services, imageRes});
+        handContext_.emplace(hand::HandContext{*form, hand, conn, table, plugin, sound, services,
+                                               imageRes, rules, hints});
     }
     return &*handContext_;
 }

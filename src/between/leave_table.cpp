@@ -191,7 +191,7 @@ void LeaveTableReset(BetweenContext& ctx) {
     unloadIfLoaded<table::frmExit>(ctx.forms);
     common::LoadGifRes(static_cast<std::int16_t>(ctx.hand.imageRes.AnNiuRes[kStartPicture].toInt()),
                        u"GIF"_s, form.AnNiu(2));
-    table.StartPending = true;
+    table.g_bFirstStart = true;
     form.lbwealth.setCaption(u"0"_s);
     form.lbwealth.setVisible(false);
     form.Imgwealth.setVisible(false);

@@ -118,7 +118,7 @@ void startPressed(BetweenContext& ctx) {
     connection::Connection& conn = ctx.hand.conn;
     table::TableState& table = ctx.hand.table;
     table::MainForm& form = ctx.hand.form;
-    table.StartPending = false;
+    table.g_bFirstStart = false;
     if (conn.g_bLeaveOnStart) {
         LeaveToLobby(ctx);
         ReturnToLobby(ctx);
@@ -259,7 +259,7 @@ void AnNiu_MouseMove(BetweenContext& ctx, int index) {
     if (index < 2) {
         picture = 2 * index + 1;
     } else if (index == 2) {
-        picture = ctx.match.juNum < 1 && table.StartPending ? 5 : 7;
+        picture = ctx.match.juNum < 1 && table.g_bFirstStart ? 5 : 7;
     }
     loadButton(ctx, index, picture);
 }

@@ -84,7 +84,7 @@ TEST(LeavingTest, ConfirmingLeavesForTheLobby) {
     }
     EXPECT_EQ(t.client.conn.SeatedCount, 0);
     EXPECT_TRUE(t.client.table.AnNiuLocked[2]);
-    EXPECT_TRUE(t.client.table.StartPending);
+    EXPECT_TRUE(t.client.table.g_bFirstStart);
     EXPECT_FALSE(t.client.table.g_bCountdownAnim);
     EXPECT_FALSE(t.client.conn.TimerBong.Enabled());
     EXPECT_TRUE(t.client.conn.g_bLeftTable);

@@ -94,7 +94,7 @@ TEST(StartButtonTest, OneReadyMessageTwoSecondsAfterTheFirstPress) {
     t.form.AnNiu(2).raiseClick();
     EXPECT_TRUE(t.form.OK(0).visible());
     EXPECT_TRUE(t.client.table.AnNiuLocked[2]);
-    EXPECT_FALSE(t.client.table.StartPending);
+    EXPECT_FALSE(t.client.table.g_bFirstStart);
     t.platform.time.advance(1000);
     t.form.AnNiu(2).raiseClick();
     t.platform.time.advance(999);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+namespace qv::table {
+class MainForm;
+}
+
+namespace qv::hand {
+
+struct HandContext;
+
+/// The hand's mouse input on the table window: cards raised and lowered by the left button and
+/// played by the right one (on a card or on the table), the play, hint, pass and previous-trick
+/// buttons, the call button, the previous-trick timer, and the hover pictures of these buttons
+/// with the table surface's reset of every hover picture. `hand` gives the hand's context while
+/// the window is there.
+void InstallPlayInput(table::MainForm& form, std::function<HandContext*()> hand);
+
+// The handlers, for the window's events and for direct calls.
+void cardImage0_MouseDown(HandContext& ctx, int index, int button);
+void Pic1_MouseDown(HandContext& ctx, int button);
+void Pic1_Click(HandContext& ctx);
+void Operation_Click(HandContext& ctx, int index);
+void btnJiaopai_Click(HandContext& ctx);
+void Timerformer_Timer(HandContext& ctx);
+void Operation_MouseMove(HandContext& ctx, int index);
+void btnJiaopai_MouseMove(HandContext& ctx, int index);
+void Pic1_MouseMove(HandContext& ctx);
+
+} // namespace qv::hand
