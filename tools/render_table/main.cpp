@@ -172,32 +172,26 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "render_table: cannot create %s\n", qPrintable(folder.path()));
         return 1;
     }
+    struct Picture {
+        const char16_t* prefix;
+        bool (*render)(QSize, const QString&);
+    };
+    const Picture pictures[] = {
+        {u"table", renderTable}, {u"dealt", renderDealtTable}, {u"mid-hand", renderMidHand}};
     int status = 0;
     for (const QSize screen : {QSize(1024, 768), QSize(800, 600)}) {
-        const QString path =
-            folder.filePath(u"table-%1x%2.png"_s.arg(screen.width()).arg(screen.height()));
-        if (!renderTable(screen, path)) {
-            std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(path));
-            status = 1;
-            continue;
+        for (const Picture& picture : pictures) {
+            const QString path =
+                folder.filePath(u"%1-%2x%3.png"_s.arg(QString::fromUtf16(picture.prefix))
+                                    .arg(screen.width())
+                                    .arg(screen.height()));
+            if (!picture.render(screen, path)) {
+                std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(path));
+                status = 1;
+                break;
+            }
+            std::printf("%s\n", qPrintable(path));
         }
-        std::printf("%s\n", qPrintable(path));
-        const QString dealt =
-            folder.filePath(u"dealt-%1x%2.png"_s.arg(screen.width()).arg(screen.height()));
-        if (!renderDealtTable(screen, dealt)) {
-            std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(dealt));
-            status = 1;
-            continue;
-        }
-        std::printf("%s\n", qPrintable(dealt));
-        const QString midHand =
-            folder.filePath(u"mid-hand-%1x%2.png"_s.arg(screen.width()).arg(screen.height()));
-        if (!renderMidHand(screen, midHand)) {
-            std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(midHand));
-            status = 1;
-            continue;
-        }
-        std::printf("%s\n", qPrintable(midHand));
     }
     return status;
 }
