@@ -1,6 +1,8 @@
 #include "app/client.h"
 #include "app/start_on_table.h"
 #include "forms/qt/qt_window_system.h"
+#include "forms/qt/web_browser_widget.h"
+#include "forms/web_browser.h"
 #include "platform/qt/qt_platform.h"
 #include "table/main_form.h"
 
@@ -10,11 +12,16 @@
 using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv) {
+    // Web views share the application's graphics context; it must be set before the application.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Quorvale"_s);
     qv::platform::qt::QtPlatform platform(u"quorvale"_s);
     qv::Client client(platform.services);
     qv::forms::qt::QtWindowSystem windows(client.forms);
+    // The web engine itself loads only when the first web view is shown.
+    windows.registerWidgetFactory(QString::fromUtf16(qv::forms::kWebBrowserKind),
+                                  qv::forms::qt::webBrowserWidgetFactory());
     // The lobby passes one line; the program reads it whole, as the platform hands it over.
     qv::app::StartOnTable(client, client.forms.get<qv::table::MainForm>(),
                           QApplication::arguments().mid(1).join(u' '));

@@ -2,6 +2,8 @@
 
 #include "app/client.h"
 #include "app/main_form_view.h"
+#include "connection/player_detail.h"
+#include "shop/vip_window.h"
 #include "table/main_form.h"
 
 namespace qv::app {
@@ -53,6 +55,26 @@ void StartOnTable(Client& client, table::MainForm& form, const QString& commandL
     setIfEmpty(hooks.startSound, [&client] { startSound(client); });
     setIfEmpty(form.resizeHooks.minimizeLobby,
                [&client] { connection::MinimizeLobby(client.conn); });
+    form.seatHooks.detail = [&client](int seat) {
+        const connection::PlayerDetail& player =
+            client.conn.Detail.at(static_cast<std::size_t>(seat));
+        return table::SeatDetail{.username = player.username,
+                                 .sex = player.sex,
+                                 .location = player.location,
+                                 .score = player.score,
+                                 .membership = connection::MembershipName(player.memberLevel),
+                                 .logins = player.logins,
+                                 .disconnects = player.disconnects,
+                                 .wins = player.wins,
+                                 .losses = player.losses,
+                                 .vip = player.vip};
+    };
+    form.seatHooks.showVip = [&client, &form](int level) {
+        shop::FrmVip& vip = client.forms.get<shop::FrmVip>();
+        vip.initFrm(static_cast<std::int16_t>(level));
+        vip.show(0, &form);
+        vip.setVisible(true);
+    };
     hooks.startupFailed = [&client](const std::exception&) {
         connection::RestoreLobbyAndEnd(client.conn);
     };

@@ -85,4 +85,20 @@ void ControlArrayBase::adopt(Component& element, int index) {
     element.index_ = index;
 }
 
+void Component::mouseDownInput(int button, int shift, double x, double y) {
+    raiseMouseDown(button, shift, x, y);
+}
+void Component::mouseMoveInput(int button, int shift, double x, double y) {
+    raiseMouseMove(button, shift, x, y);
+}
+void Component::mouseUpInput(int button, int shift, double x, double y) {
+    raiseMouseUp(button, shift, x, y);
+}
+void Component::clickInput() {
+    raiseClick();
+}
+void Component::dblClickInput() {
+    raiseDblClick();
+}
+
 } // namespace qv::forms

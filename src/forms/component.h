@@ -49,6 +49,14 @@ public:
     void raiseChange();
     void raiseTimer();
 
+    /// What the window's mouse input does to the component: each raises its event. A control
+    /// with reactions of its own to the mouse overrides them.
+    virtual void mouseDownInput(int button, int shift, double x, double y);
+    virtual void mouseMoveInput(int button, int shift, double x, double y);
+    virtual void mouseUpInput(int button, int shift, double x, double y);
+    virtual void clickInput();
+    virtual void dblClickInput();
+
 protected:
     Component(Form& form, QString name);
 

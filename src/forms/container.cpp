@@ -128,7 +128,7 @@ Control* Container::hitTest(QPointF pixel) const {
             // A control covers the pixels from its left edge up to its right edge, that one not
             // included: the pixel beside it belongs to whatever lies there.
             if (pixel.x() < rect.left() || pixel.x() >= rect.right() || pixel.y() < rect.top() ||
-                pixel.y() >= rect.bottom()) {
+                pixel.y() >= rect.bottom() || !control->hitsPixel(pixel - rect.topLeft())) {
                 continue;
             }
             if (auto* inner = dynamic_cast<const Container*>(control)) {

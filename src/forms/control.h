@@ -76,6 +76,9 @@ public:
     [[nodiscard]] QRectF pixelRect() const;
     /// Visible, and every container up to the form visible too.
     [[nodiscard]] bool shownInForm() const;
+    /// Whether the control takes the mouse at `pixel`, counted from its top-left corner inside
+    /// its rectangle; shaped controls let the mouse through where they show nothing.
+    [[nodiscard]] virtual bool hitsPixel(QPointF /*pixel*/) const { return true; }
 
     /// Takes the properties of its design row that this kind of control has: place and size,
     /// Visible, Enabled, ToolTipText and mouse pointer here, the rest in each kind.

@@ -6,6 +6,18 @@
 
 namespace qv::forms {
 
+namespace {
+
+/// A press on a windowed control gives it the focus.
+void focusWindowed(Component& target) {
+    if (auto* control = dynamic_cast<Control*>(&target);
+        control != nullptr && control->layer() == Layer::Windowed) {
+        control->setFocus();
+    }
+}
+
+} // namespace
+
 Component& InputRouter::targetAt(QPointF pixel) const {
     if (Control* control = form_->hitTest(pixel)) {
         return *control;
@@ -29,18 +41,15 @@ void InputRouter::mousePress(QPointF pixel, int button, int shift) {
     captured_ = &target;
     buttonsDown_ |= button;
     afterDoubleClick_ = false;
-    if (auto* control = dynamic_cast<Control*>(&target);
-        control != nullptr && control->layer() == Layer::Windowed) {
-        control->setFocus();
-    }
+    focusWindowed(target);
     const QPointF at = toTargetUnits(target, pixel);
-    target.raiseMouseDown(button, shift, at.x(), at.y());
+    target.mouseDownInput(button, shift, at.x(), at.y());
 }
 
 void InputRouter::mouseMove(QPointF pixel, int buttons, int shift) {
     Component& target = captured_ != nullptr ? *captured_ : targetAt(pixel);
     const QPointF at = toTargetUnits(target, pixel);
-    target.raiseMouseMove(buttons, shift, at.x(), at.y());
+    target.mouseMoveInput(buttons, shift, at.x(), at.y());
 }
 
 void InputRouter::mouseRelease(QPointF pixel, int button, int shift) {
@@ -50,12 +59,12 @@ void InputRouter::mouseRelease(QPointF pixel, int button, int shift) {
         captured_ = nullptr;
     }
     const QPointF at = toTargetUnits(target, pixel);
-    target.raiseMouseUp(button, shift, at.x(), at.y());
+    target.mouseUpInput(button, shift, at.x(), at.y());
     const bool clicked =
         button == mouse::kLeft && !afterDoubleClick_ && &targetAt(pixel) == &target;
     afterDoubleClick_ = false;
     if (clicked) {
-        target.raiseClick();
+        target.clickInput();
     }
 }
 
@@ -65,10 +74,10 @@ void InputRouter::mouseDoubleClick(QPointF pixel, int button, int shift) {
     buttonsDown_ |= button;
     afterDoubleClick_ = true;
     if (button == mouse::kLeft) {
-        target.raiseDblClick();
+        target.dblClickInput();
     } else {
         const QPointF at = toTargetUnits(target, pixel);
-        target.raiseMouseDown(button, shift, at.x(), at.y());
+        target.mouseDownInput(button, shift, at.x(), at.y());
     }
 }
 

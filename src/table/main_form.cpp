@@ -5,6 +5,8 @@
 #include "platform/services.h"
 #include "table/layout_seats.h"
 #include "table/layout_table.h"
+#include "table/own_controls.h"
+#include "table/rules_window.h"
 #include "table/table_context.h"
 #include "table/table_state.h"
 #include "table/window_chrome.h"
@@ -46,6 +48,7 @@ MainForm::MainForm(forms::FormHost& host, TableContext& context)
         Form_Resize();
     };
     wireChrome(*this);
+    wireSeatsAndDecoration(*this);
 }
 
 void MainForm::Form_Load() {
@@ -58,6 +61,7 @@ void MainForm::Form_Load() {
         runHook(loadHooks.startSound);
         common::InitImageResTables(context_->imageRes, context_->state.ScaleX);
         LayoutSeats(*this);
+        SetUpOwnControls(*this);
         runHook(loadHooks.openConnection);
         ShowTable();
         runHook(loadHooks.installLobbyLink);
@@ -147,6 +151,9 @@ void registerTableForms(forms::FormHost& host, TableContext& context,
             }
             return form;
         });
+    host.registerForm<rule>([&context](forms::FormHost& formHost) {
+        return std::make_unique<rule>(formHost, context);
+    });
 }
 
 } // namespace qv::table

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "controls/picture_button.h"
+#include "controls/scrolling_banner.h"
+#include "controls/sprite_animation.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/image.h"
@@ -8,8 +11,10 @@
 #include "forms/picture_box.h"
 #include "forms/text_box.h"
 #include "forms/timer.h"
+#include "forms/web_browser.h"
 #include "table/design_style.h"
 #include "table/screen_fit.h"
+#include "table/seat_popup.h"
 #include "table/spread_control_array.h"
 #include "table/stand_in_controls.h"
 
@@ -40,6 +45,14 @@ struct FormLoadHooks {
     std::function<void()> installLobbyLink;
     /// A run-time failure anywhere in the start-up: restore the lobby and end.
     std::function<void(const std::exception&)> startupFailed;
+};
+
+/// What the seat widgets need of other parts of the client.
+struct SeatHooks {
+    /// The player shown at a display seat (0 the player); an empty nickname for nobody.
+    std::function<SeatDetail(int seat)> detail;
+    /// Opens the VIP window at `level` (1 to 6), owned by the table window.
+    std::function<void(int level)> showVip;
 };
 
 /// The parts of restoring the window that belong to other parts of the client.
@@ -84,8 +97,8 @@ public:
     Image imgLocation{Pic1, u"imgLocation"_s, {.left = 656, .top = 600, .width = 394, .height = 39, .picture = true}};
     Label Location{Pic1, u"Location"_s, {.left = 760, .top = 664, .width = 161, .height = 25, .fontName = kSong, .fontSize = 12, .foreColor = kGreen, .ampersandLiteral = true}};
     Image Bird{Pic1, u"Bird"_s, {.left = 936, .top = 680, .width = 82, .height = 80, .stretch = true, .picture = true}};
-    WebBrowserStandIn WebBrowser1{Pic1, u"WebBrowser1"_s, {.left = 760, .top = 536, .width = 57, .height = 33}};
-    WebBrowserStandIn WebBrowser2{Pic1, u"WebBrowser2"_s, {.left = 880, .top = 504, .width = 41, .height = 49}};
+    forms::WebBrowser WebBrowser1{Pic1, u"WebBrowser1"_s, {.left = 760, .top = 536, .width = 57, .height = 33}};
+    forms::WebBrowser WebBrowser2{Pic1, u"WebBrowser2"_s, {.left = 880, .top = 504, .width = 41, .height = 49}};
     Label LblShuffle{Pic1, u"LblShuffle"_s, {.left = 624, .top = 472, .width = 185, .height = 25, .visible = false, .text = u"正在进入游戏.......", .fontName = kSong, .fontSize = 14.25, .foreColor = rgb(192, 0, 0), .alignment = Align::Centre}};
     Image ImgShuffle{Pic1, u"ImgShuffle"_s, {.left = 624, .top = 320, .width = 185, .height = 35, .visible = false, .picture = true}};
 
@@ -172,12 +185,12 @@ public:
         {.firstIndex = 1, .lastIndex = 1, .width = 80, .height = 17, .text = u"4000", .fontName = kSong, .fontSize = 10.5, .foreColor = kCyan},
         {.firstIndex = 2, .lastIndex = 2, .width = 80, .height = 17, .text = u"10000", .fontName = kSong, .fontSize = 10.5, .foreColor = kCyan}}};
     Label lbl_matchtime{Pic1, u"lbl_matchtime"_s, {.left = 424, .top = 448, .width = 141, .height = 19, .visible = false, .text = u"个人金币数封顶", .fontName = kSong, .fontSize = 14.25, .bold = true, .foreColor = kYellow, .alignment = Align::Centre, .autoSize = true, .toolTip = u"个人金币数封顶"}};
-    PictureButtonStandIn ImgShowMatch{Pic1, u"ImgShowMatch"_s, {.left = 600, .top = 304, .width = 25, .height = 49, .visible = false}};
-    PictureButtonStandIn ImgShowSort{Pic1, u"ImgShowSort"_s, {.left = 656, .top = 304, .width = 17, .height = 41, .visible = false}};
+    controls::inode_pic ImgShowMatch{Pic1, u"ImgShowMatch"_s, {.left = 600, .top = 304, .width = 25, .height = 49, .visible = false}};
+    controls::inode_pic ImgShowSort{Pic1, u"ImgShowSort"_s, {.left = 656, .top = 304, .width = 17, .height = 41, .visible = false}};
     Image ImgOpenMatchBtn{Pic1, u"ImgOpenMatchBtn"_s, {.left = 472, .top = 400, .width = 25, .height = 17, .visible = false}};
-    BannerStandIn moveWord1{Pic1, u"moveWord1"_s, {.left = 600, .top = 352, .width = 89, .height = 33, .visible = false}};
+    controls::moveWord moveWord1{Pic1, u"moveWord1"_s, {.left = 600, .top = 352, .width = 89, .height = 33, .visible = false}};
     PictureBox Pic_matchDetail{Pic1, u"Pic_matchDetail"_s, {.left = 672, .top = 184, .width = 278, .height = 57, .visible = false, .unit = Unit::UserTwips15, .picture = true}};
-    PictureButtonStandIn ImgMatchListName{Pic_matchDetail, u"ImgMatchListName"_s, {.width = 16, .height = 16}};
+    controls::inode_pic ImgMatchListName{Pic_matchDetail, u"ImgMatchListName"_s, {.width = 16, .height = 16}};
     PictureBox LMatchShow{Pic_matchDetail, u"LMatchShow"_s, {.width = 324, .height = 166, .picture = true}};
     ControlArray<Label> LblInfoLMatch{LMatchShow, u"LblInfoLMatch"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
     ControlArray<Label> LblPrizeInfo{Pic_matchDetail, u"LblPrizeInfo"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
@@ -237,17 +250,17 @@ public:
     Image Img_buy_reduce_bt{Pic_buy, u"Img_buy_reduce_bt"_s, {.width = 31, .height = 31, .picture = true}};
     Image Img_buy_add_bt{Pic_buy, u"Img_buy_add_bt"_s, {.width = 31, .height = 31, .picture = true}};
     Image Img_buy_buy_bt{Pic_buy, u"Img_buy_buy_bt"_s, {.width = 80, .height = 36, .picture = true}};
-    SpriteStandIn APNG_prize{Pic1, u"APNG_prize"_s, {.left = 584, .top = 400, .width = 25, .height = 25, .visible = false}};
-    ControlArray<SpriteStandIn> APNG_prizenum{Pic1, u"APNG_prizenum"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 624, .top = 416, .width = 49, .height = 41, .visible = false}}};
+    controls::APNG APNG_prize{Pic1, u"APNG_prize"_s, {.left = 584, .top = 400, .width = 25, .height = 25, .visible = false}};
+    ControlArray<controls::APNG> APNG_prizenum{Pic1, u"APNG_prizenum"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 624, .top = 416, .width = 49, .height = 41, .visible = false}}};
     Image ImgJadeTask{Pic1, u"ImgJadeTask"_s, {.left = 672, .top = 400, .width = 137, .height = 37, .visible = false}};
     Image ImgJadeExch{Pic1, u"ImgJadeExch"_s, {.left = -24, .top = 616, .width = 137, .height = 29}};
     PictureBox Pic_Jadetask{Pic1, u"Pic_Jadetask"_s, {.left = 784, .top = 248, .width = 201, .height = 72, .visible = false, .unit = Unit::Twips, .picture = true}};
     Label LbJadeprize{Pic_Jadetask, u"LbJadeprize"_s, {.width = 180, .height = 17, .text = u"翡翠任务描述"}};
     Label LbJadedesk{Pic_Jadetask, u"LbJadedesk"_s, {.width = 180, .height = 17, .visible = false, .text = u"最后一张牌出单3并获胜可获得"}};
     Label laJadetaskname{Pic_Jadetask, u"laJadetaskname"_s, {.width = 180, .height = 17, .visible = false, .text = u"翡翠任务名称"}};
-    SpriteStandIn APNG_Jadefinish{Pic1, u"APNG_Jadefinish"_s, {.left = 720, .top = 416, .width = 65, .height = 49, .visible = false}};
-    SpriteStandIn APNG_JadeKuang{Pic1, u"APNG_JadeKuang"_s, {.left = 520, .top = 392, .width = 25, .height = 25, .visible = false}};
-    ControlArray<SpriteStandIn> APNG_JadeNum{Pic1, u"APNG_JadeNum"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 544, .top = 392, .width = 33, .height = 33, .visible = false}}};
+    controls::APNG APNG_Jadefinish{Pic1, u"APNG_Jadefinish"_s, {.left = 720, .top = 416, .width = 65, .height = 49, .visible = false}};
+    controls::APNG APNG_JadeKuang{Pic1, u"APNG_JadeKuang"_s, {.left = 520, .top = 392, .width = 25, .height = 25, .visible = false}};
+    ControlArray<controls::APNG> APNG_JadeNum{Pic1, u"APNG_JadeNum"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 544, .top = 392, .width = 33, .height = 33, .visible = false}}};
 
     // Timers.
     Timer TimerBong{Pic1, u"TimerBong"_s, {.intervalMs = 50}};
@@ -266,10 +279,13 @@ public:
 
     /// Both drawn title-bar buttons show their normal pictures.
     bool ChromeAtRest = true;
+    /// The item-store button `Bank` shows its hover picture.
+    bool BankHover = false;
 
     /// The start-up steps of other parts of the client, run by `Form_Load`.
     FormLoadHooks loadHooks;
     FormResizeHooks resizeHooks;
+    SeatHooks seatHooks;
 
     /// The start-up as far as the table window goes, with the hooks of the other parts in
     /// their places; any failure goes to `loadHooks.startupFailed`.

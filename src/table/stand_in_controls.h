@@ -4,9 +4,8 @@
 
 namespace qv::table {
 
-/// A control of the game's own kinds (animated GIF player, picture button, banner, sprite
-/// animation, web view) that holds its place, name and size in the window until its own
-/// implementation takes over; it paints nothing.
+/// A control of the game's own kinds (the animated GIF player) that holds its place, name and size
+/// in the window until its own implementation takes over; it paints nothing.
 template <const char16_t* Kind>
 class StandIn : public forms::UserControl {
 public:
@@ -19,15 +18,7 @@ public:
 };
 
 inline constexpr char16_t kAniGifKind[] = u"ucAniGIF";
-inline constexpr char16_t kPictureButtonKind[] = u"inode_pic";
-inline constexpr char16_t kBannerKind[] = u"moveWord";
-inline constexpr char16_t kSpriteKind[] = u"APNG";
-inline constexpr char16_t kWebBrowserKind[] = u"WebBrowser";
 
 using AniGifStandIn = StandIn<kAniGifKind>;
-using PictureButtonStandIn = StandIn<kPictureButtonKind>;
-using BannerStandIn = StandIn<kBannerKind>;
-using SpriteStandIn = StandIn<kSpriteKind>;
-using WebBrowserStandIn = StandIn<kWebBrowserKind>;
 
 } // namespace qv::table

@@ -15,6 +15,14 @@ struct TableState {
     /// Per-seat wealth multiple of the table, 0 for none; written when players take their seats.
     std::array<std::int32_t, 4> SeatWealth{};
 
+    /// The table's wealth-doubling multiple, 0 for none.
+    std::int32_t WealthOdds = 0;
+    /// The start button has not been pressed since the player took the seat.
+    bool g_bFirstStart = false;
+    /// A web view's navigation failed: it stays hidden for the rest of the run.
+    bool g_bBannerError = false;
+    bool g_bShufflePageError = false;
+
     bool g_bBossKey = false;
     bool g_bHiddenPlay = false;
     /// The countdown plays every own turn (the boss key's automatic play).

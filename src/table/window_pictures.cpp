@@ -2,6 +2,7 @@
 
 #include "common/picture_resources.h"
 #include "common/pictures/embedded_pictures.h"
+#include "forms/units.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,6 +62,16 @@ QImage WindowPictures::pointer() const {
 
 QImage WindowPictures::resource(int resId) const {
     return common::LoadGifPicture(static_cast<std::int16_t>(resId), u"GIF"_s);
+}
+
+void applyWindowDesign(forms::Form& window) {
+    const WindowPictures pictures(window.name());
+    const forms::DeferredPicture background = pictures.stored(u"background"_s, -1);
+    window.move(window.left(), window.top(), forms::pixelsToTwips(background.size().width()),
+                forms::pixelsToTwips(background.size().height()));
+    window.setPicture(background);
+    window.setScaleMode(forms::ScaleMode::Pixels);
+    forms::applyDesign(window.design(), pictures);
 }
 
 } // namespace qv::table

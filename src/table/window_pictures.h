@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/design.h"
+#include "forms/form.h"
 
 #include <QHash>
 #include <QString>
@@ -33,5 +34,9 @@ private:
     QHash<QString, QString> files_;
     forms::DeferredPicture pointer_;
 };
+
+/// Gives `window` its design: its background picture, with the window sized to it, and its
+/// controls' rows, in pixels.
+void applyWindowDesign(forms::Form& window);
 
 } // namespace qv::table
