@@ -27,8 +27,6 @@ struct TableState {
     bool g_bHiddenPlay = false;
     /// The countdown plays every own turn (the boss key's automatic play).
     bool g_bAutoPlay = false;
-    /// No hand has been started from the start button yet: it shows its start picture.
-    bool g_bFirstStart = true;
     bool g_bCountdownAnim = false;
 
     /// Table buttons `AnNiu(0..8)`: click lock (only element 2, the start button, is tested)
@@ -39,7 +37,6 @@ struct TableState {
     std::array<bool, 6> OperationHover{};
     /// The call button shows its normal picture.
     bool g_bJiaopaiNormal = false;
-    bool BankHover = false;
     /// A seat's video preview opened by hovering: its relative seat, 0 for none.
     bool VideoHoverOn = false;
     int VideoHoverSeat = 0;
