@@ -25,14 +25,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+/// A client on fake services with its table window laid out for a screen of `screen` pixels.
+struct LoadedTable {
+    explicit LoadedTable(QSize screen) {
+        platform.screen.size_ = screen;
+        form.Form_Load();
+    }
+    qv::platform::fake::FakePlatform platform;
+    qv::Client client{platform.services};
+    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
+};
+
 /// Lays the table out for a screen of `screen` pixels and saves it as `path`.
 bool renderTable(QSize screen, const QString& path) {
-    qv::platform::fake::FakePlatform platform;
-    platform.screen.size_ = screen;
-    qv::Client client(platform.services);
-    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
-    form.Form_Load();
-    return qv::forms::qt::saveFormPng(form, path);
+    const LoadedTable table(screen);
+    return qv::forms::qt::saveFormPng(table.form, path);
 }
 
 struct SamplePlayer {
@@ -99,13 +106,9 @@ void dealTable(qv::Client& client) {
 
 /// The table of a screen of `screen` pixels with four players seated and a hand dealt.
 bool renderDealtTable(QSize screen, const QString& path) {
-    qv::platform::fake::FakePlatform platform;
-    platform.screen.size_ = screen;
-    qv::Client client(platform.services);
-    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
-    form.Form_Load();
-    dealTable(client);
-    return qv::forms::qt::saveFormPng(form, path);
+    LoadedTable table(screen);
+    dealTable(table.client);
+    return qv::forms::qt::saveFormPng(table.form, path);
 }
 
 /// A play made by `mover` (a seat mask) with `next` to move, each card as (face, suit flag).
@@ -130,11 +133,8 @@ qv::connection::GameMessage playMade(std::uint8_t mover, std::uint8_t next,
 /// beaten on the right, the player's answer from the hint, a bomb on the left with its bubble,
 /// and the clock at the next seat.
 bool renderMidHand(QSize screen, const QString& path) {
-    qv::platform::fake::FakePlatform platform;
-    platform.screen.size_ = screen;
-    qv::Client client(platform.services);
-    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
-    form.Form_Load();
+    LoadedTable table(screen);
+    qv::Client& client = table.client;
     dealTable(client);
     client.conn.g_bLoggedIn = true;
     qv::connection::GameMessage call;
@@ -157,7 +157,7 @@ bool renderMidHand(QSize screen, const QString& path) {
     }
     auto bomb = playMade(2, 4, {{10, 1}, {10, 2}, {10, 4}, {10, 8}}, 16);
     qv::connection::DispatchFrame(client.conn, bomb);
-    return qv::forms::qt::saveFormPng(form, path);
+    return qv::forms::qt::saveFormPng(table.form, path);
 }
 
 } // namespace
