@@ -1,6 +1,7 @@
 #include "app/client.h"
 
 #include "hand/chu_pai.h"
+#include "hand/play_input.h"
 #include "platform/services.h"
 #include "settlement/hero_window.h"
 #include "settlement/post_game.h"
@@ -24,7 +25,9 @@ Client::Client(platform::Services& platformServices) : services(platformServices
         }
     });
     conn.tableExit = &settlementTableExit;
-    table::registerTableForms(forms, tableContext);
+    table::registerTableForms(forms, tableContext, [this](table::MainForm& form) {
+        hand::InstallPlayInput(form, [this] { return handOnTable(); });
+    });
     hand::registerHandForms(
         forms, [this]() -> const forms::Form* { return forms.find<table::MainForm>(); });
     settlement::registerSettlementForms(
@@ -42,8 +45,8 @@ hand::HandContext* Client::handOnTable() {
         return nullptr;
     }
     if (!handContext_ || &handContext_->form != form) {
-        handContext_.emplace(
-            hand::HandContext{*form, hand, conn, table, plugin, sound, services, imageRes});
+        handContext_.emplace(hand::HandContext{*form, hand, conn, table, plugin, sound, services,
+                                               imageRes, rules, hints});
     }
     return &*handContext_;
 }

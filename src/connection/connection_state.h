@@ -135,6 +135,13 @@ struct ConnectionState {
     int CountDown = 0;
     /// The countdown running is the player's own (he acts at zero).
     bool g_bOwnCountdown = false;
+    /// The player's own turn time-outs in a row while automatic play is off.
+    int TimeoutCount = 0;
+    /// Seconds since midnight of the last step of the turn and of the ready countdown.
+    double TurnStepTime = 0;
+    double ReadyStepTime = 0;
+    /// Play-made messages of the hand.
+    int g_TurnCount = 0;
     /// The reconnect window's start delay in its 1 ms ticks, and the attempts made since it loaded.
     int ReconnectTime = 0;
     int ReconnectCount = 0;

@@ -141,10 +141,16 @@ void MainForm::Form_Resize() {
     runHook(resizeHooks.hideExchangeWindow);
 }
 
-void registerTableForms(forms::FormHost& host, TableContext& context) {
-    host.registerForm<MainForm>([&context](forms::FormHost& formHost) {
-        return std::make_unique<MainForm>(formHost, context);
-    });
+void registerTableForms(forms::FormHost& host, TableContext& context,
+                        std::function<void(MainForm&)> created) {
+    host.registerForm<MainForm>(
+        [&context, created = std::move(created)](forms::FormHost& formHost) {
+            auto form = std::make_unique<MainForm>(formHost, context);
+            if (created) {
+                created(*form);
+            }
+            return form;
+        });
     host.registerForm<rule>([&context](forms::FormHost& formHost) {
         return std::make_unique<rule>(formHost, context);
     });

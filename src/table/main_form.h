@@ -307,7 +307,9 @@ private:
     TableContext* context_;
 };
 
-/// Teaches `host` to make the table window on `context`.
-void registerTableForms(forms::FormHost& host, TableContext& context);
+/// Teaches `host` to make the table window on `context`; `created` runs on every new window, so
+/// other parts can attach their handlers to its controls.
+void registerTableForms(forms::FormHost& host, TableContext& context,
+                        std::function<void(MainForm&)> created = {});
 
 } // namespace qv::table

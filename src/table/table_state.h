@@ -25,6 +25,8 @@ struct TableState {
 
     bool g_bBossKey = false;
     bool g_bHiddenPlay = false;
+    /// The countdown plays every own turn (the boss key's automatic play).
+    bool g_bAutoPlay = false;
     bool g_bCountdownAnim = false;
 
     /// Table buttons `AnNiu(0..8)`: click lock (only element 2, the start button, is tested)
@@ -33,6 +35,12 @@ struct TableState {
     std::array<bool, 9> AnNiuHover{};
     /// Hover state of the play controls `Operation(0..4)` (element 5 unused).
     std::array<bool, 6> OperationHover{};
+    /// The call button shows its normal picture.
+    bool g_bJiaopaiNormal = false;
+    /// A seat's video preview opened by hovering: its relative seat, 0 for none.
+    bool VideoHoverOn = false;
+    int VideoHoverSeat = 0;
+    bool g_bOwnVideoOn = false;
 
     /// Design sizes of the face-down hands of seats 1, 2, 3: four (width, height) pairs each.
     std::array<int, 8> HandBackSize1{};
