@@ -49,7 +49,7 @@ class FirstPaintPlugin : public QGenericPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "first_paint.json")
 public:
-    QObject* create(const QString& /*key*/, const QString& /*specification*/) override {
+    QObject* create(const QString& /*key*/, const QString& /*parameters*/) override {
         auto* watch = new FirstPaintWatch(QCoreApplication::instance());
         QCoreApplication::instance()->installEventFilter(watch);
         return watch;

@@ -31,13 +31,6 @@ void loadPicture(const QString& id, forms::Image& image) {
     common::LoadGifRes(static_cast<std::int16_t>(id.toInt()), u"GIF"_s, image);
 }
 
-/// Normal and hover pictures of the play buttons: (3i, 3i + 1) for play, hint and pass,
-/// (2i + 3, 2i + 4) for sort and previous trick.
-int operationPicture(int index, bool hover) {
-    const int normal = index <= kPass ? 3 * index : 2 * index + 3;
-    return normal + (hover ? 1 : 0);
-}
-
 void pass(HandContext& ctx) {
     PlayEffect(ctx, ProgramPath(ctx, u"/../common/pk/sys080.wav"_s));
     QueuePass(ctx);
@@ -67,37 +60,6 @@ void showPreviousTrick(HandContext& ctx) {
     }
     ctx.form.Timerformer.setInterval(kPreviousTrickMs);
     ctx.form.Timerformer.setEnabled(true);
-}
-
-/// A panel button back to its normal picture when its Tag says it shows its hover picture.
-void resetTagged(forms::Image& button, int picture, bool whenTagIsOne = false) {
-    const bool hover = whenTagIsOne ? button.tag() == u"1"_s : button.tag() != u"0"_s;
-    if (hover) {
-        button.setTag(u"0"_s);
-        common::LoadGifRes(static_cast<std::int16_t>(picture), u"GIF"_s, button);
-    }
-}
-
-void resetPanelButtons(HandContext& ctx) {
-    table::MainForm& form = ctx.form;
-    resetTagged(form.ImgOpenMatchBtn, form.ImgShowMatch.visible() ? 1564 : 1562);
-    resetTagged(form.Img_buy_close_bt, 1515, true);
-    resetTagged(form.ImgJadeExch, 1560);
-    for (int i = 0; i <= 1; ++i) {
-        resetTagged(form.ImgCloseList(i), 1514);
-    }
-    const auto pageButton = [](bool panelShown, forms::Image& button, int picture) {
-        if (panelShown && button.enabled() && button.visible()) {
-            resetTagged(button, picture);
-        }
-    };
-    pageButton(form.Pic_matchDetail.visible(), form.ImgUppage(0), 1535);
-    pageButton(form.Pic_matchDetail.visible(), form.ImgDownpage(0), 1538);
-    pageButton(form.Pic_sortDetail.visible(), form.ImgUppage(1), 1529);
-    pageButton(form.Pic_sortDetail.visible(), form.ImgDownpage(1), 1532);
-    pageButton(form.Pic_sortDetail.visible(), form.ImgRefresh, 1552);
-    resetTagged(form.ImgJadeTask, 680);
-    resetTagged(form.bt_prizesort, 581);
 }
 
 } // namespace
@@ -203,71 +165,6 @@ void Timerformer_Timer(HandContext& ctx) {
     ctx.hand.g_bPrevTrickReady = true;
 }
 
-void Operation_MouseMove(HandContext& ctx, int index) {
-    bool& hover = ctx.table.OperationHover.at(static_cast<std::size_t>(index));
-    if (hover || index > kPreviousTrick) {
-        return;
-    }
-    hover = true;
-    loadPicture(
-        ctx.imageRes.OperationRes.at(static_cast<std::size_t>(operationPicture(index, true))),
-        ctx.form.Operation(index));
-}
-
-void btnJiaopai_MouseMove(HandContext& ctx, int index) {
-    if (ctx.table.g_bJiaopaiNormal) {
-        ctx.table.g_bJiaopaiNormal = false;
-        loadPicture(ctx.imageRes.JiaopaiRes[1], ctx.form.btnJiaopai(index));
-    }
-}
-
-void Pic1_MouseMove(HandContext& ctx) {
-    table::MainForm& form = ctx.form;
-    table::TableState& state = ctx.table;
-    resetPanelButtons(ctx);
-    if (state.BankHover) {
-        state.BankHover = false;
-        common::LoadGifRes(450, u"GIF"_s, form.Bank);
-    }
-    for (int i = 0; i <= 8; ++i) {
-        bool& hover = state.AnNiuHover.at(static_cast<std::size_t>(i));
-        if (!hover) {
-            continue;
-        }
-        hover = false;
-        int picture = i <= 1 ? 2 * i : 2 * i + 2;
-        if (i == 2) {
-            picture = ctx.conn.match.juNum < 1 && state.g_bFirstStart ? 4 : 6;
-        }
-        loadPicture(ctx.imageRes.AnNiuRes.at(static_cast<std::size_t>(picture)), form.AnNiu(i));
-    }
-    for (int i = kPlay; i <= kPreviousTrick; ++i) {
-        bool& hover = state.OperationHover.at(static_cast<std::size_t>(i));
-        if (hover) {
-            hover = false;
-            loadPicture(
-                ctx.imageRes.OperationRes.at(static_cast<std::size_t>(operationPicture(i, false))),
-                form.Operation(i));
-        }
-    }
-    if (!state.g_bJiaopaiNormal) {
-        state.g_bJiaopaiNormal = true;
-        loadPicture(ctx.imageRes.JiaopaiRes[0], form.btnJiaopai(0));
-    }
-    state.VideoHoverOn = false;
-    if (state.VideoHoverSeat >= 1 && state.VideoHoverSeat <= 3) {
-        // The preview is closed through the plug-in only while one is loaded.
-        if (ctx.plugin.Prop_GameDllState > 0 && ctx.plugin.Prop_GameDll) {
-            QVariantList args{state.VideoHoverSeat - 1, false, 0};
-            ctx.plugin.Prop_GameDll->call(u"ShowVmVideo"_s, args);
-        }
-        state.VideoHoverSeat = 0;
-    }
-    if (state.g_bOwnVideoOn && form.Tiplbl.visible()) {
-        form.Tiplbl.setVisible(false);
-    }
-}
-
 void InstallPlayInput(table::MainForm& form, std::function<HandContext*()> hand) {
     const auto with = [hand](auto step) {
         return [hand, step](auto... args) {
@@ -282,15 +179,9 @@ void InstallPlayInput(table::MainForm& form, std::function<HandContext*()> hand)
         });
     form.Pic1.events.mouseDown = with(
         [](HandContext& ctx, int button, int, double, double) { Pic1_MouseDown(ctx, button); });
-    form.Pic1.events.mouseMove =
-        with([](HandContext& ctx, int, int, double, double) { Pic1_MouseMove(ctx); });
     form.Operation.events.click =
         with([](HandContext& ctx, int index) { Operation_Click(ctx, index); });
-    form.Operation.events.mouseMove = with([](HandContext& ctx, int index, int, int, double,
-                                              double) { Operation_MouseMove(ctx, index); });
     form.btnJiaopai.events.click = with([](HandContext& ctx, int) { btnJiaopai_Click(ctx); });
-    form.btnJiaopai.events.mouseMove = with([](HandContext& ctx, int index, int, int, double,
-                                               double) { btnJiaopai_MouseMove(ctx, index); });
     form.Pic1.events.click = with([](HandContext& ctx) { Pic1_Click(ctx); });
     form.Timerformer.events.timer = with([](HandContext& ctx) { Timerformer_Timer(ctx); });
     form.resizeHooks.endAutoPlay = with([](HandContext& ctx) {

@@ -12,8 +12,7 @@ struct HandContext;
 
 /// The hand's mouse input on the table window: cards raised and lowered by the left button and
 /// played by the right one (on a card or on the table), the play, hint, pass and previous-trick
-/// buttons, the call button, the previous-trick timer, and the hover pictures of these buttons
-/// with the table surface's reset of every hover picture. `hand` gives the hand's context while
+/// buttons, the call button and the previous-trick timer. `hand` gives the hand's context while
 /// the window is there.
 void InstallPlayInput(table::MainForm& form, std::function<HandContext*()> hand);
 
@@ -24,8 +23,5 @@ void Pic1_Click(HandContext& ctx);
 void Operation_Click(HandContext& ctx, int index);
 void btnJiaopai_Click(HandContext& ctx);
 void Timerformer_Timer(HandContext& ctx);
-void Operation_MouseMove(HandContext& ctx, int index);
-void btnJiaopai_MouseMove(HandContext& ctx, int index);
-void Pic1_MouseMove(HandContext& ctx);
 
 } // namespace qv::hand

@@ -49,7 +49,6 @@ struct TableState {
     std::array<bool, 6> OperationHover{};
     /// The call button shows its normal picture.
     bool g_bJiaopaiNormal = false;
-    bool BankHover = false;
     /// A seat's video preview opened by hovering: its relative seat, 0 for none.
     bool VideoHoverOn = false;
     int VideoHoverSeat = 0;

@@ -25,14 +25,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+/// A client on fake services with its table window laid out for a screen of `screen` pixels.
+struct LoadedTable {
+    explicit LoadedTable(QSize screen) {
+        platform.screen.size_ = screen;
+        form.Form_Load();
+    }
+    qv::platform::fake::FakePlatform platform;
+    qv::Client client{platform.services};
+    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
+};
+
 /// Lays the table out for a screen of `screen` pixels and saves it as `path`.
 bool renderTable(QSize screen, const QString& path) {
-    qv::platform::fake::FakePlatform platform;
-    platform.screen.size_ = screen;
-    qv::Client client(platform.services);
-    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
-    form.Form_Load();
-    return qv::forms::qt::saveFormPng(form, path);
+    const LoadedTable table(screen);
+    return qv::forms::qt::saveFormPng(table.form, path);
 }
 
 struct SamplePlayer {
@@ -99,13 +106,9 @@ void dealTable(qv::Client& client) {
 
 /// The table of a screen of `screen` pixels with four players seated and a hand dealt.
 bool renderDealtTable(QSize screen, const QString& path) {
-    qv::platform::fake::FakePlatform platform;
-    platform.screen.size_ = screen;
-    qv::Client client(platform.services);
-    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
-    form.Form_Load();
-    dealTable(client);
-    return qv::forms::qt::saveFormPng(form, path);
+    LoadedTable table(screen);
+    dealTable(table.client);
+    return qv::forms::qt::saveFormPng(table.form, path);
 }
 
 /// A play made by `mover` (a seat mask) with `next` to move, each card as (face, suit flag).
@@ -130,11 +133,8 @@ qv::connection::GameMessage playMade(std::uint8_t mover, std::uint8_t next,
 /// beaten on the right, the player's answer from the hint, a bomb on the left with its bubble,
 /// and the clock at the next seat.
 bool renderMidHand(QSize screen, const QString& path) {
-    qv::platform::fake::FakePlatform platform;
-    platform.screen.size_ = screen;
-    qv::Client client(platform.services);
-    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
-    form.Form_Load();
+    LoadedTable table(screen);
+    qv::Client& client = table.client;
     dealTable(client);
     client.conn.g_bLoggedIn = true;
     qv::connection::GameMessage call;
@@ -157,7 +157,7 @@ bool renderMidHand(QSize screen, const QString& path) {
     }
     auto bomb = playMade(2, 4, {{10, 1}, {10, 2}, {10, 4}, {10, 8}}, 16);
     qv::connection::DispatchFrame(client.conn, bomb);
-    return qv::forms::qt::saveFormPng(form, path);
+    return qv::forms::qt::saveFormPng(table.form, path);
 }
 
 } // namespace
@@ -172,32 +172,26 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "render_table: cannot create %s\n", qPrintable(folder.path()));
         return 1;
     }
+    struct Picture {
+        const char16_t* prefix;
+        bool (*render)(QSize, const QString&);
+    };
+    const Picture pictures[] = {
+        {u"table", renderTable}, {u"dealt", renderDealtTable}, {u"mid-hand", renderMidHand}};
     int status = 0;
     for (const QSize screen : {QSize(1024, 768), QSize(800, 600)}) {
-        const QString path =
-            folder.filePath(u"table-%1x%2.png"_s.arg(screen.width()).arg(screen.height()));
-        if (!renderTable(screen, path)) {
-            std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(path));
-            status = 1;
-            continue;
+        for (const Picture& picture : pictures) {
+            const QString path =
+                folder.filePath(u"%1-%2x%3.png"_s.arg(QString::fromUtf16(picture.prefix))
+                                    .arg(screen.width())
+                                    .arg(screen.height()));
+            if (!picture.render(screen, path)) {
+                std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(path));
+                status = 1;
+                break;
+            }
+            std::printf("%s\n", qPrintable(path));
         }
-        std::printf("%s\n", qPrintable(path));
-        const QString dealt =
-            folder.filePath(u"dealt-%1x%2.png"_s.arg(screen.width()).arg(screen.height()));
-        if (!renderDealtTable(screen, dealt)) {
-            std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(dealt));
-            status = 1;
-            continue;
-        }
-        std::printf("%s\n", qPrintable(dealt));
-        const QString midHand =
-            folder.filePath(u"mid-hand-%1x%2.png"_s.arg(screen.width()).arg(screen.height()));
-        if (!renderMidHand(screen, midHand)) {
-            std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(midHand));
-            status = 1;
-            continue;
-        }
-        std::printf("%s\n", qPrintable(midHand));
     }
     return status;
 }
