@@ -210,6 +210,7 @@ void LeaveTableReset(BetweenContext& ctx) {
     form.ImgOpenMatchBtn.setVisible(false);
     form.ImgOpenMatchBtn.setEnabled(false);
 
+    conn.view->hidePrizePanel();
     if (ctx.hand.plugin.loaded()) {
         conn.propPlugin->ExitPropPlugin(0);
     }
