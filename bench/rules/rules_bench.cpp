@@ -1,10 +1,12 @@
 #include "dealt_cards.h"
 #include "rules/can_beat.h"
 #include "rules/classify_play.h"
+#include "valid_plays.h"
 
 #include <algorithm>
 #include <array>
 #include <benchmark/benchmark.h>
+#include <map>
 #include <random>
 #include <vector>
 
@@ -47,10 +49,10 @@ int acceptedCount(const std::vector<Play>& plays) {
                                           [](const Play& p) { return p.type != PlayNone; }));
 }
 
-/// ClassifyPlay on the caller's 27-card array; the copy into it is part of each call.
-void BM_ClassifyPlay(benchmark::State& state) {
-    const int size = static_cast<int>(state.range(0));
-    const auto selections = randomSelections(size, state.range(1) != 0);
+/// ClassifyPlay on each selection in turn, in the caller's 27-card array; the copy into it is part
+/// of each call.
+void classifyInTurn(benchmark::State& state, int size,
+                    const std::vector<std::vector<CardCode>>& selections) {
     RulesState rules;
     std::array<CardCode, 27> cards{};
     std::size_t next = 0;
@@ -60,6 +62,11 @@ void BM_ClassifyPlay(benchmark::State& state) {
         benchmark::DoNotOptimize(ClassifyPlay(rules, PlayNone, size, cards));
         next = (next + 1) % selections.size();
     }
+}
+
+void BM_ClassifyPlay(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    classifyInTurn(state, size, randomSelections(size, state.range(1) != 0));
     state.counters["accepted"] =
         static_cast<double>(acceptedCount(classifiedSelections(size, state.range(1) != 0))) /
         kSamples;
@@ -137,7 +144,41 @@ void playSizesAndJokers(benchmark::internal::Benchmark* bench) {
     }
 }
 
+/// The accepted plays of one size, made once per process.
+const std::vector<std::vector<CardCode>>& validPlaysOf(int size, bool withJokers) {
+    static std::map<std::pair<int, bool>, std::vector<std::vector<CardCode>>> made;
+    auto found = made.find({size, withJokers});
+    if (found == made.end()) {
+        found =
+            made.emplace(std::pair{size, withJokers}, bench::validPlays(size, withJokers, kSamples))
+                .first;
+    }
+    return found->second;
+}
+
+/// ClassifyPlay on accepted plays, which read every card: the random selections above are mostly
+/// refused after a few.
+void BM_ClassifyValidPlay(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    const auto& plays = validPlaysOf(size, state.range(1) != 0);
+    classifyInTurn(state, size, plays);
+    state.counters["plays"] = static_cast<double>(plays.size());
+}
+
+/// The card counts, with and without jokers, that some accepted play has.
+void validSizesAndJokers(benchmark::internal::Benchmark* bench) {
+    bench->ArgNames({"cards", "jokers"});
+    for (int size = 1; size <= 27; ++size) {
+        for (int jokers : {0, 1}) {
+            if (!validPlaysOf(size, jokers != 0).empty()) {
+                bench->Args({size, jokers});
+            }
+        }
+    }
+}
+
 BENCHMARK(BM_ClassifyPlay)->Apply(sizesAndJokers);
+BENCHMARK(BM_ClassifyValidPlay)->Apply(validSizesAndJokers);
 BENCHMARK(BM_CanBeatRandom)->Apply(sizesAndJokers);
 BENCHMARK(BM_CanBeatSameType)->Apply(playSizesAndJokers);
 

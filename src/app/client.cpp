@@ -1,7 +1,10 @@
 #include "app/client.h"
 
+#include "between/register_branches.h"
+#include "between/table_actions.h"
 #include "chat/register_chat.h"
 #include "hand/chu_pai.h"
+#include "hand/play_input.h"
 #include "platform/services.h"
 #include "settlement/hero_window.h"
 #include "settlement/post_game.h"
@@ -9,6 +12,8 @@
 #include "settlement/score_sheet_view.h"
 #include "settlement/show_settlement.h"
 #include "table/main_form.h"
+#include "table/system_ticker.h"
+#include "table/vos_set.h"
 
 #include <QDir>
 
@@ -18,6 +23,7 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     // Each subsystem registers its message branches and pump steps here.
     connection::RegisterBranches(conn);
     hand::RegisterBranches(conn, [this] { return handOnTable(); });
+    between::RegisterBranches(conn, [this] { return betweenOnTable(); });
     settlement::RegisterBranches(conn, [this] { return settlementOnTable(); });
     conn.pumpSteps.on(connection::PumpStep::Panels, [this] {
         if (auto* ctx = settlementOnTable()) {
@@ -26,10 +32,13 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     });
     conn.tableExit = &settlementTableExit;
     table::registerTableForms(forms, tableContext, [this](table::MainForm& form) {
+        hand::InstallPlayInput(form, [this] { return handOnTable(); });
         chat::wireChatControls(form, [this] { return chatOnTable(); });
     });
     chat::registerChatForms(forms, services, chat, [this] { return chatOnTable(); });
     chat::registerChatSteps(conn, [this] { return chatOnTable(); });
+    table::registerVosSet(forms, {tableContext, sound});
+    between::registerExitWindows(forms, [this] { return betweenOnTable(); });
     hand::registerHandForms(
         forms, [this]() -> const forms::Form* { return forms.find<table::MainForm>(); });
     settlement::registerSettlementForms(
@@ -47,10 +56,23 @@ hand::HandContext* Client::handOnTable() {
         return nullptr;
     }
     if (!handContext_ || &handContext_->form != form) {
-        handContext_.emplace(
-            hand::HandContext{*form, hand, conn, table, plugin, sound, services, imageRes});
+        handContext_.emplace(hand::HandContext{*form, hand, conn, table, plugin, sound, services,
+                                               imageRes, rules, hints});
     }
     return &*handContext_;
+}
+
+between::BetweenContext* Client::betweenOnTable() {
+    hand::HandContext* handCtx = handOnTable();
+    if (handCtx == nullptr) {
+        return nullptr;
+    }
+    if (!betweenContext_ || &betweenContext_->hand.form != &handCtx->form) {
+        betweenContext_.emplace(between::BetweenContext{*handCtx, forms, records, chat,
+                                                        chatReceiver, chatSender, match});
+        between::WireTableActions(*betweenContext_);
+    }
+    return &*betweenContext_;
 }
 
 settlement::SettlementContext* Client::settlementOnTable() {
@@ -64,10 +86,6 @@ settlement::SettlementContext* Client::settlementOnTable() {
     }
     return &*settlementContext_;
 }
-
-} // namespace qv
-
-namespace qv {
 
 chat::ChatContext* Client::chatOnTable() {
     auto* form = forms.find<table::MainForm>();

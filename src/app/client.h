@@ -1,7 +1,11 @@
 #pragma once
 
+#include "app/settlement_records.h"
+#include "between/between_context.h"
+#include "between/leave_table.h"
 #include "chat/chat_context.h"
 #include "chat/chat_receiving.h"
+#include "chat/chat_sending.h"
 #include "chat/chat_state.h"
 #include "common/picture_tables.h"
 #include "common/sound.h"
@@ -53,21 +57,33 @@ public:
     table::TableContext tableContext{services, imageRes, table, plugin, match};
     /// The hand on the table window, while the window is there.
     [[nodiscard]] hand::HandContext* handOnTable();
-    hand::HandTableExit handTableExit{conn.leastTableExit, [this] {
-                                          return handOnTable();
-                                      }};
+    /// The table between hands and on its ways out, while the window is there; the first call
+    /// on a window wires its buttons and keys.
+    between::BetweenContext* betweenOnTable();
+    /// The real ways out of the table once the window is there.
+    between::BetweenTableExit betweenTableExit{conn.leastTableExit, [this] {
+                                                   return betweenOnTable();
+                                               }};
     /// What the end of a hand asks of hand play.
     hand::LeastHandEnd leastHandEnd{hand};
     hand::HandEnd* handEnd = &leastHandEnd;
     /// The settlement on the table window, while the window is there.
     [[nodiscard]] settlement::SettlementContext* settlementOnTable();
-    settlement::SettlementTableExit settlementTableExit{handTableExit, [this] {
+    settlement::SettlementTableExit settlementTableExit{betweenTableExit, [this] {
                                                             return settlementOnTable();
                                                         }};
+    /// The score and history windows as the table's buttons and notices use them.
+    app::SettlementRecords records{forms, [this] {
+                                       return settlementOnTable();
+                                   }};
     /// The chat on the table window, while the window is there.
     [[nodiscard]] chat::ChatContext* chatOnTable();
     /// Shows the received chat messages that the command's branch hands on.
     chat::TableChatReceiver chatReceiver{[this] {
+        return chatOnTable();
+    }};
+    /// Sends the chat box's text for the table's send button.
+    chat::TableChatSender chatSender{[this] {
         return chatOnTable();
     }};
     /// The windows; declared last so they go first, while the state their handlers use is there.
@@ -75,6 +91,7 @@ public:
 
 private:
     std::optional<hand::HandContext> handContext_;
+    std::optional<between::BetweenContext> betweenContext_;
     std::optional<settlement::SettlementContext> settlementContext_;
     std::optional<chat::ChatContext> chatContext_;
 };

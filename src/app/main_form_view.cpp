@@ -95,4 +95,9 @@ void MainFormView::hideMatchPanels() {
     form_.ImgShowSort.setVisible(false);
 }
 
+void MainFormView::hidePrizePanel() {
+    form_.Pic_prize.setVisible(false);
+    form_.bt_prizesort.setVisible(false);
+}
+
 } // namespace qv::app

@@ -85,6 +85,7 @@ void StartOnTable(Client& client, table::MainForm& form, const QString& commandL
         }
     };
     form.Form_Load();
+    client.betweenOnTable();
 }
 
 } // namespace qv::app

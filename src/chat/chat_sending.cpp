@@ -194,4 +194,10 @@ void SendFromChatBox(ChatContext& ctx) {
     connection::QueueFrame(ctx.conn, msg);
 }
 
+void TableChatSender::SendFromChatBox() {
+    if (ChatContext* ctx = table_()) {
+        chat::SendFromChatBox(*ctx);
+    }
+}
+
 } // namespace qv::chat

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "chat/chat_sender.h"
 #include "connection/game_message.h"
 
 #include <QString>
+
+#include <functional>
+#include <utility>
 
 namespace qv::chat {
 
@@ -32,5 +36,15 @@ void ComposeChatText(ChatContext& ctx, connection::GameMessage& msg, const QStri
                      bool toPartner);
 /// Whether the private prefix stands in `text` (the chat box's text).
 [[nodiscard]] bool HoldsPrivatePrefix(const ChatContext& ctx, const QString& text);
+
+/// The send button's chat on the table window; nothing while there is no table window.
+class TableChatSender final : public ChatSender {
+public:
+    explicit TableChatSender(std::function<ChatContext*()> table) : table_(std::move(table)) {}
+    void SendFromChatBox() override;
+
+private:
+    std::function<ChatContext*()> table_;
+};
 
 } // namespace qv::chat

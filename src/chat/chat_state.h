@@ -43,8 +43,6 @@ struct ChatState {
     bool ChatPrefixCut = false;
     /// Blinks of the chat button still to show.
     int TalkBlinkCount = 0;
-    /// Alt, then C, typed into the chat log.
-    std::array<bool, 2> AltCKeys{};
 
     /// An emoticon shows over a seat; the pump hides them after 60 ticks.
     bool EmoticonShowing = false;
@@ -56,12 +54,9 @@ struct ChatState {
     std::array<SpeakBoxFade, 4> SpeakBoxes{};
 
     // Seat video panels.
-    bool VideoHoverOn = false;
-    int VideoHoverSeat = 0;
     std::array<bool, 3> SeatVideoBlocked{};
     std::array<bool, 16> ImCmdHover{};
     int VideoZoomSeat = 0;
-    bool OwnVideoOn = false;
     std::array<QByteArray, 4> PhotoBuffers{};
 
     friend bool operator==(const ChatState&, const ChatState&) = default;

@@ -147,19 +147,6 @@ void wireChatControls(table::MainForm& form, ChatOnTable chat) {
     form.Proponeself.events.mouseMove = [chat](int, int, double x, double y) {
         onChat(chat, &Proponeself_MouseMove)(x, y);
     };
-    // After the table's own steps for a move over the table surface.
-    form.Pic1.events.mouseMove = [chat, table = std::move(form.Pic1.events.mouseMove)](
-                                     int button, int shift, double x, double y) {
-        if (table) {
-            table(button, shift, x, y);
-        }
-        if (ChatContext* ctx = chat()) {
-            CloseSeatVideo(*ctx);
-            if (ctx->chat.OwnVideoOn && ctx->form.Tiplbl.visible()) {
-                ctx->form.Tiplbl.setVisible(false);
-            }
-        }
-    };
     form.ImgShow.events.click = onChat(chat, &ImgShow_Click);
     form.ImCmd.events.click = onChat(chat, &ImCmd_Click);
     form.ImCmd.events.mouseMove = [chat](int index, int, int, double, double) {

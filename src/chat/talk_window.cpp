@@ -33,15 +33,15 @@ void Talk_Form_Load(const ChatContext& ctx, forms::Form& talk) {
 }
 
 void Talk_Text1_KeyDown(ChatContext& ctx, int keyCode, int /*shift*/) {
-    auto& keys = ctx.chat.AltCKeys;
+    auto& keys = ctx.table.AltCState;
     if (keyCode == kAlt) {
-        keys[0] = true;
+        keys[0] = 1;
     } else if (keyCode == kC) {
-        keys[1] = true;
+        keys[1] = 1;
     } else {
         keys = {};
     }
-    if (keys[0] && keys[1]) {
+    if (keys[0] == 1 && keys[1] == 1) {
         keys = {};
         ctx.form.host().get<table::Talk>().hide();
     }

@@ -79,7 +79,7 @@ void switchSeatOff(ChatContext& ctx, int k) {
 }
 
 void hideOwnVideo(ChatContext& ctx) {
-    if (!ctx.chat.OwnVideoOn) {
+    if (!ctx.table.OwnVideoOn) {
         return;
     }
     ctx.form.PicLocal(0).setVisible(false);
@@ -97,21 +97,12 @@ void hideOwnVideo(ChatContext& ctx) {
 void Proponeself_MouseMove(ChatContext& ctx, double x, double y) {
     const forms::Label& area = ctx.form.Proponeself;
     if (x <= 0 || x >= area.width() || y <= 0 || y >= area.height() || !ctx.plugin.loaded() ||
-        ctx.chat.VideoHoverOn) {
+        ctx.table.VideoHoverOn) {
         return;
     }
-    ctx.chat.VideoHoverOn = true;
+    ctx.table.VideoHoverOn = true;
     if (ShowVmVideo(ctx.plugin, 0, true)) {
-        ctx.chat.VideoHoverSeat = 1;
-    }
-}
-
-void CloseSeatVideo(ChatContext& ctx) {
-    const int seat = ctx.chat.VideoHoverSeat;
-    ctx.chat.VideoHoverOn = false;
-    if (seat >= 1 && seat <= 3) {
-        ShowVmVideo(ctx.plugin, seat - 1, false);
-        ctx.chat.VideoHoverSeat = 0;
+        ctx.table.VideoHoverSeat = 1;
     }
 }
 

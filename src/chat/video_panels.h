@@ -9,8 +9,6 @@ struct ChatContext;
 
 /// The pointer over the own head picture asks the plug-in for the own video, once per visit.
 void Proponeself_MouseMove(ChatContext& ctx, double x, double y);
-/// Ends the hover: the information window goes, and a video the hover showed is hidden.
-void CloseSeatVideo(ChatContext& ctx);
 /// Opens seat `k`'s video (1 to 3).
 void ImgShow_Click(ChatContext& ctx, int k);
 void ImCmd_Click(ChatContext& ctx, int index);

@@ -22,13 +22,17 @@ std::optional<QByteArray> readAll(const QString& path) {
     return file.readAll();
 }
 
-/// Replaces the file whole, so a failed write leaves the old content.
+/// Replaces the file whole, so a failed write leaves the old content: a short write or a failed
+/// flush (a full disk) cancels the replacement instead of committing a cut-off file.
 void writeAll(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(content);
-        file.commit();
+    if (!file.open(QIODevice::WriteOnly)) {
+        return;
     }
+    if (file.write(content) != content.size() || !file.flush()) {
+        file.cancelWriting();
+    }
+    file.commit();
 }
 
 /// The value as the platform hands it over: up to its first NUL, at most the buffer's bytes,

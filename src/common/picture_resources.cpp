@@ -1,7 +1,10 @@
 #include "common/picture_resources.h"
 
+#include "common/decoded_picture_cache.h"
+#include "common/palette_image.h"
 #include "common/pictures/embedded_pictures.h"
 
+#include <QImageReader>
 #include <QResource>
 
 using namespace Qt::StringLiterals;
@@ -25,6 +28,21 @@ const char* pictureFormat(const QByteArray& bytes) {
     return nullptr;
 }
 
+// A GIF is a palette picture whatever form the decoder gives it; other formats stay as decoded.
+QImage decoded(QImage picture, const QByteArray& format) {
+    return format.compare("gif", Qt::CaseInsensitive) == 0 ? toPaletteImage(picture) : picture;
+}
+
+QImage decodeResource(const QByteArray& bytes) {
+    const char* format = pictureFormat(bytes);
+    return format == nullptr ? QImage() : decoded(QImage::fromData(bytes, format), format);
+}
+
+QImage decodeDesignPicture(const QString& path) {
+    QImageReader reader(u":/design/"_s + path);
+    return decoded(reader.read(), reader.format());
+}
+
 } // namespace
 
 std::optional<QByteArray> PictureResourceBytes(std::int16_t resId, const QString& resType) {
@@ -45,17 +63,20 @@ std::optional<QByteArray> PictureResourceBytes(std::int16_t resId, const QString
 }
 
 QImage LoadGifPicture(std::int16_t resId, const QString& resType) {
-    const std::optional<QByteArray> bytes = PictureResourceBytes(resId, resType);
-    const char* format = bytes ? pictureFormat(*bytes) : nullptr;
-    if (format == nullptr) {
+    if (resType.compare(kPictureType, Qt::CaseInsensitive) != 0) {
         return {};
     }
-    return QImage::fromData(*bytes, format);
+    static DecodedPictureCache<std::int16_t> cache;
+    return cache.get(resId, [&] {
+        const std::optional<QByteArray> bytes = PictureResourceBytes(resId, resType);
+        return bytes ? decodeResource(*bytes) : QImage();
+    });
 }
 
 QImage LoadDesignPicture(const QString& path) {
     registerEmbeddedPictures();
-    return QImage(u":/design/"_s + path);
+    static DecodedPictureCache<QString> cache;
+    return cache.get(path, [&] { return decodeDesignPicture(path); });
 }
 
 } // namespace qv::common

@@ -25,11 +25,14 @@ concept PictureHolder = requires(T control, const QImage& picture) {
 
 /// The resource decoded as a picture object: GIF (its first frame) and JPEG, recognised by their
 /// bytes. A null picture on any failure (no such resource, PNG sheet, undecodable bytes).
-/// Decoded from memory: nothing is written to disk.
+/// Decoded from memory on the first call (nothing is written to disk) and kept: every later
+/// call, and every control given the picture, shares the same pixels. A GIF comes as an 8-bit
+/// palette image.
 [[nodiscard]] QImage LoadGifPicture(std::int16_t resId, const QString& resType);
 
 /// A picture stored with a window design, by its path below the design folder
-/// ("MainForm/Pic1.gif", "ChuPai/Label1.png"); a null picture when there is none.
+/// ("MainForm/Pic1.gif", "ChuPai/Label1.png"); a null picture when there is none. Decoded once
+/// and shared as `LoadGifPicture`'s are.
 [[nodiscard]] QImage LoadDesignPicture(const QString& path);
 
 /// Puts the resource into `img`'s picture: 1 on success; 0 on any failure, and `img` keeps the

@@ -76,6 +76,10 @@ struct ConnectionState {
     bool g_bReconnected = false;
     bool g_bTimeLimit = false;
     bool g_bLeftTable = false;
+    /// A purchase waits for the hand's result; with it the cigarette order placed during a hand.
+    bool g_bBuyDeferred = false;
+    bool PendingSmokeOrder = false;
+    int PendingSmokeNum = 0;
     int g_bFirstDealDone = 0;
     /// A proxy exchange is under way, from its connect to its success or failure; the lobby's
     /// 0x16 and the reconnect attempts wait for it.
@@ -135,6 +139,13 @@ struct ConnectionState {
     int CountDown = 0;
     /// The countdown running is the player's own (he acts at zero).
     bool g_bOwnCountdown = false;
+    /// The player's own turn time-outs in a row while automatic play is off.
+    int TimeoutCount = 0;
+    /// Seconds since midnight of the last step of the turn and of the ready countdown.
+    double TurnStepTime = 0;
+    double ReadyStepTime = 0;
+    /// Play-made messages of the hand.
+    int g_TurnCount = 0;
     /// The reconnect window's start delay in its 1 ms ticks, and the attempts made since it loaded.
     int ReconnectTime = 0;
     int ReconnectCount = 0;

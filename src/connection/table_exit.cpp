@@ -31,6 +31,7 @@ void LeastTableExit::LeaveTableReset() {
     conn_.g_bLoginPending = false;
     conn_.services.winsock.Close();
     conn_.table.AnNiuLocked[2] = true;
+    conn_.view->hidePrizePanel();
     conn_.view->minimizeTable();
 }
 

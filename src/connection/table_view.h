@@ -35,6 +35,8 @@ public:
     virtual void showBanner(const QString& url) = 0;
     /// The tournament detail panels and their buttons are hidden.
     virtual void hideMatchPanels() = 0;
+    /// `HidePrizePanel`: the prize bar `Pic_prize` and its winners button `bt_prizesort` hidden.
+    virtual void hidePrizePanel() = 0;
 };
 
 /// A table view that only keeps what was shown: the client's view until the table window is
@@ -58,6 +60,7 @@ public:
     void stopCountdownAnimation() override { ++countdownAnimationStops; }
     void showBanner(const QString& url) override { banner = url; }
     void hideMatchPanels() override { matchPanelsHidden = true; }
+    void hidePrizePanel() override { ++prizePanelHides; }
 
     std::array<QStringList, 2> sysmsg;
     bool minimized = false;
@@ -70,6 +73,7 @@ public:
     int countdownAnimationStops = 0;
     QString banner;
     bool matchPanelsHidden = false;
+    int prizePanelHides = 0;
 };
 
 } // namespace qv::connection

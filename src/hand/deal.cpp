@@ -40,33 +40,13 @@ void fillOwnHand(PlayerInfo& own, std::span<const rules::CardCode> cards) {
 }
 
 void showFaceDownHands(HandContext& ctx) {
-    const float sx = ctx.table.ScaleX;
-    const float sy = ctx.table.ScaleY;
     const std::array<const std::array<QString, 4>*, 3> pictures = {
         &ctx.imageRes.HandBackRes1, &ctx.imageRes.HandBackRes2, &ctx.imageRes.HandBackRes3};
-    const std::array<const std::array<int, 8>*, 3> sizes = {
-        &ctx.table.HandBackSize1, &ctx.table.HandBackSize2, &ctx.table.HandBackSize3};
     for (std::size_t k = 0; k < 3; ++k) {
         forms::Image& back = ctx.form.shanImage(static_cast<int>(k));
         common::LoadGifRes(static_cast<std::int16_t>(pictures[k]->at(kFullHandBack).toInt()),
                            u"GIF"_s, back);
-        if (sx != 1.0F) {
-            back.setWidth(sizes[k]->at(6) * sx);
-            back.setHeight(sizes[k]->at(7) * sy);
-        }
-    }
-    const double tableWidth = ctx.form.Pic1.width() / table::kTwipsPerPixel;
-    const double c = sx == 1.0F ? 30 : 70;
-    const double floor = ctx.form.imgDilan.top() + ctx.form.imgDilan.height();
-    forms::Image& left = ctx.form.shanImage(0);
-    forms::Image& top = ctx.form.shanImage(1);
-    forms::Image& right = ctx.form.shanImage(2);
-    left.setLeft(0);
-    top.setTop(ctx.form.imgDinglan.top() + ctx.form.imgDinglan.height());
-    top.setLeft((tableWidth - top.width()) * 0.5);
-    right.setLeft(tableWidth - right.width());
-    for (forms::Image* side : {&left, &right}) {
-        side->setTop(((floor - side->height()) * 0.5 - c) / sy);
+        PlaceFaceDownPile(ctx, static_cast<int>(k), kFullHandBack);
     }
     for (int k = 0; k < 3; ++k) {
         ctx.form.shanImage(k).zOrder(0);
@@ -80,6 +60,34 @@ void showFaceDownHands(HandContext& ctx) {
 }
 
 } // namespace
+
+void PlaceFaceDownPile(HandContext& ctx, int k, std::size_t size) {
+    const float sx = ctx.table.ScaleX;
+    const float sy = ctx.table.ScaleY;
+    const std::array<const std::array<int, 8>*, 3> sizes = {
+        &ctx.table.HandBackSize1, &ctx.table.HandBackSize2, &ctx.table.HandBackSize3};
+    forms::Image& pile = ctx.form.shanImage(k);
+    const auto& design = *sizes.at(static_cast<std::size_t>(k));
+    if (sx != 1.0F) {
+        pile.setWidth(design.at(2 * size) * sx);
+        pile.setHeight(design.at(2 * size + 1) * sy);
+    }
+    const double tableWidth = ctx.form.Pic1.width() / table::kTwipsPerPixel;
+    switch (k) {
+    case 0:
+    case 2: {
+        const double c = sx == 1.0F ? 30 : 70;
+        const double floor = ctx.form.imgDilan.top() + ctx.form.imgDilan.height();
+        pile.setLeft(k == 0 ? 0 : tableWidth - pile.width());
+        pile.setTop(((floor - pile.height()) * 0.5 - c) / sy);
+        break;
+    }
+    default:
+        pile.setTop(ctx.form.imgDinglan.top() + ctx.form.imgDinglan.height());
+        pile.setLeft((tableWidth - pile.width()) * 0.5);
+        break;
+    }
+}
 
 void PlaceOwnHand(HandContext& ctx) {
     const PlayerInfo& own = ctx.hand.custom[0];

@@ -6,6 +6,8 @@
 #include "hand/hand_state.h"
 #include "platform/services.h"
 #include "plugin/plugin.h"
+#include "rules/hint_list.h"
+#include "rules/rules_state.h"
 #include "table/table_state.h"
 
 namespace qv::table {
@@ -25,6 +27,8 @@ struct HandContext {
     common::Sound& sound;
     platform::Services& services;
     common::ImageResource& imageRes;
+    rules::RulesState& rules;
+    rules::HintState& hints;
 };
 
 } // namespace qv::hand

@@ -42,6 +42,8 @@ struct HandState {
     std::int16_t g_HandBaseTop = 0;
     /// The card count of the player's last play until the server's answer is handled.
     std::int16_t OwnLastCount = 0;
+    /// The last card of that play, -1 when none is pending.
+    rules::CardCode ownPKValue = -1;
 
     /// The banker's relative seat.
     std::int16_t Zhuangjia_st = 0;

@@ -3,8 +3,11 @@
 #include "connection/commands.h"
 #include "connection/player_seated.h"
 #include "connection/round_start.h"
+#include "hand/countdowns.h"
 #include "hand/hand_context.h"
+#include "hand/partner_call.h"
 #include "hand/per_hand_reset.h"
+#include "hand/play_made_branch.h"
 #include "hand/round_start_branch.h"
 #include "hand/seating.h"
 #include "hand/table_reset.h"
@@ -34,17 +37,33 @@ void RegisterBranches(connection::Connection& conn, std::function<HandContext*()
                 OnRoundStart(*ctx, start);
             }
         });
-}
-
-void HandTableExit::ClearTableState() {
-    if (HandContext* ctx = table_()) {
-        hand::ClearTableState(*ctx);
-    }
-}
-
-void HandTableExit::ResetTable() {
-    if (HandContext* ctx = table_()) {
-        hand::ResetTable(*ctx);
+    conn.dispatcher.on(
+        connection::MsgCallCard,
+        [](const connection::GameMessage& m) {
+            return std::optional(connection::DecodePartnerCall(m));
+        },
+        [table](const connection::PartnerCall& call) {
+            if (HandContext* ctx = table()) {
+                OnPartnerCall(*ctx, call);
+            }
+        });
+    conn.dispatcher.on(
+        connection::MsgPlayMade,
+        [](const connection::GameMessage& m) {
+            return std::optional(connection::DecodePlayMade(m));
+        },
+        [table](const connection::PlayMade& play) {
+            if (HandContext* ctx = table()) {
+                OnPlayMade(*ctx, play);
+            }
+        });
+    // The call, turn and ready countdowns, in this order.
+    for (void (*step)(HandContext&) : {&CallCountdown, &TurnCountdown, &ReadyCountdown}) {
+        conn.pumpSteps.on(connection::PumpStep::Countdowns, [table, step] {
+            if (HandContext* ctx = table()) {
+                step(*ctx);
+            }
+        });
     }
 }
 

@@ -69,6 +69,7 @@ void clearRecords(HandContext& ctx) {
     ctx.hand.PrevPlayedImg = {};
     ctx.hand.Oper1_Flag = false;
     ctx.conn.g_CallTicks = 0;
+    ctx.conn.g_TurnCount = 0;
     ctx.conn.TurnTime = 15;
     ctx.hand.paiUsed = {};
     ctx.conn.ReconnectCount = 0;

@@ -8,23 +8,20 @@
 #include "table/table_state.h"
 
 namespace qv::table {
-void PlaceBankerMark(MainForm& form, int bankerSeat) {
+
+void PlaceClock(MainForm& form, int seat) {
     const TableState& state = form.context().state;
     const float sx = state.ScaleX;
     const float sy = state.ScaleY;
-    Image& mark = form.imgDizhu;
     Image& clock = form.Time_Img;
-    switch (bankerSeat) {
+    switch (seat) {
     case 0:
-        mark.move(10, form.imgDilan.top() - 80 * sx);
         clock.move(875 * sx, 550 * sy);
         break;
     case 1:
-        mark.move(30 * sx, 110 * sy);
         clock.move(0.2 * clock.width(), 210 * sy);
         break;
     case 2:
-        mark.move(350 * sx, 110 * sy);
         if (sx == 1.0F) {
             clock.move(600, 110);
         } else {
@@ -32,7 +29,6 @@ void PlaceBankerMark(MainForm& form, int bankerSeat) {
         }
         break;
     default: {
-        mark.move(850 * sx, 110 * sy);
         const Image& frame = form.imgBaopai;
         clock.move(form.Pic1.width() / kTwipsPerPixel - frame.width() - clock.width(),
                    frame.top() + frame.height() - clock.height());
@@ -40,6 +36,28 @@ void PlaceBankerMark(MainForm& form, int bankerSeat) {
     }
     }
     form.Number.move(clock.left() + 48 * sx, clock.top() + 5 * sy);
+}
+
+void PlaceBankerMark(MainForm& form, int bankerSeat) {
+    const TableState& state = form.context().state;
+    const float sx = state.ScaleX;
+    const float sy = state.ScaleY;
+    Image& mark = form.imgDizhu;
+    switch (bankerSeat) {
+    case 0:
+        mark.move(10, form.imgDilan.top() - 80 * sx);
+        break;
+    case 1:
+        mark.move(30 * sx, 110 * sy);
+        break;
+    case 2:
+        mark.move(350 * sx, 110 * sy);
+        break;
+    default:
+        mark.move(850 * sx, 110 * sy);
+        break;
+    }
+    PlaceClock(form, bankerSeat);
 }
 
 void ShowCallButton(MainForm& form) {

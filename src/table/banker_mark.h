@@ -4,6 +4,9 @@ namespace qv::table {
 
 class MainForm;
 
+/// Places the countdown clock `Time_Img` at relative seat `seat` and its digits `Number` on it.
+void PlaceClock(MainForm& form, int seat);
+
 /// Places the banker mark `imgDizhu` and the countdown clock `Time_Img` at the banker's
 /// relative seat, and the countdown digits `Number` on the clock.
 void PlaceBankerMark(MainForm& form, int bankerSeat);

@@ -7,6 +7,7 @@
 #include "table/layout_table.h"
 #include "table/own_controls.h"
 #include "table/rules_window.h"
+#include "table/table_animations.h"
 #include "table/table_context.h"
 #include "table/table_state.h"
 #include "table/window_chrome.h"
@@ -46,6 +47,12 @@ MainForm::MainForm(forms::FormHost& host, TableContext& context)
     };
     events.resize = [this] {
         Form_Resize();
+    };
+    TimerShuffle.events.timer = [this] {
+        TimerShuffle_Timer(*this);
+    };
+    Timer_ani.events.timer = [this] {
+        Timer_ani_Timer(*this);
     };
     wireChrome(*this);
     wireSeatsAndDecoration(*this);
@@ -146,14 +153,15 @@ void MainForm::Form_Resize() {
 }
 
 void registerTableForms(forms::FormHost& host, TableContext& context,
-                        std::function<void(MainForm&)> made) {
-    host.registerForm<MainForm>([&context, made = std::move(made)](forms::FormHost& formHost) {
-        auto form = std::make_unique<MainForm>(formHost, context);
-        if (made) {
-            made(*form);
-        }
-        return form;
-    });
+                        std::function<void(MainForm&)> created) {
+    host.registerForm<MainForm>(
+        [&context, created = std::move(created)](forms::FormHost& formHost) {
+            auto form = std::make_unique<MainForm>(formHost, context);
+            if (created) {
+                created(*form);
+            }
+            return form;
+        });
     host.registerForm<rule>([&context](forms::FormHost& formHost) {
         return std::make_unique<rule>(formHost, context);
     });

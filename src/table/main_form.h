@@ -314,9 +314,9 @@ private:
     [[nodiscard]] forms::ControlArray<controls::ucAniGIF>::ElementFactory aniGifElements() const;
 };
 
-/// Teaches `host` to make the table window on `context`; `made` wires the handlers that other
-/// parts of the client keep for its controls.
+/// Teaches `host` to make the table window on `context`; `created` runs on every new window, so
+/// other parts can attach their handlers to its controls.
 void registerTableForms(forms::FormHost& host, TableContext& context,
-                        std::function<void(MainForm&)> made = {});
+                        std::function<void(MainForm&)> created = {});
 
 } // namespace qv::table

@@ -2,6 +2,7 @@
 
 #include "common/picture_resources.h"
 #include "table/main_form.h"
+#include "table/play_hovers.h"
 #include "table/seat_popup.h"
 #include "table/table_context.h"
 #include "table/table_hovers.h"
@@ -76,9 +77,16 @@ void wireSeatsAndDecoration(MainForm& form) {
         img_vip_Click(form, index);
     };
     form.Pic1.events.mouseMove = [&form](int, int, double, double) {
+        ResetTableHovers(form);
         form.ImgShowMatch.MouseOut();
         form.ImgShowSort.MouseOut();
         HideInformation(form);
+    };
+    form.Operation.events.mouseMove = [&form](int index, int, int, double, double) {
+        Operation_MouseMove(form, index);
+    };
+    form.btnJiaopai.events.mouseMove = [&form](int index, int, int, double, double) {
+        btnJiaopai_MouseMove(form, index);
     };
     form.Pic_matchDetail.events.mouseMove = [&form](int, int, double, double) {
         form.ImgMatchListName.MouseOut();

@@ -77,18 +77,21 @@ WealthLabelStyle WealthLabelStyleFor(std::int32_t shown, float scaleX) {
     return big ? WealthLabelStyle{13, 65, 528} : WealthLabelStyle{18, 67, 522};
 }
 
-void ShowWealth(MainForm& form, std::int32_t shown) {
+void ShowWealthLabel(MainForm& form, std::int32_t shown, const WealthLabelStyle& style) {
     const TableState& state = form.context().state;
-    for (int i = 0; i < 3; ++i) {
-        form.lbfont(i).setVisible(true);
-    }
-    const WealthLabelStyle style = WealthLabelStyleFor(shown, state.ScaleX);
     Label& label = form.lbwealth;
     label.setCaption(QString::number(shown));
     label.setFontSize(style.fontSize);
     label.move(style.left * state.ScaleX, style.top * state.ScaleY);
     form.Imgwealth.setVisible(true);
     label.setVisible(true);
+}
+
+void ShowWealth(MainForm& form, std::int32_t shown) {
+    for (int i = 0; i < 3; ++i) {
+        form.lbfont(i).setVisible(true);
+    }
+    ShowWealthLabel(form, shown, WealthLabelStyleFor(shown, form.context().state.ScaleX));
 }
 
 void HideWealth(MainForm& form) {

@@ -44,6 +44,8 @@ struct WealthLabelStyle {
 };
 [[nodiscard]] WealthLabelStyle WealthLabelStyleFor(std::int32_t shown, float scaleX);
 
+/// Shows the wealth picture and `shown` in its label with the font and unscaled place of `style`.
+void ShowWealthLabel(MainForm& form, std::int32_t shown, const WealthLabelStyle& style);
 /// Shows the wealth multiple `shown` (the table's smallest positive one) with its texts.
 void ShowWealth(MainForm& form, std::int32_t shown);
 /// Hides the wealth multiple's picture and label.

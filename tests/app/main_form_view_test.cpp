@@ -42,6 +42,9 @@ TEST_F(MainFormViewTest, TheTableConnectsLogsInAndShowsItInItsSystemList) {
     EXPECT_EQ(form.Location.caption(), u"一二三四五六七八九十一"_s);
     EXPECT_EQ(form.Location.fontSize(), designFont - 2);
     EXPECT_TRUE(client.conn.subclassed);
+    // The prize bar and its winners button wait hidden until the prize pool is known.
+    EXPECT_FALSE(form.Pic_prize.visible());
+    EXPECT_FALSE(form.bt_prizesort.visible());
     platform.winsock.acceptConnection();
     platform.time.advance(200);
     GameMessage reply;
@@ -58,8 +61,10 @@ TEST_F(MainFormViewTest, TheLobbysReconnectBringsTheStartButtonBackAndLeaveMinim
     auto& form = start(u"alice$secret$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
     client.table.AnNiuLocked[2] = true;
     form.Time_Img.setVisible(true);
+    form.Pic_prize.setVisible(true);
     platform.lobby.send(0x400);
     EXPECT_EQ(form.windowState(), forms::window_state::kMinimized);
+    EXPECT_FALSE(form.Pic_prize.visible());
     platform.lobby.send(0x16);
     EXPECT_FALSE(client.table.AnNiuLocked[2]);
     EXPECT_FALSE(form.Time_Img.visible());

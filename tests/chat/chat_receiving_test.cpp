@@ -75,8 +75,8 @@ TEST(ChatReceiving, LongLineWrapsInTheLogAndIsCutInTheTicker) {
 }
 
 /// The quick-phrase world: a phrase file and the voice folder with one voice in it.
-struct PhraseTable : ChatTable {
-    PhraseTable() {
+struct VoicedPhraseTable : ChatTable {
+    VoicedPhraseTable() {
         QFile ini(platform.appFolder.path() + u"/chat.ini"_s);
         EXPECT_TRUE(ini.open(QIODevice::WriteOnly));
         ini.write(toAnsi(
@@ -92,7 +92,7 @@ struct PhraseTable : ChatTable {
 };
 
 TEST(ChatReceiving, VoicedPhrasePlaysTheSendersVoiceAndShowsItsBubble) {
-    PhraseTable t;
+    VoicedPhraseTable t;
     t.client.chatReceiver.OnChatMessage(
         chatFromServer({{6, 4}, {9, 2}, {13, 'a'}, {15, 2}}, u"东家说道： 再见"_s, "east"));
     EXPECT_EQ(t.platform.sound.bufferPath(), t.client.sound.VoicePath2 + u"vab1213a2.wav"_s);
@@ -108,7 +108,7 @@ TEST(ChatReceiving, HostileVoiceCodesPlayNothing) {
     };
     for (const Hostile& hostile :
          {Hostile{u"../x"_s, 'a'}, Hostile{u"a b"_s, 'a'}, Hostile{u"ab"_s, 0}}) {
-        PhraseTable t;
+        VoicedPhraseTable t;
         t.client.conn.Detail[1].voiceSet = hostile.voiceSet;
         t.platform.sound.waveFiles.insert(t.client.sound.VoicePath2 + u"v../x1213a2.wav"_s);
         t.client.chatReceiver.OnChatMessage(
@@ -119,7 +119,7 @@ TEST(ChatReceiving, HostileVoiceCodesPlayNothing) {
 }
 
 TEST(ChatReceiving, PhraseNumberZeroShowsNoBubble) {
-    PhraseTable t;
+    VoicedPhraseTable t;
     t.client.chatReceiver.OnChatMessage(chatFromServer({{6, 4}, {9, 1}, {15, 0}}, u"x"_s));
     EXPECT_FALSE(t.form.frmSpeakBox(1).visible());
     EXPECT_FALSE(t.client.chat.SpeakBoxes[1].made);

@@ -30,7 +30,7 @@ TEST(VideoPanels, OwnVideoIsAskedOncePerVisit) {
     t.form.Proponeself.raiseMouseMove(0, 0, 5, 5);
     t.form.Proponeself.raiseMouseMove(0, 0, 6, 6);
     ASSERT_EQ(t.plugin->callsOf(u"ShowVmVideo"_s).size(), 1U);
-    EXPECT_EQ(t.client.chat.VideoHoverSeat, 1);
+    EXPECT_EQ(t.client.table.VideoHoverSeat, 1);
     t.form.Pic1.raiseMouseMove(0, 0, 500, 300);
     const auto calls = t.plugin->callsOf(u"ShowVmVideo"_s);
     ASSERT_EQ(calls.size(), 2U);

@@ -90,6 +90,23 @@ TEST_F(IniFileTest, WritesInProfileSemantics) {
          "[\xC1\xC4\xCC\xEC]\r\n\xB6\xCC\xD3\xEF=\xC4\xE3\xBA\xC3\r\n"},
         {"no GBK form: not written", "[a]\r\n", u"a"_s, u"k"_s, u"한국어"_s, "[a]\r\n"},
         {"line break: not written", "[a]\r\n", u"a"_s, u"k"_s, u"v\r\n[b]"_s, "[a]\r\n"},
+        {"key read as a header: not written", "[a]\r\n", u"a"_s, u"[b]"_s, u"v"_s, "[a]\r\n"},
+        {"key with '=': not written", "[a]\r\n", u"a"_s, u"k=j"_s, u"v"_s, "[a]\r\n"},
+        {"key read as a comment: not written", "[a]\r\n", u"a"_s, u";k"_s, u"v"_s, "[a]\r\n"},
+        {"key with blanks around: not written", "[a]\r\n", u"a"_s, u" k"_s, u"v"_s, "[a]\r\n"},
+        {"key with a tab after: not written", "[a]\r\n", u"a"_s, u"k\t"_s, u"v"_s, "[a]\r\n"},
+        {"section with blanks around: not written", "[a]\r\n", u"a "_s, u"k"_s, u"v"_s, "[a]\r\n"},
+        {"section cut by ']': not written", "[a]\r\n", u"a]b"_s, u"k"_s, u"v"_s, "[a]\r\n"},
+        {"blanks inside names are kept", "[a]\r\n", u"a b"_s, u"k j"_s, u"v"_s,
+         "[a]\r\n[a b]\r\nk j=v\r\n"},
+        {"GBK section ending in byte ']'", "[\xD7\x5D]\r\nk=old\r\n", u"譣"_s, u"k"_s, u"new"_s,
+         "[\xD7\x5D]\r\nk=new\r\n"},
+        {"unended last line keeps its CR", "[a]\r\nx=1\r", u"a"_s, u"y"_s, u"2"_s,
+         "[a]\r\nx=1\r\ny=2\r\n"},
+        {"other lines keep their ends", "[a]\nx=1\r\nz=3\n[b]\r\nw=4", u"a"_s, u"y"_s, u"2"_s,
+         "[a]\nx=1\r\nz=3\ny=2\n[b]\r\nw=4"},
+        {"a replaced line keeps its end", "[a]\nk=1\r\n[b]\n", u"a"_s, u"k"_s, u"2"_s,
+         "[a]\nk=2\r\n[b]\n"},
     };
     for (const Case& c : cases) {
         QFile::remove(ini_.INIFileName());
@@ -121,6 +138,24 @@ TEST_F(IniFileTest, DeletesKeysAndSections) {
     EXPECT_EQ(ini_.GetIniKey(u"a"_s, u"y"_s), QString());
     ini_.DelIniSec(u"missing"_s);
     EXPECT_EQ(file(), "[b]\r\nz=3\r\n");
+}
+
+TEST_F(IniFileTest, ReadsKeysOfGbkSectionsEndingInByteBracket) {
+    setFile("[\xD7\x5D]\r\nk=1\r\n[\xD7\x5D\xD7\x5D]\r\nk=2\r\n");
+    EXPECT_EQ(ini_.GetIniKey(u"譣"_s, u"k"_s), u"1"_s);
+    EXPECT_EQ(ini_.GetIniKey(u"譣譣"_s, u"k"_s), u"2"_s);
+    ini_.WriteIniKey(u"譣"_s, u"j"_s, u"3"_s);
+    EXPECT_EQ(file(), "[\xD7\x5D]\r\nk=1\r\nj=3\r\n[\xD7\x5D\xD7\x5D]\r\nk=2\r\n");
+    ini_.DelIniSec(u"譣"_s);
+    EXPECT_EQ(file(), "[\xD7\x5D\xD7\x5D]\r\nk=2\r\n");
+}
+
+TEST_F(IniFileTest, DeletingKeepsTheOtherLinesBytes) {
+    setFile("[a]\nx=1\ny=2\r\n[b]\nz=3\r");
+    ini_.DelIniKey(u"a"_s, u"x"_s);
+    EXPECT_EQ(file(), "[a]\ny=2\r\n[b]\nz=3\r");
+    ini_.DelIniSec(u"a"_s);
+    EXPECT_EQ(file(), "[b]\nz=3\r");
 }
 
 TEST_F(IniFileTest, AnUnwritablePathChangesNothing) {

@@ -43,5 +43,21 @@ TEST(PictureControlsTest, PictureBoxesAndMovesByLoadAt) {
     EXPECT_EQ(values[2], 9);
 }
 
+TEST(PictureControlsTest, ControlsGivenOnePictureShareItsPixels) {
+    FormFixture f;
+    forms::Image hand(f.form, u"cardImage0"_s);
+    forms::Image played(f.form, u"cardImage1"_s);
+    forms::PictureBox box(f.form, u"Picture_ani"_s);
+    ButtonValues values{};
+    ASSERT_EQ(LoadGifRes(303, u"GIF"_s, hand), 1);
+    ASSERT_EQ(LoadGifResCopy(303, u"GIF"_s, played), 1);
+    ASSERT_TRUE(LoadGifResAt(303, u"GIF"_s, u""_s, box, 0, values));
+    const QImage cached = LoadGifPicture(303, u"GIF"_s);
+    for (const QImage* picture : {&hand.picture(), &played.picture(), &box.picture()}) {
+        EXPECT_EQ(picture->cacheKey(), cached.cacheKey());
+        EXPECT_EQ(picture->constBits(), cached.constBits());
+    }
+}
+
 } // namespace
 } // namespace qv::common

@@ -14,7 +14,9 @@ namespace qv::hand::testing_support {
 
 /// A whole client on fake services with its table window loaded at the given screen size.
 struct HandTable {
-    explicit HandTable(QSize screen = {1024, 768}) {
+    explicit HandTable(QSize screen = {1024, 768},
+                       platform::fake::FakeTimeService::Start start = {})
+        : platform(start) {
         platform.screen.size_ = screen;
         form.Form_Load();
     }

@@ -1,17 +1,13 @@
 #include "app/client.h"
 #include "app/start_on_table.h"
-#include "platform/fake/fake_platform.h"
-#include "platform/qt/qt_socket.h"
-#include "platform/qt/qt_time_service.h"
+#include "network_table.h"
 #include "rules/card_code.h"
 #include "table/main_form.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -20,65 +16,23 @@ using namespace Qt::StringLiterals;
 namespace qv::hand {
 namespace {
 
-/// The real clock and socket, every other service a fake: the client plays at a real server
-/// without a lobby, a screen or sound.
-struct NetworkPlatform {
-    platform::qt::QtTimeService time;
-    platform::qt::QtSocket winsock;
-    platform::fake::FakePlatform fakes;
-    platform::Services services{.time = time,
-                                .winsock = winsock,
-                                .screen = fakes.screen,
-                                .messageBox = fakes.messageBox,
-                                .appFolder = fakes.appFolder,
-                                .singleInstance = fakes.singleInstance,
-                                .shell = fakes.shell,
-                                .process = fakes.process,
-                                .lobby = fakes.lobby,
-                                .plugins = fakes.plugins,
-                                .sound = fakes.sound,
-                                .http = fakes.http};
-};
-
-/// Starts the table server and gives the port it listens on, 0 when it did not start.
-int startServer(QProcess& server, const QString& folder) {
-    const QString portFile = folder + u"/port"_s;
-    server.start(QStringLiteral(QV_TABLE_SERVER),
-                 {u"--port-file"_s, portFile, u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s,
-                  u"--deal-after"_s, u"100"_s, u"--log"_s, folder + u"/table.log"_s});
-    if (!server.waitForStarted()) {
-        return 0;
-    }
-    QFile file(portFile);
-    const QDeadlineTimer deadline(30000);
-    while (!deadline.hasExpired()) {
-        if (file.open(QIODevice::ReadOnly)) {
-            const int port = file.readAll().trimmed().toInt();
-            if (port > 0) {
-                return port;
-            }
-            file.close();
-        }
-        QThread::msleep(20);
-    }
-    return 0;
-}
-
 // On real sockets the table server seats the client with three computer players and deals; the
 // client shows four filled seats and its 27 cards sorted.
 TEST(TableServerTest, TheClientIsSeatedAndDealtAHand) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     QProcess server;
-    const int port = startServer(server, folder.path());
+    const int port = testing_support::startTableServer(server, folder.path(),
+                                                       {u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s,
+                                                        u"--deal-after"_s, u"100"_s, u"--log"_s,
+                                                        folder.path() + u"/table.log"_s});
     ASSERT_GT(port, 0);
 
-    NetworkPlatform platform;
+    testing_support::NetworkPlatform platform;
     platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
     Client client(platform.services);
     table::MainForm& form = client.forms.get<table::MainForm>();
-    app::StartOnTable(client, form,
-                      u"alice$secret$127.0.0.1$%1$一号桌$0$$0$$$0$$$0$0$"_s.arg(port));
+    app::StartOnTable(client, form, testing_support::tableCommandLine(port));
 
     const auto dealt = [&client, &form] {
         return client.hand.custom[0].sum == 27 && form.cardImage0(26).visible();

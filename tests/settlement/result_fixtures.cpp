@@ -11,7 +11,7 @@ void writeMagnitude(connection::GameMessage& message, int offset, std::uint64_t 
     }
 }
 
-void writeShared(connection::GameMessage& message, const SharedSpec& shared) {
+void writeShared(connection::GameMessage& message, const SharedFields& shared) {
     message.setCommand(connection::MsgResult);
     message.setU32be(8, shared.stake);
     message.setU8(12, shared.solo ? 1 : 0);
@@ -22,7 +22,7 @@ void writeShared(connection::GameMessage& message, const SharedSpec& shared) {
 
 } // namespace
 
-void writeRecord(connection::GameMessage& message, int base, const RecordSpec& record) {
+void writeRecord(connection::GameMessage& message, int base, const RecordFields& record) {
     const int at = base - 16;
     message.setU8(at + 16, record.seatMask);
     const int count =
@@ -48,8 +48,8 @@ void writeRecord(connection::GameMessage& message, int base, const RecordSpec& r
     message.setU8(at + 112, record.capped ? 1 : 0);
 }
 
-connection::GameMessage resultMessage(const SharedSpec& shared, const RecordSpec& first,
-                                      const RecordSpec& second) {
+connection::GameMessage resultMessage(const SharedFields& shared, const RecordFields& first,
+                                      const RecordFields& second) {
     connection::GameMessage message;
     writeShared(message, shared);
     writeRecord(message, 16, first);
@@ -57,8 +57,8 @@ connection::GameMessage resultMessage(const SharedSpec& shared, const RecordSpec
     return message;
 }
 
-std::array<RecordSpec, 4> partnershipRecords() {
-    std::array<RecordSpec, 4> records;
+std::array<RecordFields, 4> partnershipRecords() {
+    std::array<RecordFields, 4> records;
     const std::array<std::uint8_t, 4> masks{1, 2, 4, 8};
     const std::array<std::uint8_t, 4> partners{4, 8, 1, 2};
     const std::array<std::uint8_t, 4> places{1, 3, 2, 4};
@@ -84,7 +84,7 @@ void addBomb(BombTable& bombs, int seat, int face, int cards, std::int16_t state
     row[kBombCount] = static_cast<std::int16_t>(at + kBombRecord);
 }
 
-ResultRow resultRow(const SharedSpec& shared, const RecordSpec& record) {
+ResultRow resultRow(const SharedFields& shared, const RecordFields& record) {
     ResultRow row;
     writeShared(row, shared);
     writeRecord(row, 16, record);

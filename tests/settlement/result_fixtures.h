@@ -12,7 +12,7 @@
 namespace qv::settlement::testing_support {
 
 /// One seat's record as a test writes it; amounts are magnitudes, signs apart.
-struct RecordSpec {
+struct RecordFields {
     std::uint8_t seatMask = 1;
     std::uint8_t partnerMask = 4;
     /// (face, suit flag) of each card left; `cardCount` is written as given.
@@ -32,7 +32,7 @@ struct RecordSpec {
 };
 
 /// The fields both records of a message share.
-struct SharedSpec {
+struct SharedFields {
     std::uint32_t stake = 100;
     bool solo = false;
     std::uint8_t closing = 0;
@@ -41,16 +41,16 @@ struct SharedSpec {
 };
 
 /// Writes a record at `base` (16 for the first of a message, 116 for the second).
-void writeRecord(connection::GameMessage& message, int base, const RecordSpec& record);
+void writeRecord(connection::GameMessage& message, int base, const RecordFields& record);
 /// A result message carrying two records.
 [[nodiscard]] connection::GameMessage
-resultMessage(const SharedSpec& shared, const RecordSpec& first, const RecordSpec& second);
+resultMessage(const SharedFields& shared, const RecordFields& first, const RecordFields& second);
 /// A result row: a one-seat message.
-[[nodiscard]] ResultRow resultRow(const SharedSpec& shared, const RecordSpec& record);
+[[nodiscard]] ResultRow resultRow(const SharedFields& shared, const RecordFields& record);
 
 /// A partnership hand's records in mask order: masks 1 and 4 won 400 against 2 and 8, places 1,
 /// 3, 2, 4.
-[[nodiscard]] std::array<RecordSpec, 4> partnershipRecords();
+[[nodiscard]] std::array<RecordFields, 4> partnershipRecords();
 
 /// Appends a bomb record (seat, face, cards, place state, 0) to display seat `seat`'s row.
 void addBomb(BombTable& bombs, int seat, int face, int cards, std::int16_t state = 0);

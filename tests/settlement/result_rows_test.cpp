@@ -38,7 +38,7 @@ TEST(ResultRows, CutsEachRecordIntoARowWithTheSharedHeadAndTail) {
 }
 
 TEST(SeatResult, ReadsTheStakeUnsignedAndTheAmountsAsMagnitudes) {
-    testing_support::RecordSpec record;
+    testing_support::RecordFields record;
     record.seatMask = 4;
     record.partnerMask = 1;
     record.total = 0x0102030405ULL;
@@ -63,7 +63,7 @@ TEST(SeatResult, ReadsTheStakeUnsignedAndTheAmountsAsMagnitudes) {
 }
 
 TEST(SeatResult, TakesAtMost27CardsAndSkipsBytesThatAreNoCard) {
-    testing_support::RecordSpec record;
+    testing_support::RecordFields record;
     record.cards = {{10, 4}, {0, 0}, {17, 1}, {3, 3}, {18, 1}, {14, 8}};
     record.cardCount = 200;
     const SeatResult r = readSeatResult(testing_support::resultRow({}, record));

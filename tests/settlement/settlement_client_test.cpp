@@ -19,8 +19,8 @@ using namespace Qt::StringLiterals;
 namespace qv::settlement {
 namespace {
 
-using testing_support::RecordSpec;
-using testing_support::SharedSpec;
+using testing_support::RecordFields;
+using testing_support::SharedFields;
 
 /// A whole client on fake services, its table loaded, the player at seat mask 2 with three
 /// others: display seats 0 (mask 2), 1 (mask 4), 2 (mask 8), 3 (mask 1).
@@ -45,8 +45,8 @@ struct SettlementTable {
     }
 
     /// Seat `mask` partnered with `partner`, won (sign 1) or lost (sign 2) `amount`.
-    static RecordSpec record(std::uint8_t mask, std::uint8_t partner, std::uint8_t sign,
-                             std::uint64_t amount, std::uint8_t place) {
+    static RecordFields record(std::uint8_t mask, std::uint8_t partner, std::uint8_t sign,
+                               std::uint64_t amount, std::uint8_t place) {
         return {.seatMask = mask,
                 .partnerMask = partner,
                 .totalSign = sign,
@@ -58,13 +58,13 @@ struct SettlementTable {
 
     /// The two result messages of a hand that seats 2 and 8 won by `amount`, after the round
     /// start's reset of the result count.
-    void hand(std::uint64_t amount = 400, SharedSpec shared = {}) {
+    void hand(std::uint64_t amount = 400, SharedFields shared = {}) {
         client.conn.ResultPart = 0;
         result(shared, record(2, 8, 1, amount, 1), record(4, 1, 2, amount, 3));
         result(shared, record(8, 2, 1, amount, 2), record(1, 4, 2, amount, 4));
     }
 
-    void result(const SharedSpec& shared, const RecordSpec& first, const RecordSpec& second) {
+    void result(const SharedFields& shared, const RecordFields& first, const RecordFields& second) {
         connection::GameMessage message = testing_support::resultMessage(shared, first, second);
         connection::DispatchFrame(client.conn, message);
     }
@@ -154,7 +154,7 @@ TEST(SettlementClient, LevelsOutsideOneToFortyLeaveTheLabel) {
     for (const std::uint8_t level : {0, 41}) {
         SettlementTable t;
         t.form.Level(0).setCaption(u"before"_s);
-        RecordSpec own = t.record(2, 8, 1, 400, 1);
+        RecordFields own = t.record(2, 8, 1, 400, 1);
         own.level = level;
         t.result({}, own, t.record(4, 1, 2, 400, 3));
         t.result({}, t.record(8, 2, 1, 400, 2), t.record(1, 4, 2, 400, 4));

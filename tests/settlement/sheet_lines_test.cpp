@@ -9,16 +9,16 @@ namespace qv::settlement {
 namespace {
 
 using testing_support::addBomb;
-using testing_support::RecordSpec;
-using testing_support::SharedSpec;
+using testing_support::RecordFields;
+using testing_support::SharedFields;
 
 const QString kRule = u"-----------"_s;
 
 /// A partnership hand seen from seat mask 1: seats 1 and 4 (display 0 and 2) won against 2 and
 /// 8 (display 1 and 3), rows in mask order.
 struct Hand {
-    SharedSpec shared;
-    std::array<RecordSpec, 4> records = testing_support::partnershipRecords();
+    SharedFields shared;
+    std::array<RecordFields, 4> records = testing_support::partnershipRecords();
     SheetInputs inputs{.ownSeatMask = 1,
                        .callerSeat = 1,
                        .banker = 0,

@@ -159,12 +159,12 @@ int colours(const QImage& picture) {
 }
 
 TEST_P(SettlementWindows, RenderAfterASettledHand) {
-    using testing_support::RecordSpec;
+    using testing_support::RecordFields;
     SheetInputs in{.ownSeatMask = 1,
                    .callerSeat = 1,
                    .cash = {u"1000金币"_s, u"800金币"_s, u"1200金币"_s, u"600金币"_s},
                    .roundNote = u"第1局"_s};
-    const std::array<RecordSpec, 4> records = testing_support::partnershipRecords();
+    const std::array<RecordFields, 4> records = testing_support::partnershipRecords();
     for (std::size_t r = 0; r < 4; ++r) {
         in.rows.at(r) = readSeatResult(testing_support::resultRow({}, records.at(r)));
     }

@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The documented command renders the laid-out table and a dealt table at both screen sizes.
+// The documented command renders the laid-out table, a dealt table and a table in the middle of
+// a hand at both screen sizes.
 TEST(RenderTable, ProducesBothTablePictures) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -22,7 +23,8 @@ TEST(RenderTable, ProducesBothTablePictures) {
 
     for (const auto& [prefix, size] :
          {std::pair{u"table"_s, QSize(1024, 768)}, std::pair{u"table"_s, QSize(800, 600)},
-          std::pair{u"dealt"_s, QSize(1024, 768)}, std::pair{u"dealt"_s, QSize(800, 600)}}) {
+          std::pair{u"dealt"_s, QSize(1024, 768)}, std::pair{u"dealt"_s, QSize(800, 600)},
+          std::pair{u"mid-hand"_s, QSize(1024, 768)}, std::pair{u"mid-hand"_s, QSize(800, 600)}}) {
         const QString name = u"%1-%2x%3.png"_s.arg(prefix).arg(size.width()).arg(size.height());
         SCOPED_TRACE(name.toStdString());
         const QImage picture(QDir(folder.path()).filePath(name));

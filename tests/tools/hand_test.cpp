@@ -63,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return std::string(param.param.name); });
 
 // Seat 0 leads its last card; when the three others pass, the lead passes to its partner
-// (seat 2), who goes out too: the hand is over, the banker's side won with the first two places.
+// (seat 2), who goes out too. Play goes on until a third seat is out: the banker's side won with
+// the first two places.
 TEST(HandTest, ALeadOfAFinishedPlayerPassesToHisPartner) {
     Hand hand({{{kThree},
                 {makeCard(4, kC, 5), makeCard(5, kC, 9)},
@@ -84,9 +85,26 @@ TEST(HandTest, ALeadOfAFinishedPlayerPassesToHisPartner) {
 
     Play nine;
     ASSERT_EQ(hand.check(std::vector<int>{24}, nine), Hand::Refusal::None);
-    EXPECT_EQ(hand.play(nine).next, -1);
+    EXPECT_EQ(hand.play(nine).next, 3);
+    EXPECT_FALSE(hand.over());
+    EXPECT_EQ(hand.pass().next, 1);
+    const Hand::Step noPartner = hand.pass();
+    EXPECT_TRUE(noPartner.trickOver);
+    EXPECT_FALSE(noPartner.jieFeng);
+    EXPECT_EQ(noPartner.next, 3);
+    for (const int index : {14, 18}) {
+        Play low;
+        ASSERT_EQ(hand.check(std::vector<int>{index}, low), Hand::Refusal::None);
+        const Hand::Step step = hand.play(low);
+        if (index == 14) {
+            EXPECT_EQ(step.next, 1);
+            EXPECT_EQ(hand.pass().next, 3);
+        } else {
+            EXPECT_EQ(step.next, -1);
+        }
+    }
     EXPECT_TRUE(hand.over());
-    EXPECT_EQ(hand.places(), (std::array<int, kSeats>{1, 3, 2, 4}));
+    EXPECT_EQ(hand.places(), (std::array<int, kSeats>{1, 4, 2, 3}));
 
     const HandResult result = settleHand(hand, 100, {1, 1, 1, 40});
     EXPECT_EQ(result.shared.placeFactor, 3);
@@ -161,6 +179,13 @@ TEST(HandResultTest, ABankerAloneWinsAndPaysThreeShares) {
     hand.pass();
     hand.pass();
     move({20, 21, 22, 23, 72, 73});
+    ASSERT_FALSE(hand.over());
+    // The opponents play on until a third seat is out.
+    hand.pass();
+    hand.pass();
+    hand.pass();
+    move({5});
+    move({14});
     ASSERT_TRUE(hand.over());
 
     const HandResult result = settleHand(hand, 100, {1, 1, 1, 1});
@@ -170,7 +195,9 @@ TEST(HandResultTest, ABankerAloneWinsAndPaysThreeShares) {
     EXPECT_EQ(result.rows[0].bombTotal, 1500);
     EXPECT_EQ(result.rows[1].seatMask, 2);
     EXPECT_EQ(result.rows[1].partnerMask, 0);
-    EXPECT_EQ(result.rows[1].cardsLeft.size(), 1U);
+    EXPECT_EQ(result.rows[3].seatMask, 8);
+    EXPECT_EQ(result.rows[3].cardsLeft.size(), 1U);
+    EXPECT_EQ(result.rows[3].place, 4);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include "common/gbk.h"
 #include "connection/commands.h"
 #include "forms/qt/render_to_image.h"
+#include "hand/hints_shown.h"
+#include "hand/own_play.h"
 #include "platform/fake/fake_platform.h"
 #include "rules/double_deck.h"
 #include "table/main_form.h"
@@ -17,19 +19,27 @@
 #include <algorithm>
 #include <cstdio>
 #include <random>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+/// A client on fake services with its table window laid out for a screen of `screen` pixels.
+struct LoadedTable {
+    explicit LoadedTable(QSize screen) {
+        platform.screen.size_ = screen;
+        form.Form_Load();
+    }
+    qv::platform::fake::FakePlatform platform;
+    qv::Client client{platform.services};
+    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
+};
+
 /// Lays the table out for a screen of `screen` pixels and saves it as `path`.
 bool renderTable(QSize screen, const QString& path) {
-    qv::platform::fake::FakePlatform platform;
-    platform.screen.size_ = screen;
-    qv::Client client(platform.services);
-    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
-    form.Form_Load();
-    return qv::forms::qt::saveFormPng(form, path);
+    const LoadedTable table(screen);
+    return qv::forms::qt::saveFormPng(table.form, path);
 }
 
 struct SamplePlayer {
@@ -78,13 +88,8 @@ qv::connection::GameMessage roundStart() {
     return m;
 }
 
-/// The table of a screen of `screen` pixels with four players seated and a hand dealt.
-bool renderDealtTable(QSize screen, const QString& path) {
-    qv::platform::fake::FakePlatform platform;
-    platform.screen.size_ = screen;
-    qv::Client client(platform.services);
-    qv::table::MainForm& form = client.forms.get<qv::table::MainForm>();
-    form.Form_Load();
+/// Seats four players and deals the viewer a hand.
+void dealTable(qv::Client& client) {
     const SamplePlayer players[] = {
         {u"小明", "xiaoming", "m3", 1, 12000, 0, 0},
         {u"阿红", "ahong", "w2", 0, 35000, 2, 1},
@@ -97,7 +102,62 @@ bool renderDealtTable(QSize screen, const QString& path) {
     }
     auto deal = roundStart();
     qv::connection::DispatchFrame(client.conn, deal);
-    return qv::forms::qt::saveFormPng(form, path);
+}
+
+/// The table of a screen of `screen` pixels with four players seated and a hand dealt.
+bool renderDealtTable(QSize screen, const QString& path) {
+    LoadedTable table(screen);
+    dealTable(table.client);
+    return qv::forms::qt::saveFormPng(table.form, path);
+}
+
+/// A play made by `mover` (a seat mask) with `next` to move, each card as (face, suit flag).
+qv::connection::GameMessage playMade(std::uint8_t mover, std::uint8_t next,
+                                     std::initializer_list<std::pair<int, int>> cards, int type) {
+    qv::connection::GameMessage m;
+    m.setCommand(qv::connection::MsgPlayMade);
+    m.setU8(6, mover);
+    m.setU8(11, next);
+    m.setU8(17, static_cast<std::uint8_t>(cards.size()));
+    m.setU8(18, static_cast<std::uint8_t>(type));
+    int k = 0;
+    for (const auto& [face, suit] : cards) {
+        m.setU8(20 + 4 * k, static_cast<std::uint8_t>(suit));
+        m.setU8(21 + 4 * k, static_cast<std::uint8_t>(face));
+        ++k;
+    }
+    return m;
+}
+
+/// The dealt table in the middle of a hand: the partner called, a pair led across the table and
+/// beaten on the right, the player's answer from the hint, a bomb on the left with its bubble,
+/// and the clock at the next seat.
+bool renderMidHand(QSize screen, const QString& path) {
+    LoadedTable table(screen);
+    qv::Client& client = table.client;
+    dealTable(client);
+    client.conn.g_bLoggedIn = true;
+    qv::connection::GameMessage call;
+    call.setCommand(qv::connection::MsgCallCard);
+    call.setU8(8, 4);
+    call.setU8(12, 9);
+    call.setU8(13, 2);
+    std::vector<qv::connection::GameMessage> messages = {
+        call,
+        playMade(4, 8, {}, 0),
+        playMade(4, 8, {{5, 1}, {5, 2}}, 2),
+        playMade(8, 1, {{8, 4}, {8, 8}}, 2),
+    };
+    for (auto& message : messages) {
+        qv::connection::DispatchFrame(client.conn, message);
+    }
+    qv::hand::HandContext& ctx = *client.handOnTable();
+    if (qv::hand::ShowHint(ctx)) {
+        qv::hand::JudgeChuPai(ctx);
+    }
+    auto bomb = playMade(2, 4, {{10, 1}, {10, 2}, {10, 4}, {10, 8}}, 16);
+    qv::connection::DispatchFrame(client.conn, bomb);
+    return qv::forms::qt::saveFormPng(table.form, path);
 }
 
 } // namespace
@@ -112,24 +172,26 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "render_table: cannot create %s\n", qPrintable(folder.path()));
         return 1;
     }
+    struct Picture {
+        const char16_t* prefix;
+        bool (*render)(QSize, const QString&);
+    };
+    const Picture pictures[] = {
+        {u"table", renderTable}, {u"dealt", renderDealtTable}, {u"mid-hand", renderMidHand}};
     int status = 0;
     for (const QSize screen : {QSize(1024, 768), QSize(800, 600)}) {
-        const QString path =
-            folder.filePath(u"table-%1x%2.png"_s.arg(screen.width()).arg(screen.height()));
-        if (!renderTable(screen, path)) {
-            std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(path));
-            status = 1;
-            continue;
+        for (const Picture& picture : pictures) {
+            const QString path =
+                folder.filePath(u"%1-%2x%3.png"_s.arg(QString::fromUtf16(picture.prefix))
+                                    .arg(screen.width())
+                                    .arg(screen.height()));
+            if (!picture.render(screen, path)) {
+                std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(path));
+                status = 1;
+                break;
+            }
+            std::printf("%s\n", qPrintable(path));
         }
-        std::printf("%s\n", qPrintable(path));
-        const QString dealt =
-            folder.filePath(u"dealt-%1x%2.png"_s.arg(screen.width()).arg(screen.height()));
-        if (!renderDealtTable(screen, dealt)) {
-            std::fprintf(stderr, "render_table: cannot write %s\n", qPrintable(dealt));
-            status = 1;
-            continue;
-        }
-        std::printf("%s\n", qPrintable(dealt));
     }
     return status;
 }

@@ -173,21 +173,10 @@ int Hand::nextActive(int seat) const {
     return seat;
 }
 
-bool Hand::sideOut(int seat) const {
-    for (int other = 0; other < kSeats; ++other) {
-        if (sameSide(seat, other) && active(other)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 Hand::Step Hand::advance(Step step) {
-    for (int seat = 0; seat < kSeats; ++seat) {
-        if (sideOut(seat)) {
-            over_ = true;
-            return step;
-        }
+    if (finished_.size() >= static_cast<std::size_t>(kSeats - 1)) {
+        over_ = true;
+        return step;
     }
     int others = 0;
     for (int seat = 0; seat < kSeats; ++seat) {

@@ -94,7 +94,6 @@ private:
         return !hands_[static_cast<std::size_t>(seat)].empty();
     }
     [[nodiscard]] int nextActive(int seat) const;
-    [[nodiscard]] bool sideOut(int seat) const;
     Step advance(Step step);
 
     Deal dealt_;

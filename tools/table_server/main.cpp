@@ -25,11 +25,12 @@ How the table behaves:
   dealt once the player has sent his ready message too, or, with --deal-after,
   that long after the computer players got ready (before the first hand the
   client sends its ready message from the start button).
-- The deal: the shuffled 108-card deck, 27 cards a seat, 20 seconds a turn, room
-  stake 100. The first banker is drawn; later the first player out of the last
-  hand deals. The banker calls a card of face 3 to 9; the partner is the first
-  seat after the banker holding a copy of it; a banker holding both copies plays
-  alone. The banker leads.
+- The deal: the shuffled 108-card deck, 27 cards a seat, 20 seconds a turn and
+  for the call (--turn-seconds; 2 at least, as the client counts 0 and 1 as
+  20), room stake 100. The first banker is drawn; later the first player out
+  of the last hand deals. The banker calls a card of face 3 to 9; the partner
+  is the first seat after the banker holding a copy of it; a banker holding
+  both copies plays alone. The banker leads.
 - Computer players lead every card of their lowest face and follow with the
   cheapest play of the same kind that beats (a bomb only against a bomb), else
   they pass. A computer banker calls the lowest card of face 3 to 9 he holds
@@ -43,8 +44,8 @@ How the table behaves:
   for him at once as at a time-out: his lowest card on a lead, else a pass. When
   his time runs out (the turn plus 5 seconds) the server moves for him the same
   way; a call that cannot be made is made for him as a computer banker would.
-- The hand ends when both players of a side (or a banker playing alone, or his
-  three opponents) are out; the others are placed by fewest cards left. The side
+- The hand ends when three seats are out; the fourth takes the last place. A
+  seat that goes out reports it with its last play; nothing else is sent. The side
   of the first player out wins: place factor 3 with the first two places, 2 with
   the partner third, 1 with him fourth; alone, factor 2 and three shares for the
   banker. A bomb of five or more cards is worth 5 x 2^(cards - 5) stakes to the
@@ -84,6 +85,9 @@ int main(int argc, char** argv) {
                                      u"n"_s, u"0"_s);
     const QCommandLineOption reconnectOpt(u"reconnect"_s, u"Reconnect requests: accept or refuse"_s,
                                           u"mode"_s, u"accept"_s);
+    const QCommandLineOption turnOpt(u"turn-seconds"_s,
+                                     u"Seconds of every turn and of the partner call (2 to 255)"_s,
+                                     u"s"_s, u"20"_s);
     const QCommandLineOption dealAfterOpt(
         u"deal-after"_s,
         u"Deal this long after the computer players are ready (0: wait for the player)"_s, u"ms"_s,
@@ -91,7 +95,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption logOpt(u"log"_s, u"Log every message in and out to this file"_s,
                                     u"file"_s);
     parser.addOptions({portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, reconnectOpt,
-                       logOpt, dealAfterOpt});
+                       logOpt, dealAfterOpt, turnOpt});
     parser.process(app);
 
     const QString reconnect = parser.value(reconnectOpt);
@@ -109,6 +113,11 @@ int main(int argc, char** argv) {
     options.dropAfterPlays = parser.value(dropOpt).toInt();
     options.acceptReconnect = reconnect == u"accept"_s;
     options.logPath = parser.value(logOpt);
+    options.turnSeconds = parser.value(turnOpt).toInt();
+    if (options.turnSeconds < 2 || options.turnSeconds > 255) {
+        std::fprintf(stderr, "table_server: --turn-seconds takes 2 to 255\n");
+        return 2;
+    }
     options.dealAfterMs = parser.value(dealAfterOpt).toInt();
 
     qv::tools::table::TableServer server(options);

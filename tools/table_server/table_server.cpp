@@ -272,7 +272,7 @@ void TableServer::deal() {
         s.ready = false;
     }
     phase_ = Phase::Calling;
-    send(roundStart(hand_->dealt(humanSeat_), kTurnSeconds, seatMask(hand_->banker()),
+    send(roundStart(hand_->dealt(humanSeat_), options_.turnSeconds, seatMask(hand_->banker()),
                     u"第%1局"_s.arg(handsDealt_), threadIndex_));
     scheduleTurn();
 }
@@ -280,7 +280,7 @@ void TableServer::deal() {
 void TableServer::scheduleTurn() {
     const int mover = phase_ == Phase::Calling ? hand_->banker() : hand_->turn();
     const bool waitForPlayer = mover == humanSeat_ && present();
-    turnTimer_.start(waitForPlayer ? (kTurnSeconds + kGraceSeconds) * kMsPerSecond
+    turnTimer_.start(waitForPlayer ? (options_.turnSeconds + kGraceSeconds) * kMsPerSecond
                                    : options_.delayMs);
 }
 
@@ -329,7 +329,8 @@ void TableServer::finishCall(CardCode card) {
     if (hand_->banker() == humanSeat_) {
         humanToken_ = token_;
     }
-    send(playMade({bankerMask, bankerMask, token_, 1, false, {}, rules::PlayNone, kTurnSeconds}));
+    send(playMade(
+        {bankerMask, bankerMask, token_, 1, false, {}, rules::PlayNone, options_.turnSeconds}));
     scheduleTurn();
 }
 
@@ -368,7 +369,7 @@ void TableServer::applyMove(const std::optional<Play>& play) {
     made.jieFeng = step.jieFeng;
     made.cards = step.play.cards;
     made.type = step.play.type;
-    made.turnSeconds = kTurnSeconds;
+    made.turnSeconds = options_.turnSeconds;
     if (step.next == humanSeat_) {
         humanToken_ = token_;
     }
@@ -407,7 +408,7 @@ void TableServer::endHand() {
             finish();
         } else {
             note(u"the hands are played: waiting for the player to come back for the result"_s);
-            returnTimer_.start((kTurnSeconds + kGraceSeconds) * kMsPerSecond);
+            returnTimer_.start((options_.turnSeconds + kGraceSeconds) * kMsPerSecond);
         }
         return;
     }

@@ -32,12 +32,13 @@ public:
         int dropAfterPlays = 0;
         bool acceptReconnect = true;
         QString logPath;
+        /// Seconds of every turn and of the partner call, sent with the deal and every play.
+        int turnSeconds = 20;
         /// Deal this long after the computer players are ready, without the player's ready
         /// message; 0 waits for it.
         int dealAfterMs = 0;
     };
 
-    static constexpr int kTurnSeconds = 20;
     /// How long past the client's own countdown the server waits before moving for him.
     static constexpr int kGraceSeconds = 5;
     static constexpr int kAutoPlayAfter = 3;

@@ -1,0 +1,132 @@
+// Start to the first painted window: the client on its table window, started as the lobby starts
+// it but against a closed port, beside a bare Qt window, each its own process and the two taken in
+// turns so both see the same machine. Both run offscreen with a plug-in that Qt loads into them
+// (first_paint_plugin.cpp), so the client is measured as it ships. Reports the medians, the peak
+// memory of each at its first paint, and the client's ratios to the bare window.
+//   build/default/bench/startup/startup_bench
+
+#include "connection/connection.h"
+#include "lobby_standin.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <optional>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kRunTimeoutMs = 30000;
+
+struct Run {
+    double ms = 0;
+    double peakMiB = 0;
+    QByteArray window;
+};
+
+void ensureApplication() {
+    static int argc = 1;
+    static char name[] = "startup_bench";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) {
+        static QCoreApplication app(argc, argv);
+    }
+}
+
+/// A port on which nothing listens.
+quint16 closedPort() {
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    const quint16 port = server.serverPort();
+    server.close();
+    return port;
+}
+
+/// Starts the program with a home and runtime folder of its own and waits for its first paint.
+std::optional<Run> startUntilFirstPaint(const QString& program, const QStringList& arguments) {
+    const QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"QT_PLUGIN_PATH"_s, QStringLiteral(QV_FIRST_PAINT_PLUGINS));
+    env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"qvfirstpaint"_s);
+    env.insert(u"HOME"_s, home.path());
+    env.insert(u"XDG_RUNTIME_DIR"_s, home.path());
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setStandardErrorFile(QProcess::nullDevice());
+
+    std::optional<Run> run;
+    QEventLoop loop;
+    QElapsedTimer clock;
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&] {
+        while (process.canReadLine()) {
+            const QList<QByteArray> words = process.readLine().trimmed().split(' ');
+            if (words.size() == 4 && words[0] == "first-paint") {
+                run = Run{static_cast<double>(clock.nsecsElapsed()) / 1e6,
+                          words[1].toDouble() / 1024, words[2] + ' ' + words[3]};
+                loop.quit();
+            }
+        }
+    });
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kRunTimeoutMs, &loop, &QEventLoop::quit);
+    clock.start();
+    process.start(program, arguments);
+    loop.exec();
+    if (!process.waitForFinished(kRunTimeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return run;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+void BM_StartToFirstPaint(benchmark::State& state) {
+    ensureApplication();
+    qv::tools::LobbyStandIn lobby(qv::connection::kDefaultLobbyTitle);
+    if (!lobby.listen()) {
+        state.SkipWithError("the lobby link cannot be served");
+        return;
+    }
+    const QString line = u"alice$secret$127.0.0.1$%1$一号桌$0$$0$$$0$$$0$0$"_s.arg(closedPort());
+    std::vector<double> bareMs, tableMs, bareMiB, tableMiB;
+    QByteArray tableWindow;
+    for (auto _ : state) {
+        const auto bare = startUntilFirstPaint(QStringLiteral(QV_BARE_WINDOW), {});
+        const auto table = startUntilFirstPaint(QStringLiteral(QV_CLIENT), {line});
+        if (!bare || !table) {
+            state.SkipWithError("a program ended or hung before its first paint");
+            return;
+        }
+        bareMs.push_back(bare->ms);
+        tableMs.push_back(table->ms);
+        bareMiB.push_back(bare->peakMiB);
+        tableMiB.push_back(table->peakMiB);
+        tableWindow = table->window;
+        state.SetIterationTime(table->ms / 1000);
+    }
+    state.counters["bare_ms"] = median(bareMs);
+    state.counters["table_ms"] = median(tableMs);
+    state.counters["time_ratio"] = median(tableMs) / median(bareMs);
+    state.counters["bare_MiB"] = median(bareMiB);
+    state.counters["table_MiB"] = median(tableMiB);
+    state.counters["memory_ratio"] = median(tableMiB) / median(bareMiB);
+    state.SetLabel(tableWindow.toStdString());
+}
+BENCHMARK(BM_StartToFirstPaint)->UseManualTime()->Iterations(21)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,309 @@
+#include "between/table_actions.h"
+
+#include "between/between_context.h"
+#include "between/leave_table.h"
+#include "common/picture_resources.h"
+#include "connection/commands.h"
+#include "connection/connection.h"
+#include "forms/form_host.h"
+#include "hand/chu_pai.h"
+#include "hand/per_hand_reset.h"
+#include "hand/table_reset.h"
+#include "platform/services.h"
+#include "table/chat_windows.h"
+#include "table/exit_windows.h"
+#include "table/main_form.h"
+#include "table/rules_window.h"
+#include "table/table_animations.h"
+#include "table/vos_set.h"
+
+#include <QVariant>
+
+using namespace Qt::StringLiterals;
+
+namespace qv::between {
+namespace {
+
+constexpr int kKeyEsc = 27;
+constexpr int kKeyAlt = 18;
+constexpr int kKeyC = 67;
+constexpr int kKeyF1 = 112;
+constexpr int kKeyF6 = 117;
+constexpr int kContinuePicture = 6;
+constexpr int kReadyStateByte = 15;
+/// The ready message goes out no sooner than this after a press of the start button.
+constexpr int kReadyDelayMs = 2000;
+
+void tellPlugin(BetweenContext& ctx, const QString& method, int value) {
+    if (ctx.hand.plugin.loaded()) {
+        QVariantList args{value};
+        ctx.hand.plugin.Prop_GameDll->call(method, args);
+    }
+}
+
+void setbankstate(BetweenContext& ctx) {
+    tellPlugin(ctx, u"setbankstate"_s, 2);
+}
+
+void loadButton(BetweenContext& ctx, int index, int picture) {
+    common::LoadGifRes(
+        static_cast<std::int16_t>(
+            ctx.hand.imageRes.AnNiuRes.at(static_cast<std::size_t>(picture)).toInt()),
+        u"GIF"_s, ctx.hand.form.AnNiu(index));
+}
+
+template <class F>
+void hideIfLoaded(forms::FormHost& host) {
+    if (F* form = host.find<F>()) {
+        form->hide();
+    }
+}
+
+void toggleTalk(BetweenContext& ctx) {
+    auto& talk = ctx.forms.get<table::Talk>();
+    if (talk.visible()) {
+        talk.hide();
+        return;
+    }
+    const table::MainForm& form = ctx.hand.form;
+    talk.show();
+    talk.setTopmost(true);
+    talk.move(form.left() + 0.305 * form.width(), form.top() + 0.635 * form.height());
+    if (ctx.hand.table.ScaleY < 1.0F) {
+        talk.move(0.22 * form.width(), 0.6 * form.height());
+    }
+}
+
+/// The start button: ready for the next hand (the ready message follows 2 s later), or back to
+/// the lobby after a player left.
+void startPressed(BetweenContext& ctx) {
+    connection::Connection& conn = ctx.hand.conn;
+    table::TableState& table = ctx.hand.table;
+    table::MainForm& form = ctx.hand.form;
+    table.g_bFirstStart = false;
+    if (conn.g_bLeaveOnStart) {
+        LeaveToLobby(ctx);
+        ReturnToLobby(ctx);
+        return;
+    }
+    if (table.AnNiuLocked[2]) {
+        return;
+    }
+    loadButton(ctx, 2, kContinuePicture);
+    form.OK(0).setVisible(true);
+    form.OK(0).zOrder(0);
+    conn.slots.BongFlag[connection::kReadySlot] = false;
+    form.Time_Img.setVisible(false);
+    form.Number.setVisible(false);
+    table.AnNiuLocked[2] = true;
+    if (!conn.g_bTableReset) {
+        hand::ResetTable(ctx.hand);
+        hand::ClearHandState(ctx.hand);
+        conn.g_bTableReset = true;
+    }
+    auto& time = conn.services.time;
+    auto timer = std::make_shared<platform::TimeService::TimerId>();
+    *timer = time.startTimer(kReadyDelayMs, [&time, &conn, timer] {
+        time.stopTimer(*timer);
+        connection::GameMessage ready;
+        ready.setCommand(connection::MsgTableState);
+        ready.setU8(connection::kSeatMaskByte, conn.hand.custom[0].seat);
+        ready.setU8(kReadyStateByte, 1);
+        connection::QueueFrame(conn, ready);
+    });
+    if (conn.g_bSeatChangeArmed && conn.g_bRandomSeats) {
+        table::ShowSeatChange(form);
+        conn.g_bSeatChangeArmed = false;
+        conn.g_bSeatChangeShown = true;
+    }
+}
+
+void toggleSettings(BetweenContext& ctx) {
+    setbankstate(ctx);
+    auto& settings = ctx.forms.get<table::VosSet>();
+    if (settings.visible()) {
+        settings.hide();
+        return;
+    }
+    const table::MainForm& form = ctx.hand.form;
+    settings.move(form.left() + form.Pic1.width() - 1.1 * settings.width(),
+                  form.top() + form.Pic1.height() - 1.35 * settings.height() + 15);
+    settings.show();
+}
+
+/// The boss key of the window: the pop-ups hidden, the table and the lobby minimised.
+void bossKey(BetweenContext& ctx) {
+    ctx.hand.table.g_bBossKey = true;
+    ctx.hand.conn.CountDownStart = 0;
+    hideIfLoaded<table::Talk>(ctx.forms);
+    hideIfLoaded<table::VosSet>(ctx.forms);
+    hideIfLoaded<table::frmExit>(ctx.forms);
+    hideIfLoaded<table::huifu>(ctx.forms);
+    ctx.records.HideRecords();
+    ctx.hand.form.setWindowState(forms::window_state::kMinimized);
+    connection::MinimizeLobby(ctx.hand.conn);
+}
+
+void toggleRules(BetweenContext& ctx) {
+    auto& rules = ctx.forms.get<table::rule>();
+    if (rules.visible()) {
+        rules.hide();
+        return;
+    }
+    rules.show();
+    table::CentreOver(rules, ctx.hand.form);
+}
+
+void openTalkByKeys(BetweenContext& ctx) {
+    auto& talk = ctx.forms.get<table::Talk>();
+    const table::MainForm& form = ctx.hand.form;
+    talk.show();
+    talk.setTopmost(true);
+    talk.move(0.305 * form.width(), 0.63 * form.height());
+}
+
+} // namespace
+
+void AnNiu_Click(BetweenContext& ctx, int index) {
+    switch (index) {
+    case 0:
+        ctx.chatSender.SendFromChatBox();
+        break;
+    case 1:
+        toggleTalk(ctx);
+        break;
+    case 2:
+        startPressed(ctx);
+        break;
+    case 3:
+        toggleSettings(ctx);
+        break;
+    case 4:
+        Form_KeyDown(ctx, kKeyF1);
+        ctx.hand.form.setWindowState(forms::window_state::kMinimized);
+        ctx.records.HideRecords();
+        hideIfLoaded<table::Talk>(ctx.forms);
+        hideIfLoaded<table::VosSet>(ctx.forms);
+        break;
+    case 5:
+        ctx.records.ToggleScore();
+        setbankstate(ctx);
+        break;
+    case 6:
+        ctx.records.ToggleHero();
+        setbankstate(ctx);
+        break;
+    case 7:
+        toggleRules(ctx);
+        setbankstate(ctx);
+        break;
+    case 8:
+        setbankstate(ctx);
+        if (auto* dialog = ctx.forms.find<table::frmExit>();
+            dialog == nullptr || !dialog->visible()) {
+            hideIfLoaded<table::rule>(ctx.forms);
+        }
+        ToggleExitDialog(ctx);
+        break;
+    default:
+        break;
+    }
+}
+
+void AnNiu_MouseMove(BetweenContext& ctx, int index) {
+    table::TableState& table = ctx.hand.table;
+    auto& hover = table.AnNiuHover.at(static_cast<std::size_t>(index));
+    if (hover) {
+        return;
+    }
+    hover = true;
+    int picture = 2 * index + 3;
+    if (index < 2) {
+        picture = 2 * index + 1;
+    } else if (index == 2) {
+        picture = ctx.match.juNum < 1 && table.g_bFirstStart ? 5 : 7;
+    }
+    loadButton(ctx, index, picture);
+}
+
+void Pic1_KeyDown(BetweenContext& ctx, int keyCode) {
+    table::MainForm& form = ctx.hand.form;
+    table::TableState& table = ctx.hand.table;
+    if (keyCode == kKeyEsc) {
+        setbankstate(ctx);
+        form.Pic_matchDetail.setVisible(false);
+        form.Pic_sortDetail.setVisible(false);
+        for (auto* panel : {&form.Pic_buy, &form.Pic_chipinfo, &form.Pic_prizesort}) {
+            if (panel->visible()) {
+                panel->setVisible(false);
+                return;
+            }
+        }
+        ToggleExitDialog(ctx);
+        return;
+    }
+    if (keyCode == kKeyF1) {
+        table.g_bAutoPlay = true;
+        ctx.forms.unload<table::VosSet>();
+        ctx.forms.unload<table::frmExit>();
+        ctx.forms.unload<hand::ChuPai>();
+        hideIfLoaded<table::Talk>(ctx.forms);
+        hideIfLoaded<table::huifu>(ctx.forms);
+        ctx.records.HideRecords();
+        table.g_bBossKey = true;
+        ctx.hand.conn.CountDownStart = 0;
+        table.g_bHiddenPlay = true;
+        tellPlugin(ctx, u"SetKeyDown"_s, kKeyF1);
+        form.setWindowState(forms::window_state::kMinimized);
+        connection::MinimizeLobby(ctx.hand.conn);
+    }
+    if (keyCode == kKeyAlt) {
+        table.AltCState[0] = 1;
+    } else if (keyCode == kKeyC) {
+        table.AltCState[1] = 1;
+    } else {
+        table.AltCState = {};
+    }
+    if (table.AltCState[0] == 1 && table.AltCState[1] == 1) {
+        table.AltCState = {};
+        openTalkByKeys(ctx);
+    }
+}
+
+void Pic1_KeyPress(BetweenContext& ctx, int& keyAscii) {
+    table::MainForm& form = ctx.hand.form;
+    if (keyAscii == kKeyEsc || form.windowState() != forms::window_state::kNormal) {
+        return;
+    }
+    form.Chat.setSelStart(static_cast<int>(form.Chat.text().size()));
+    form.setFocusTo(form.Chat);
+    keyAscii = 0;
+}
+
+void Form_KeyDown(BetweenContext& ctx, int keyCode) {
+    const bool chatHasFocus = ctx.hand.form.activeControl() == &ctx.hand.form.Chat;
+    if ((keyCode == kKeyF1 || !chatHasFocus) && keyCode >= kKeyF1 && keyCode <= kKeyF6) {
+        tellPlugin(ctx, u"SetKeyDown"_s, keyCode);
+    }
+    if (keyCode == kKeyF1) {
+        bossKey(ctx);
+    }
+}
+
+void WireTableActions(BetweenContext& ctx) {
+    table::MainForm& form = ctx.hand.form;
+    form.AnNiu.events.click = [&ctx](int index) {
+        AnNiu_Click(ctx, index);
+    };
+    form.AnNiu.events.mouseMove = [&ctx](int index, int, int, double, double) {
+        AnNiu_MouseMove(ctx, index);
+    };
+    form.Pic1.events.keyDown = [&ctx](int& keyCode, int) {
+        Pic1_KeyDown(ctx, keyCode);
+    };
+    form.Pic1.events.keyPress = [&ctx](int& keyAscii) {
+        Pic1_KeyPress(ctx, keyAscii);
+    };
+}
+
+} // namespace qv::between
