@@ -27,13 +27,15 @@ bool nothingToSend(const ChatState& chat) {
     return chat.ChatSendText.isEmpty() || vbTrim(chat.ChatSendText) == chat.ChatTargetPrefix;
 }
 
-/// Composes the typed text of the chat box into `msg`: privately when the prefix stands in it
-/// (the prefix's length cut from the front wherever it stands).
+/// Composes the typed text of the chat box into `msg`: privately when the prefix stands in it.
+/// The prefix is cut where it stands, so text typed before it is kept whole.
 void composeTyped(ChatContext& ctx, connection::GameMessage& msg) {
     ChatState& chat = ctx.chat;
     const bool toPartner = HoldsPrivatePrefix(ctx, chat.ChatSendText);
-    const QString body =
-        toPartner ? chat.ChatSendText.mid(chat.ChatTargetPrefix.size()) : chat.ChatSendText;
+    QString body = chat.ChatSendText;
+    if (toPartner) {
+        body.remove(body.indexOf(chat.ChatTargetPrefix), chat.ChatTargetPrefix.size());
+    }
     ComposeChatText(ctx, msg, body, toPartner);
 }
 

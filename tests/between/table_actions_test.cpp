@@ -33,6 +33,7 @@ struct ChatCase {
 
 class SendButtonTest : public testing::TestWithParam<ChatCase> {};
 
+// The private prefix is cut where it was found, so text before it survives.
 TEST_P(SendButtonTest, TheChatBoxGoesOutAsTheMessageSays) {
     const ChatCase& c = GetParam();
     BetweenTable t;
@@ -57,6 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ChatCase{"private", u"你对nick2说 ：", 2, u"你对nick2说 ：hi", 2, u"hi"},
                     ChatCase{"private_to_all", u"你对nick2说 ：", 0, u"你对nick2说 ：hi", 0,
                              u"nick1对nick2说 ：hi"},
+                    ChatCase{"prefix_later", u"你对nick2说 ：", 2, u"ab你对nick2说 ：hi", 2,
+                             u"abhi"},
                     ChatCase{"prefix_gone", u"你对nick2说 ：", 2, u"hi", 0, u"nick1说道： hi"}),
     [](const auto& param) { return std::string(param.param.name); });
 
