@@ -4,6 +4,7 @@
 #include "common/min_positive_seat.h"
 #include "connection/connection.h"
 #include "connection/server_text.h"
+#include "hand/countdowns.h"
 #include "platform/services.h"
 #include "table/main_form.h"
 #include "table/seat_display.h"
@@ -66,18 +67,8 @@ void abandonHand(BetweenContext& ctx, const PlayerLeft& msg) {
     if (conn.commandLine.g_bSpectator) {
         return;
     }
-    conn.slots.arm(connection::kReadySlot);
-    conn.CountDown = msg.shortCountdown ? kShortReadyCountdown : kReadyCountdown;
-    if (table.g_bHiddenPlay) {
-        conn.CountDown = 1;
-    }
-    table::MainForm& form = ctx.hand.form;
-    form.Number.setCaption(QString::number(conn.CountDown));
-    form.Number.setForeColor(0);
-    form.Number.setVisible(true);
-    form.Time_Img.setVisible(true);
-    form.Time_Img.zOrder(0);
-    form.Number.zOrder(0);
+    hand::StartReadyCountdown(ctx.hand,
+                              msg.shortCountdown ? kShortReadyCountdown : kReadyCountdown);
 }
 
 } // namespace

@@ -107,6 +107,18 @@ void ShowCountdownDigits(HandContext& ctx, int seconds) {
     ctx.form.Number.setForeColor(seconds > kRedFrom ? kGreen : kRed);
 }
 
+void StartReadyCountdown(HandContext& ctx, int seconds) {
+    ctx.conn.slots.arm(connection::kReadySlot);
+    ctx.conn.CountDown = ctx.table.g_bHiddenPlay ? 1 : seconds;
+    table::MainForm& form = ctx.form;
+    form.Number.setCaption(QString::number(ctx.conn.CountDown));
+    form.Number.setForeColor(0);
+    form.Number.setVisible(true);
+    form.Time_Img.setVisible(true);
+    form.Time_Img.zOrder(0);
+    form.Number.zOrder(0);
+}
+
 void PressBossKey(HandContext& ctx) {
     ctx.table.g_bAutoPlay = true;
     HideChuPai(ctx);

@@ -17,6 +17,10 @@ void TurnCountdown(HandContext& ctx);
 /// The ready countdown (pump slot 7): at zero the next hand is started for the player.
 void ReadyCountdown(HandContext& ctx);
 
+/// Arms the ready countdown at `seconds` (at 1 during hidden play, so the next hand starts at
+/// once) and shows it in black digits on the clock, above everything else.
+void StartReadyCountdown(HandContext& ctx, int seconds);
+
 /// Shows `seconds` in the clock's digits: green above 5, red at 5 and below.
 void ShowCountdownDigits(HandContext& ctx, int seconds);
 

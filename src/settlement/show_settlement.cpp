@@ -3,6 +3,7 @@
 #include "common/general.h"
 #include "connection/connection.h"
 #include "forms/form_host.h"
+#include "hand/countdowns.h"
 #include "hand/seat_card_layout.h"
 #include "platform/services.h"
 #include "settlement/bomb_pruning.h"
@@ -153,7 +154,6 @@ void prepareScore(SettlementContext& ctx, Score& score) {
 /// F7 to F11: the continue prompt and, unless watching, the ready countdown.
 void continuePrompt(SettlementContext& ctx) {
     auto& conn = ctx.hand.conn;
-    auto& form = ctx.hand.form;
     const auto betweenHands = [&] {
         ctx.hand.table.AnNiuLocked[2] = false;
         conn.g_bInGame = false;
@@ -169,14 +169,7 @@ void continuePrompt(SettlementContext& ctx) {
         return;
     }
     betweenHands();
-    conn.slots.arm(connection::kReadySlot);
-    conn.CountDown = ctx.hand.table.g_bHiddenPlay ? 1 : kReadySeconds;
-    form.Number.setCaption(QString::number(conn.CountDown));
-    form.Number.setForeColor(0);
-    form.Number.setVisible(true);
-    form.Time_Img.setVisible(true);
-    form.Time_Img.zOrder(0);
-    form.Number.zOrder(0);
+    hand::StartReadyCountdown(ctx.hand, kReadySeconds);
 }
 
 void endSound(SettlementContext& ctx, double ownGain) {

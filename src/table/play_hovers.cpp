@@ -5,6 +5,7 @@
 #include "plugin/plugin.h"
 #include "table/main_form.h"
 #include "table/table_context.h"
+#include "table/table_hovers.h"
 #include "table/table_pictures.h"
 #include "table/table_state.h"
 
@@ -17,7 +18,6 @@ namespace {
 
 constexpr int kPass = 2;
 constexpr int kPreviousTrick = 4;
-constexpr int kBankNormal = 450;
 
 int resource(const QString& entry) {
     return entry.toInt();
@@ -60,13 +60,19 @@ void resetPanelButtons(MainForm& form) {
     resetTagged(form.bt_prizesort, 581);
 }
 
-void resetButtons(MainForm& form) {
+void resetCallButton(MainForm& form) {
+    TableContext& context = form.context();
+    if (!context.state.g_bJiaopaiNormal) {
+        context.state.g_bJiaopaiNormal = true;
+        LoadTablePicture(resource(context.imageRes.JiaopaiRes[0]), form.btnJiaopai(0));
+    }
+}
+
+} // namespace
+
+void ResetButtonHovers(MainForm& form) {
     TableContext& context = form.context();
     TableState& state = context.state;
-    if (form.BankHover) {
-        form.BankHover = false;
-        LoadTablePicture(kBankNormal, form.Bank);
-    }
     for (int i = 0; i <= 8; ++i) {
         bool& hover = state.AnNiuHover.at(static_cast<std::size_t>(i));
         if (!hover) {
@@ -89,13 +95,7 @@ void resetButtons(MainForm& form) {
                              form.Operation(i));
         }
     }
-    if (!state.g_bJiaopaiNormal) {
-        state.g_bJiaopaiNormal = true;
-        LoadTablePicture(resource(context.imageRes.JiaopaiRes[0]), form.btnJiaopai(0));
-    }
 }
-
-} // namespace
 
 void Operation_MouseMove(MainForm& form, int index) {
     TableContext& context = form.context();
@@ -124,7 +124,9 @@ void ResetTableHovers(MainForm& form) {
     TableContext& context = form.context();
     TableState& state = context.state;
     resetPanelButtons(form);
-    resetButtons(form);
+    ResetBankHover(form);
+    ResetButtonHovers(form);
+    resetCallButton(form);
     state.VideoHoverOn = false;
     if (state.VideoHoverSeat >= 1 && state.VideoHoverSeat <= 3) {
         // The preview is closed through the plug-in only while one is loaded.

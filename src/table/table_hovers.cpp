@@ -1,8 +1,7 @@
 #include "table/table_hovers.h"
 
-#include "common/picture_tables.h"
-#include "match/match.h"
 #include "table/main_form.h"
+#include "table/play_hovers.h"
 #include "table/seat_popup.h"
 #include "table/table_context.h"
 #include "table/table_pictures.h"
@@ -19,13 +18,6 @@ constexpr int kBankHover = 451;
 constexpr int kEmoticonToolNormal = 660;
 constexpr int kPhraseToolNormal = 664;
 
-void putBankBack(MainForm& form) {
-    if (form.BankHover) {
-        form.BankHover = false;
-        LoadTablePicture(kBankNormal, form.Bank);
-    }
-}
-
 /// A chat tool whose Tag reads 1 shows its hover picture: back to `normal`.
 void putToolBack(Image& tool, int normal) {
     if (tool.tag().trimmed().toDouble() == 1) {
@@ -34,11 +26,14 @@ void putToolBack(Image& tool, int normal) {
     }
 }
 
-int resource(const QString& entry) {
-    return entry.toInt();
-}
-
 } // namespace
+
+void ResetBankHover(MainForm& form) {
+    if (form.BankHover) {
+        form.BankHover = false;
+        LoadTablePicture(kBankNormal, form.Bank);
+    }
+}
 
 void Bank_MouseMove(MainForm& form) {
     if (!form.BankHover) {
@@ -48,7 +43,7 @@ void Bank_MouseMove(MainForm& form) {
 }
 
 void imgLocation_MouseMove(MainForm& form) {
-    putBankBack(form);
+    ResetBankHover(form);
     putToolBack(form.imgword1, kEmoticonToolNormal);
     putToolBack(form.imgword2, kPhraseToolNormal);
 }
@@ -63,32 +58,7 @@ void Imgwealth_MouseMove(MainForm& form) {
 }
 
 void imgDilan_MouseMove(MainForm& form) {
-    TableContext& context = form.context();
-    TableState& table = context.state;
-    const auto& buttons = context.imageRes.AnNiuRes;
-    for (int i = 0; i < 9; ++i) {
-        const auto slot = static_cast<std::size_t>(i);
-        if (!table.AnNiuHover[slot]) {
-            continue;
-        }
-        table.AnNiuHover[slot] = false;
-        std::size_t element = 2 * slot + 2;
-        if (i < 2) {
-            element = 2 * slot;
-        } else if (i == 2) {
-            element = context.match.juNum < 1 && table.g_bFirstStart ? 4 : 6;
-        }
-        LoadTablePicture(resource(buttons.at(element)), form.AnNiu(i));
-    }
-    const auto& plays = context.imageRes.OperationRes;
-    for (int a = 0; a < 5; ++a) {
-        const auto slot = static_cast<std::size_t>(a);
-        if (!table.OperationHover[slot]) {
-            continue;
-        }
-        table.OperationHover[slot] = false;
-        LoadTablePicture(resource(plays.at(a < 3 ? 3 * slot : 2 * slot + 3)), form.Operation(a));
-    }
+    ResetButtonHovers(form);
     HideInformation(form);
 }
 

@@ -6,6 +6,8 @@ class MainForm;
 
 /// The item-store button takes its hover picture once per hover.
 void Bank_MouseMove(MainForm& form);
+/// The item-store button shows its normal picture again.
+void ResetBankHover(MainForm& form);
 /// The location plate puts the store button and the two chat tools back to normal.
 void imgLocation_MouseMove(MainForm& form);
 /// The wealth picture and label: with a multiple, both tooltips tell it.
