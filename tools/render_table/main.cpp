@@ -3,6 +3,7 @@
 // render_table [output folder].
 
 #include "app/client.h"
+#include "app/start_on_table.h"
 #include "common/gbk.h"
 #include "connection/commands.h"
 #include "forms/qt/render_to_image.h"
@@ -25,11 +26,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-/// A client on fake services with its table window laid out for a screen of `screen` pixels.
+/// A client on fake services started on its table window as the program starts, for a screen
+/// of `screen` pixels.
 struct LoadedTable {
     explicit LoadedTable(QSize screen) {
         platform.screen.size_ = screen;
-        form.Form_Load();
+        platform.lobby.open(qv::connection::kDefaultLobbyTitle);
+        qv::app::StartOnTable(client, form, u"xiaoming$secret$127.0.0.1$6000$$0$$0$$$0$$$0$0$"_s);
     }
     qv::platform::fake::FakePlatform platform;
     qv::Client client{platform.services};
