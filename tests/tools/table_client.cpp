@@ -4,6 +4,7 @@
 #include "connection/login_buffer.h"
 #include "support/file_wait.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 
@@ -32,7 +33,8 @@ std::vector<CardCode> cardsOf(const GameMessage& message, int countByte, int fir
 ServerProcess::ServerProcess(QStringList args) {
     const QString portFile = dir_.filePath(u"port"_s);
     args << u"--port-file"_s << portFile << u"--log"_s << logPath();
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    process_.setReadChannel(QProcess::StandardError);
     process_.start(QStringLiteral(QV_TABLE_SERVER), args);
     process_.waitForStarted();
     for (int step = 0; step < kStartWaitSteps && port_ == 0; ++step) {
@@ -61,6 +63,21 @@ QString ServerProcess::logText() const {
 bool ServerProcess::waitForLog(const QString& text, int timeoutMs) const {
     return test::waitForFiles(
         {logPath()}, [&] { return logText().contains(text); }, timeoutMs);
+}
+
+void ServerProcess::writeLine(const QString& line) {
+    process_.write(line.toUtf8() + '\n');
+    process_.waitForBytesWritten();
+}
+
+bool ServerProcess::waitForError(const QString& text, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!errors_.contains(text) && clock.elapsed() < timeoutMs) {
+        process_.waitForReadyRead(std::max(1, timeoutMs - static_cast<int>(clock.elapsed())));
+        errors_ += QString::fromUtf8(process_.readAllStandardError());
+    }
+    return errors_.contains(text);
 }
 
 int ServerProcess::waitForExit() {

@@ -27,12 +27,18 @@ public:
     [[nodiscard]] QString logText() const;
     /// Waits for the log to hold the text; false when it does not within the time.
     bool waitForLog(const QString& text, int timeoutMs = 30000) const;
+    /// Writes a line to the program's standard input.
+    void writeLine(const QString& line);
+    /// Waits for the program's standard error to hold the text; false when it does not within
+    /// the time.
+    bool waitForError(const QString& text, int timeoutMs = 30000);
     /// Waits for the program to end; its exit code, or -1 when it did not end.
     int waitForExit();
 
 private:
     QTemporaryDir dir_;
     QProcess process_;
+    QString errors_;
     quint16 port_ = 0;
 };
 

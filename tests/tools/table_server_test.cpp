@@ -1,9 +1,14 @@
+#include "between/server_branches.h"
+#include "chat/chat_frame.h"
+#include "chat/chat_message.h"
 #include "connection/commands.h"
+#include "connection/player_seated.h"
 #include "table_client.h"
 
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <ostream>
 #include <set>
 
@@ -325,6 +330,259 @@ const RefusedReconnect kRefusedReconnects[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, RefusedReconnectTest, testing::ValuesIn(kRefusedReconnects),
                          [](const auto& param) { return std::string(param.param.name); });
+
+/// The seats as the client knows them from the seating messages, by seat mask.
+struct SeenTable {
+    std::map<int, PlayerSeated> seats;
+
+    void observe(const GameMessage& message) {
+        if (message.command() == MsgPlayerSeated) {
+            const PlayerSeated seated = DecodePlayerSeated(message);
+            seats[seated.seat] = seated;
+        }
+    }
+    [[nodiscard]] QString account(int mask) const { return seats.at(mask).detail.account; }
+};
+
+/// The mask of the seat `counted` seats after the player in the order of play.
+int seatAfter(int ownMask, int counted) {
+    int own = 0;
+    while ((ownMask >> own) != 1) {
+        ++own;
+    }
+    return 1 << ((own + counted) % kSeats);
+}
+
+/// Answers the table as a player does until a message satisfies `stop`, and returns it; nothing
+/// when the connection ended first.
+std::optional<GameMessage> playUntil(TableClient& client, SeenTable& table,
+                                     const std::function<bool(const GameMessage&)>& stop) {
+    while (const auto message = client.next()) {
+        client.observe(*message);
+        table.observe(*message);
+        if (stop(*message)) {
+            return message;
+        }
+        if (message->command() == MsgTableState && message->u8(15) == 0) {
+            client.ready();
+        } else if (client.myCall(*message)) {
+            client.callPartner();
+        } else if (client.myTurn(*message)) {
+            client.playTurn();
+        }
+    }
+    return std::nullopt;
+}
+
+struct TriggerCase {
+    const char* name;
+    /// Trigger lines, UTF-8, written once the table is quiet: seated, and the computer players
+    /// ready while the player is not.
+    std::vector<const char*> lines;
+    /// The commands of the messages that follow, in order.
+    std::vector<int> commands;
+    /// Checks those messages against the table as it was before the lines.
+    std::function<void(const std::vector<GameMessage>&, const SeenTable&, int ownMask)> check;
+    /// What the standard error reports, if anything.
+    const char* error = "";
+    friend void PrintTo(const TriggerCase& c, std::ostream* os) { *os << c.name; }
+};
+
+between::TableStateMsg tableState(const GameMessage& message) {
+    return *between::DecodeTableState(message);
+}
+
+/// A departure of the seat `counted` after the player: the leave names him and a new player
+/// sits at his seat.
+void expectReplaced(const GameMessage& left, const GameMessage& seated, const SeenTable& table,
+                    int ownMask, int counted) {
+    const int mask = seatAfter(ownMask, counted);
+    EXPECT_EQ(between::DecodePlayerLeft(left)->account, table.account(mask));
+    const PlayerSeated newcomer = DecodePlayerSeated(seated);
+    EXPECT_EQ(newcomer.ownSeat, ownMask);
+    EXPECT_EQ(newcomer.seat, mask);
+    EXPECT_FALSE(newcomer.detail.account.isEmpty());
+    EXPECT_NE(newcomer.detail.account, table.account(mask));
+}
+
+const TriggerCase kTriggerCases[] = {
+    {"waiting",
+     {"state 0"},
+     {MsgTableState},
+     [](const auto& m, const auto&, int) {
+         const auto state = tableState(m[0]);
+         EXPECT_EQ(state.state, 0);
+         EXPECT_EQ(state.byte11, 0);
+         EXPECT_FALSE(state.showSeatChangeNow);
+         EXPECT_EQ(state.multiple, 0);
+     }},
+    {"seat_change_now",
+     {"state 0 random now"},
+     {MsgTableState},
+     [](const auto& m, const auto&, int) {
+         const auto state = tableState(m[0]);
+         EXPECT_EQ(state.state, 0);
+         EXPECT_EQ(state.byte11, 1);
+         EXPECT_TRUE(state.showSeatChangeNow);
+     }},
+    {"seat_change_later",
+     {"state 2", "state 0 random"},
+     {MsgTableState, MsgTableState},
+     [](const auto& m, const auto&, int) {
+         EXPECT_EQ(tableState(m[0]).state, 2);
+         EXPECT_EQ(tableState(m[1]).byte11, 1);
+         EXPECT_FALSE(tableState(m[1]).showSeatChangeNow);
+     }},
+    {"negative_wealth_carried_by_seatings",
+     {"wealth -3", "leave 1"},
+     {MsgTableState, MsgPlayerLeft, MsgPlayerSeated},
+     [](const auto& m, const auto&, int) {
+         EXPECT_EQ(tableState(m[0]).state, 0);
+         EXPECT_EQ(tableState(m[0]).multiple, -3);
+         EXPECT_EQ(DecodePlayerSeated(m[2]).wealthMultiple, -3);
+     }},
+    {"own_coins_short",
+     {"short own"},
+     {MsgTableState},
+     [](const auto& m, const auto&, int own) {
+         const auto state = tableState(m[0]);
+         EXPECT_EQ(state.state, 3);
+         EXPECT_EQ(state.shortMask, own);
+         EXPECT_EQ(state.byte11, own);
+     }},
+    {"other_coins_short",
+     {"short 2"},
+     {MsgTableState, MsgPlayerLeft, MsgPlayerSeated},
+     [](const auto& m, const auto& table, int own) {
+         EXPECT_EQ(tableState(m[0]).state, 3);
+         EXPECT_EQ(tableState(m[0]).shortMask, seatAfter(own, 2));
+         expectReplaced(m[1], m[2], table, own, 2);
+     }},
+    {"removal",
+     {"remove 你被请出了"},
+     {MsgKicked},
+     [](const auto& m, const auto&, int) {
+         EXPECT_EQ(between::DecodeKicked(m[0])->reason, u"你被请出了"_s);
+     }},
+    {"ready_of_a_seat",
+     {"ready 3"},
+     {MsgPlayerReady},
+     [](const auto& m, const auto& table, int own) {
+         const auto ready = between::DecodePlayerReady(m[0]);
+         EXPECT_TRUE(ready->ready);
+         EXPECT_EQ(ready->name, table.account(seatAfter(own, 3)));
+     }},
+    {"own_ready_deals",
+     {"ready own"},
+     {MsgPlayerReady, MsgRoundStart},
+     [](const auto& m, const auto& table, int own) {
+         EXPECT_EQ(between::DecodePlayerReady(m[0])->name, table.account(own));
+         EXPECT_EQ(m[1].u8(8), kHandSize);
+     }},
+    {"leave_while_waiting",
+     {"leave 1"},
+     {MsgPlayerLeft, MsgPlayerSeated},
+     [](const auto& m, const auto& table, int own) {
+         expectReplaced(m[0], m[1], table, own, 1);
+     }},
+    {"bad_line_ignored",
+     {"leave 9", "state 1"},
+     {MsgTableState},
+     [](const auto& m, const auto&, int) { EXPECT_EQ(tableState(m[0]).state, 1); },
+     "\"leave 9\" ignored: leave takes a seat 1 to 3"},
+};
+
+class TriggerTest : public testing::TestWithParam<TriggerCase> {};
+
+// A trigger line on the standard input makes the waiting table send at once what the client
+// reads for it; a bad line is reported and changes nothing.
+TEST_P(TriggerTest, TheClientReceivesWhatTheLineNames) {
+    ServerProcess server({u"--seed"_s, u"4"_s, u"--delay"_s, u"0"_s});
+    TableClient client(server.port());
+    SeenTable table;
+    client.login();
+    for (int computersReady = 0; computersReady < 3;) {
+        const auto message = client.next();
+        ASSERT_TRUE(message);
+        client.observe(*message);
+        table.observe(*message);
+        computersReady += message->command() == MsgPlayerReady ? 1 : 0;
+    }
+    for (const char* line : GetParam().lines) {
+        server.writeLine(QString::fromUtf8(line));
+    }
+    std::vector<GameMessage> received;
+    std::vector<int> commands;
+    for (std::size_t i = 0; i < GetParam().commands.size(); ++i) {
+        const auto message = client.next();
+        ASSERT_TRUE(message) << "message " << i;
+        received.push_back(*message);
+        commands.push_back(message->command());
+    }
+    ASSERT_EQ(commands, GetParam().commands);
+    GetParam().check(received, table, client.ownMask());
+    if (*GetParam().error != 0) {
+        EXPECT_TRUE(server.waitForError(QString::fromUtf8(GetParam().error)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TriggerTest, testing::ValuesIn(kTriggerCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// A computer player leaving during a hand gives the hand up as the client does: no result and
+// no more plays; a new player sits down, the table waits, and once everybody is ready again
+// the next hand is dealt.
+TEST(TableServerTest, ALeaveDuringAHandGivesItUp) {
+    ServerProcess server({u"--seed"_s, u"3"_s, u"--delay"_s, u"0"_s});
+    TableClient client(server.port());
+    SeenTable table;
+    client.login();
+    ASSERT_TRUE(playUntil(client, table, [&](const GameMessage& m) { return client.myTurn(m); }));
+    const SeenTable before = table;
+    server.writeLine(u"leave 2"_s);
+    std::vector<GameMessage> received;
+    ASSERT_TRUE(playUntil(client, table, [&](const GameMessage& m) {
+        received.push_back(m);
+        return m.command() == MsgRoundStart;
+    }));
+    ASSERT_GE(received.size(), 4U);
+    EXPECT_EQ(received[0].command(), MsgPlayerLeft);
+    EXPECT_EQ(received[1].command(), MsgPlayerSeated);
+    expectReplaced(received[0], received[1], before, client.ownMask(), 2);
+    EXPECT_EQ(received[2].command(), MsgTableState);
+    EXPECT_EQ(tableState(received[2]).state, 0);
+    for (std::size_t i = 3; i + 1 < received.size(); ++i) {
+        EXPECT_EQ(received[i].command(), MsgPlayerReady) << "message " << i;
+    }
+    EXPECT_EQ(received.back().u8(8), kHandSize);
+}
+
+// With phrases forced, a computer player's quick phrase reaches the client as a voiced phrase
+// from his seat: his account, a phrase number of the voiced list and his line.
+TEST(TableServerTest, AComputerPlayerSaysAQuickPhrase) {
+    ServerProcess server({u"--seed"_s, u"7"_s, u"--delay"_s, u"0"_s, u"--phrases"_s, u"always"_s});
+    TableClient client(server.port());
+    SeenTable table;
+    client.login();
+    const auto message =
+        playUntil(client, table, [](const GameMessage& m) { return m.command() == MsgChat; });
+    ASSERT_TRUE(message);
+    const std::uint32_t subCode = between::DecodeChatRouting(*message)->subCode;
+    EXPECT_NE(subCode, 260U);
+    EXPECT_NE(subCode, 272U);
+    const auto chat = chat::DecodeChatMessage(*message);
+    ASSERT_TRUE(chat);
+    ASSERT_TRUE(table.seats.contains(chat->sender));
+    EXPECT_NE(chat->sender, client.ownMask());
+    EXPECT_EQ(chat->account, table.account(chat->sender));
+    EXPECT_EQ(chat->kind, chat::kVoicedPhrase);
+    EXPECT_EQ(chat->voiceLetter, chat::kVoiceLetter);
+    EXPECT_GE(chat->phrase, 1);
+    EXPECT_LE(chat->phrase, 6);
+    const QString said = table.seats.at(chat->sender).detail.username + u"说道： "_s;
+    EXPECT_TRUE(chat->text.startsWith(said)) << chat->text.toStdString();
+    EXPECT_GT(chat->text.size(), said.size());
+}
 
 } // namespace
 } // namespace qv::tools::table

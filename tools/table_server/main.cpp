@@ -1,4 +1,6 @@
+#include "stdin_lines.h"
 #include "table_server.h"
+#include "triggers.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -53,7 +55,10 @@ How the table behaves:
   then every seat is announced again with its new coins and level. A computer
   player short of coins leaves and another sits down; a player short of coins is
   told so and the table closes for him.
-- Chat messages are relayed back to the table as they came.
+- Chat messages are relayed back to the table as they came. After a trick a
+  computer player now and then (--phrases rare: one trick in ten, drawn from the
+  seed) says a voiced quick phrase: its number 1 to 6 in the voiced phrase list,
+  and the line "<his nickname>说道： <phrase>" with his account.
 - Leaving the table, or losing the connection between hands, closes the table;
   the next login seats the player anew.
 - A connection lost during a hand keeps the hand: the server moves for the absent
@@ -64,13 +69,27 @@ How the table behaves:
   the table waits for his reconnect (at most the turn plus 5 seconds), sends
   him what he missed, the result included, and then closes.)"_s;
 
+std::optional<qv::tools::table::PhraseMode> phraseMode(const QString& name) {
+    using qv::tools::table::PhraseMode;
+    if (name == u"off"_s) {
+        return PhraseMode::Off;
+    }
+    if (name == u"rare"_s) {
+        return PhraseMode::Rare;
+    }
+    if (name == u"always"_s) {
+        return PhraseMode::Always;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 // The table server: one table, one client, real hands. Prints the port it listens on.
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(kDescription);
+    parser.setApplicationDescription(kDescription + qv::tools::table::triggerHelp());
     parser.addHelpOption();
     const QCommandLineOption portOpt(u"port"_s, u"Port, 0 for any free one"_s, u"port"_s, u"0"_s);
     const QCommandLineOption portFileOpt(u"port-file"_s, u"Write the port here"_s, u"file"_s);
@@ -94,8 +113,14 @@ int main(int argc, char** argv) {
         u"0"_s);
     const QCommandLineOption logOpt(u"log"_s, u"Log every message in and out to this file"_s,
                                     u"file"_s);
+    const QCommandLineOption phrasesOpt(
+        u"phrases"_s, u"Computer players' quick phrases: off, rare or always (after every trick)"_s,
+        u"mode"_s, u"rare"_s);
+    const QCommandLineOption atHandEndOpt(
+        u"at-hand-end"_s, u"Run this trigger line at the end of every hand (repeatable)"_s,
+        u"line"_s);
     parser.addOptions({portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, reconnectOpt,
-                       logOpt, dealAfterOpt, turnOpt});
+                       logOpt, dealAfterOpt, turnOpt, phrasesOpt, atHandEndOpt});
     parser.process(app);
 
     const QString reconnect = parser.value(reconnectOpt);
@@ -119,6 +144,21 @@ int main(int argc, char** argv) {
         return 2;
     }
     options.dealAfterMs = parser.value(dealAfterOpt).toInt();
+    const auto phrases = phraseMode(parser.value(phrasesOpt));
+    if (!phrases) {
+        std::fprintf(stderr, "table_server: --phrases takes off, rare or always\n");
+        return 2;
+    }
+    options.phrases = *phrases;
+    for (const QString& line : parser.values(atHandEndOpt)) {
+        const auto parsed = qv::tools::table::parseTrigger(line);
+        if (const auto* error = std::get_if<QString>(&parsed)) {
+            std::fprintf(stderr, "table_server: --at-hand-end \"%s\": %s\n", qPrintable(line),
+                         qPrintable(*error));
+            return 2;
+        }
+        options.atHandEnd.push_back(std::get<qv::tools::table::Trigger>(parsed));
+    }
 
     qv::tools::table::TableServer server(options);
     if (!server.listen()) {
@@ -128,6 +168,18 @@ int main(int argc, char** argv) {
     server.onFinished = [] {
         QCoreApplication::exit(0);
     };
+    const qv::tools::table::StdinLines triggers([&server](const QString& line) {
+        if (line.trimmed().isEmpty()) {
+            return;
+        }
+        const auto parsed = qv::tools::table::parseTrigger(line);
+        const auto* trigger = std::get_if<qv::tools::table::Trigger>(&parsed);
+        const auto error = trigger ? server.trigger(*trigger) : std::get<QString>(parsed);
+        if (error) {
+            std::fprintf(stderr, "table_server: \"%s\" ignored: %s\n", qPrintable(line.trimmed()),
+                         qPrintable(*error));
+        }
+    });
     if (parser.isSet(portFileOpt)) {
         QFile portFile(parser.value(portFileOpt));
         if (portFile.open(QIODevice::WriteOnly)) {

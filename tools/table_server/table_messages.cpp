@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace qv::tools::table {
 namespace {
 
@@ -15,6 +17,13 @@ constexpr int kRecordSize = 100;
 constexpr int kMaxPlayCards = 27;
 constexpr int kPlayCardsByte = 20;
 constexpr int kDealCardsByte = 16;
+constexpr int kWealthByte = 234;
+constexpr int kWaitingState = 0;
+constexpr int kCoinsShortState = 3;
+constexpr int kRemovalTextBytes = 200;
+constexpr int kChatTextBytes = 200;
+constexpr std::uint8_t kVoicedPhrase = 2;
+constexpr std::uint8_t kVoiceLetter = 97;
 
 GameMessage withCommand(std::uint8_t command) {
     GameMessage message;
@@ -84,7 +93,8 @@ GameMessage loginReply(int result, int autoPlayAfter) {
     return message;
 }
 
-GameMessage playerSeated(int receiverMask, int seatMask, const SeatedPlayer& player, bool ready) {
+GameMessage playerSeated(int receiverMask, int seatMask, const SeatedPlayer& player, bool ready,
+                         std::int32_t wealthMultiple) {
     GameMessage message = withCommand(MsgPlayerSeated);
     message.setU8(kSeatMaskByte, static_cast<std::uint8_t>(receiverMask));
     writeText(message, 16, 32, player.nickname);
@@ -100,13 +110,27 @@ GameMessage playerSeated(int receiverMask, int seatMask, const SeatedPlayer& pla
     message.setU8(208, ready ? 1 : 0);
     message.setU8(209, static_cast<std::uint8_t>(player.vip));
     message.setU8(226, static_cast<std::uint8_t>(seatMask));
+    message.setU32le(kWealthByte, static_cast<std::uint32_t>(wealthMultiple));
     message.setU8(kCountdownByte, 1);
     return message;
 }
 
-GameMessage tableState(int state, int shortMask) {
+GameMessage waitingState(bool randomSeats, bool showSeatChange, std::int32_t wealthMultiple) {
+    GameMessage message = tableState(kWaitingState);
+    message.setU8(11, randomSeats ? 1 : 0);
+    message.setU8(13, showSeatChange ? 1 : 0);
+    message.setU32le(16, static_cast<std::uint32_t>(wealthMultiple));
+    return message;
+}
+
+GameMessage tableState(int state) {
     GameMessage message = withCommand(MsgTableState);
     message.setU8(kResultField, static_cast<std::uint8_t>(state));
+    return message;
+}
+
+GameMessage coinsShort(int shortMask) {
+    GameMessage message = tableState(kCoinsShortState);
     message.setU8(kSeatMaskByte, static_cast<std::uint8_t>(shortMask));
     message.setU8(11, static_cast<std::uint8_t>(shortMask));
     return message;
@@ -122,6 +146,24 @@ GameMessage playerReady(const QByteArray& account) {
 GameMessage playerLeft(const QByteArray& account) {
     GameMessage message = withCommand(MsgPlayerLeft);
     writeAccount(message, 16, account);
+    return message;
+}
+
+GameMessage removal(const QString& reason) {
+    GameMessage message = withCommand(MsgKicked);
+    writeText(message, 16, kRemovalTextBytes, reason);
+    return message;
+}
+
+GameMessage quickPhrase(int seatMask, const SeatedPlayer& speaker, int number,
+                        const QString& phrase) {
+    GameMessage message = withCommand(MsgChat);
+    message.setU8(kSeatMaskByte, static_cast<std::uint8_t>(seatMask));
+    message.setU8(9, kVoicedPhrase);
+    message.setU8(13, kVoiceLetter);
+    message.setU8(kResultField, static_cast<std::uint8_t>(number));
+    writeText(message, 16, kChatTextBytes, speaker.nickname + u"说道： "_s + phrase);
+    writeAccount(message, 217, speaker.account);
     return message;
 }
 

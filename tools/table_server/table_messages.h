@@ -16,11 +16,14 @@
 //                    168-183 account; 184-207 name tag (2-byte text); 208 1 = ready; 209 vip;
 //                    226 the seated player's seat mask; 234-237 wealth multiple (0 none);
 //                    255 1 = no item plug-in at this table
-//   16 table state   15 state (0 waiting for the next hand; 3 coins short); 6 and 11 the seats
-//                    short of coins (state 3); 11 random seats, 13 show the seat change (state 0)
+//   16 table state   15 state (0 waiting for the next hand, 1 nothing more, 2 a hand is near,
+//                    3 coins short); 6 and 11 the seats short of coins (state 3); state 0:
+//                    11 1 = random seats, 13 1 = show the seat change now, 16-19 the wealth
+//                    multiple (signed)
 //   23 player ready  15 1; 16-31 the account
 //   21 player left   8 0 (the account is sent as it is); 11 0 (15-second ready countdown);
 //                    16-31 the account
+//   22 removal       16-215 the reason
 //    1 round start   8 27 cards; 12 turn seconds; 15 banker's seat mask; 16+4i card i as a card
 //                    code (suit flag, face, 0, deck index); 235-255 round note; 268-271 thread
 //    2 partner call  8 caller's seat mask; 12 face; 13 suit flag
@@ -35,7 +38,9 @@
 //                    72 total sign (1 plus, 2 minus, 0 zero); 73-80 total; 81-88 final score;
 //                    89 bomb sign; 90-97 bomb total; 98 level; 99 place; 100 place-score sign;
 //                    101 partner's seat mask; 112 cap flag
-//   19 chat          relayed as the client sent it
+//   19 chat          relayed as the client sent it; a computer player's quick phrase: 6 his
+//                    seat mask; 9 2 (voiced); 13 97 (the voice letter "a"); 15 phrase number;
+//                    16-215 nickname, "说道： " and the phrase; 217-232 his account
 //   29 reconnect     15 1 accepted, other refused (carries no sequence number)
 //
 // Client -> server
@@ -81,10 +86,23 @@ struct SeatedPlayer {
 };
 
 GameMessage loginReply(int result, int autoPlayAfter);
-GameMessage playerSeated(int receiverMask, int seatMask, const SeatedPlayer& player, bool ready);
-GameMessage tableState(int state, int shortMask = 0);
+GameMessage playerSeated(int receiverMask, int seatMask, const SeatedPlayer& player, bool ready,
+                         std::int32_t wealthMultiple);
+
+/// The table waits for the next hand: whether seats change at random before it, whether the
+/// seat change shows now, and the table's wealth multiple.
+GameMessage waitingState(bool randomSeats, bool showSeatChange, std::int32_t wealthMultiple);
+/// A table state without fields of its own (1 nothing more, 2 a hand is near).
+GameMessage tableState(int state);
+/// The seats of the mask are short of coins.
+GameMessage coinsShort(int shortMask);
 GameMessage playerReady(const QByteArray& account);
 GameMessage playerLeft(const QByteArray& account);
+/// The player is removed from the table; the reason is cut to its field on a whole character.
+GameMessage removal(const QString& reason);
+/// A computer player's voiced quick phrase, as the client's own phrases travel.
+GameMessage quickPhrase(int seatMask, const SeatedPlayer& speaker, int number,
+                        const QString& phrase);
 GameMessage roundStart(std::span<const CardCode> cards, int turnSeconds, int bankerMask,
                        const QString& note, std::uint32_t threadIndex);
 GameMessage partnerCall(int callerMask, int face, int suitFlag);

@@ -16,11 +16,11 @@ using namespace connection;
 
 constexpr int kLeaveState = 0;
 constexpr int kReadyState = 1;
-constexpr int kWaitingState = 0;
-constexpr int kCoinsShortState = 3;
 constexpr int kLoginAccepted = 1;
 constexpr int kLoginRefused = 3;
 constexpr std::uint32_t kThreadBase = 0x1000;
+/// Mixed into the seed for the phrases' generator.
+constexpr std::uint32_t kPhraseSalt = 0x5EED0F0EU;
 constexpr int kMsPerSecond = 1000;
 
 const char* refusalText(Hand::Refusal refusal) {
@@ -49,7 +49,9 @@ bool validSuit(int suitFlag) {
 
 } // namespace
 
-TableServer::TableServer(Options options) : options_(std::move(options)), random_(options_.seed) {
+TableServer::TableServer(Options options)
+    : options_(std::move(options)), random_(options_.seed),
+      phraseRandom_(options_.seed ^ kPhraseSalt) {
     turnTimer_.setSingleShot(true);
     readyTimer_.setSingleShot(true);
     dealTimer_.setSingleShot(true);
@@ -204,7 +206,7 @@ void TableServer::login(const GameMessage& request) {
     joined_ = true;
     send(loginReply(kLoginAccepted, kAutoPlayAfter));
     seatEveryone();
-    send(tableState(kWaitingState));
+    send(waiting());
     readyTimer_.start(options_.delayMs);
 }
 
@@ -257,7 +259,7 @@ void TableServer::seatEveryone() {
     for (int k = 0; k < kSeats; ++k) {
         const int index = (humanSeat_ + k) % kSeats;
         send(playerSeated(seatMask(humanSeat_), seatMask(index), seat(index).player,
-                          seat(index).ready));
+                          seat(index).ready, wealthMultiple_));
     }
 }
 
@@ -376,7 +378,12 @@ void TableServer::applyMove(const std::optional<Play>& play) {
     send(playMade(made));
     if (hand_->over()) {
         endHand();
-    } else if (phase_ == Phase::Playing) {
+        return;
+    }
+    if (step.trickOver) {
+        sayPhrase();
+    }
+    if (phase_ == Phase::Playing) {
         scheduleTurn();
     }
 }
@@ -413,10 +420,10 @@ void TableServer::endHand() {
         return;
     }
     if (human().player.coins < kStake) {
-        send(tableState(kCoinsShortState, seatMask(humanSeat_)));
+        send(coinsShort(seatMask(humanSeat_)));
         return;
     }
-    send(tableState(kWaitingState));
+    send(waiting());
     for (int index = 0; index < kSeats; ++index) {
         if (seat(index).computer && seat(index).player.coins < kStake) {
             send(playerLeft(seat(index).player.account));
@@ -425,6 +432,23 @@ void TableServer::endHand() {
     }
     seatEveryone();
     readyTimer_.start(options_.delayMs);
+    for (const Trigger& line : options_.atHandEnd) {
+        if (const auto error = trigger(line)) {
+            note(u"at the hand's end: "_s + *error);
+        }
+    }
+}
+
+void TableServer::sayPhrase() {
+    if (const auto choice = phraseAfterTrick(options_.phrases, phraseRandom_)) {
+        const int index = seatFromPlayer(choice->seat);
+        send(quickPhrase(seatMask(index), seat(index).player, choice->number,
+                         phraseText(choice->number)));
+    }
+}
+
+GameMessage TableServer::waiting() const {
+    return waitingState(false, false, wealthMultiple_);
 }
 
 void TableServer::finish() {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "hand.h"
+#include "phrases.h"
 #include "table_messages.h"
+#include "triggers.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -37,6 +39,9 @@ public:
         /// Deal this long after the computer players are ready, without the player's ready
         /// message; 0 waits for it.
         int dealAfterMs = 0;
+        PhraseMode phrases = PhraseMode::Rare;
+        /// Run at the end of every hand, once the table waits again.
+        std::vector<Trigger> atHandEnd;
     };
 
     /// How long past the client's own countdown the server waits before moving for him.
@@ -49,6 +54,10 @@ public:
     /// Listens; false when the port is taken or the log cannot be written.
     bool listen();
     [[nodiscard]] std::uint16_t port() const { return server_.serverPort(); }
+
+    /// Sends what the trigger names and keeps the table consistent with it; why it cannot be
+    /// done, or nothing.
+    std::optional<QString> trigger(const Trigger& trigger);
 
     /// Called once the hands asked for are played and the connection is closed.
     std::function<void()> onFinished;
@@ -81,6 +90,12 @@ private:
     void turnTimeUp();
     void applyMove(const std::optional<Play>& play);
     void endHand();
+    void sayPhrase();
+    void leave(int index);
+    void abandonHand();
+    void waitForLeave();
+    /// The waiting state the table sends between hands.
+    [[nodiscard]] GameMessage waiting() const;
     void finish();
     void endSession();
 
@@ -90,6 +105,8 @@ private:
     void logMessage(const char* direction, const GameMessage& message);
     [[nodiscard]] Seat& seat(int index) { return seats_[static_cast<std::size_t>(index)]; }
     [[nodiscard]] Seat& human() { return seat(humanSeat_); }
+    /// The seat index of a seat counted from the player in the order of play.
+    [[nodiscard]] int seatFromPlayer(int counted) const { return (humanSeat_ + counted) % kSeats; }
     [[nodiscard]] bool present() const { return client_ && joined_; }
     [[nodiscard]] bool handsOver() const {
         return options_.hands > 0 && handsPlayed_ >= options_.hands;
@@ -110,6 +127,9 @@ private:
     /// Bounds the wait for a player who was away when the last hand ended.
     QTimer returnTimer_;
     std::uint32_t random_;
+    /// The phrases' own generator, so that the deals do not depend on the phrase mode.
+    std::uint32_t phraseRandom_;
+    std::int32_t wealthMultiple_ = 0;
 
     Phase phase_ = Phase::Empty;
     std::array<Seat, kSeats> seats_;
