@@ -73,7 +73,8 @@ ParsedTrigger parseSeat(const QStringList& words, Trigger::Kind kind, bool ownAl
 ParsedTrigger parseRemove(const QString& line) {
     Trigger trigger;
     trigger.kind = Trigger::Kind::Remove;
-    trigger.reason = line.mid(line.indexOf(u"remove"_s) + 6).trimmed();
+    // The reason is the rest of the line after the command word, which opens it.
+    trigger.reason = line.trimmed().mid(QStringView(u"remove").size()).trimmed();
     const auto bytes = toGbk(trigger.reason);
     if (!bytes) {
         return u"the reason has a character without a GBK form"_s;
