@@ -1,11 +1,9 @@
 #include "app/client.h"
 #include "app/start_on_table.h"
-#include "network_table.h"
 #include "rules/card_code.h"
+#include "support/network_table.h"
 #include "table/main_form.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -22,27 +20,22 @@ TEST(TableServerTest, TheClientIsSeatedAndDealtAHand) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     QProcess server;
-    const int port = testing_support::startTableServer(server, folder.path(),
-                                                       {u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s,
-                                                        u"--deal-after"_s, u"100"_s, u"--log"_s,
-                                                        folder.path() + u"/table.log"_s});
+    const int port =
+        test::startTableServer(server, folder.path(),
+                               {u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s, u"--deal-after"_s,
+                                u"100"_s, u"--log"_s, folder.path() + u"/table.log"_s});
     ASSERT_GT(port, 0);
 
-    testing_support::NetworkPlatform platform;
+    test::NetworkPlatform platform;
     platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
     Client client(platform.services);
     table::MainForm& form = client.forms.get<table::MainForm>();
-    app::StartOnTable(client, form, testing_support::tableCommandLine(port));
+    app::StartOnTable(client, form, test::tableCommandLine(port));
 
     const auto dealt = [&client, &form] {
         return client.hand.custom[0].sum == 27 && form.cardImage0(26).visible();
     };
-    // However slow the machine, the client gets its time: this only bounds a hung run.
-    const QDeadlineTimer deadline(60000);
-    while (!dealt() && !deadline.hasExpired() && !platform.fakes.process.ended()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    ASSERT_TRUE(dealt());
+    ASSERT_TRUE(test::runUntil(dealt, platform.fakes.process));
 
     for (int seat = 0; seat < 4; ++seat) {
         EXPECT_FALSE(client.hand.custom.at(static_cast<std::size_t>(seat)).name.isEmpty());

@@ -4,11 +4,15 @@
 #include "platform/qt/qt_socket.h"
 #include "platform/qt/qt_time_service.h"
 
+#include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
-namespace qv::hand::testing_support {
+#include <functional>
+#include <vector>
+
+namespace qv::test {
 
 /// The real clock and socket, every other service a fake: the client plays at a real server
 /// without a lobby, a screen or sound.
@@ -34,7 +38,22 @@ struct NetworkPlatform {
 /// listens on, 0 when it did not start.
 int startTableServer(QProcess& server, const QString& folder, QStringList arguments);
 
+/// One message of the table server's log, or one of its notes (command -1, the text in `bytes`).
+struct LoggedMessage {
+    bool in = false;
+    int command = -1;
+    QByteArray bytes;
+};
+
+/// The table server's log as it stands: what came in and went out, in order.
+std::vector<LoggedMessage> readTableLog(const QString& path);
+
 /// The command line of a direct connection to the table server on `port`.
 QString tableCommandLine(int port);
 
-} // namespace qv::hand::testing_support
+/// Runs the event loop until `done`, the program ends or `mostMs` pass (which only bounds a
+/// hung run); gives `done()`.
+bool runUntil(const std::function<bool()>& done, const platform::fake::FakeProcess& process,
+              int mostMs = 60000);
+
+} // namespace qv::test

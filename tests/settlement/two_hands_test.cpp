@@ -1,0 +1,93 @@
+#include "app/client.h"
+#include "app/start_on_table.h"
+#include "common/ini_file.h"
+#include "forms/input_router.h"
+#include "settlement/score_sheet_file.h"
+#include "settlement/score_window.h"
+#include "support/mouse_turn.h"
+#include "support/network_table.h"
+#include "table/main_form.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace qv::settlement {
+namespace {
+
+int countMessages(const std::vector<test::LoggedMessage>& log, bool in, int command, int state) {
+    return static_cast<int>(std::count_if(log.begin(), log.end(), [=](const auto& m) {
+        return m.in == in && m.command == command &&
+               (state < 0 || (m.bytes.size() > 15 && m.bytes[15] == state));
+    }));
+}
+
+// On real sockets the client plays two whole hands at the table server: the first at the mouse,
+// after which the Score window shows and the ready countdown's ready message has the next hand
+// dealt; the second left to the countdown, whose time-outs switch to hidden automatic play, where
+// the sheet is kept but not shown. Each hand's sheet is in info.vm.
+TEST(TwoHandsTest, EachHandIsSettledAndTheCountdownStartsTheNext) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString logPath = folder.path() + u"/table.log"_s;
+    QProcess server;
+    const int port = test::startTableServer(server, folder.path(),
+                                            {u"--seed"_s, u"11"_s, u"--delay"_s, u"0"_s,
+                                             u"--turn-seconds"_s, u"2"_s, u"--hands"_s, u"2"_s,
+                                             u"--phrases"_s, u"off"_s, u"--log"_s, logPath});
+    ASSERT_GT(port, 0);
+
+    test::NetworkPlatform platform;
+    platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
+    Client client(platform.services);
+    table::MainForm& form = client.forms.get<table::MainForm>();
+    app::StartOnTable(client, form, test::tableCommandLine(port));
+    forms::InputRouter mouse(form);
+    classIniFile ini;
+    ini.setINIFileName(QDir(platform.fakes.appFolder.path()).filePath(kScoreSheetFile));
+    const auto sheetSaved = [&ini, &client](int hand) {
+        ScoreSheet sheet;
+        LoadScoreSheet(ini, hand, sheet);
+        return sheet.names[0] == client.hand.custom[0].name && !sheet.lists[0].isEmpty();
+    };
+
+    ASSERT_TRUE(
+        test::runUntil([&client] { return client.conn.SeatedCount == 4; }, platform.fakes.process));
+    form.AnNiu(2).raiseClick();
+    // However slow the machine, the client gets its time: the bounds only end a hung run.
+    const auto scoreShown = [&] {
+        test::playTurnByMouse(client, mouse);
+        const Score* score = client.forms.find<Score>();
+        return client.match.juNum == 1 && score != nullptr && score->visible();
+    };
+    ASSERT_TRUE(test::runUntil(scoreShown, platform.fakes.process, 240000));
+    EXPECT_TRUE(sheetSaved(1));
+    EXPECT_FALSE(client.table.g_bHiddenPlay);
+    auto log = test::readTableLog(logPath);
+    EXPECT_EQ(countMessages(log, false, 9, -1), 2);
+    EXPECT_EQ(countMessages(log, true, 16, 1), 1);
+    client.forms.get<Score>().hide();
+
+    const auto secondDealt = [&] {
+        return countMessages(test::readTableLog(logPath), false, 1, -1) == 2;
+    };
+    ASSERT_TRUE(test::runUntil(secondDealt, platform.fakes.process));
+    // The start button readied the player for the first hand, the countdown for the second.
+    EXPECT_EQ(countMessages(test::readTableLog(logPath), true, 16, 1), 2);
+
+    ASSERT_TRUE(
+        test::runUntil([&] { return client.match.juNum == 2; }, platform.fakes.process, 240000));
+    EXPECT_TRUE(client.table.g_bHiddenPlay);
+    EXPECT_TRUE(sheetSaved(2));
+    EXPECT_FALSE(client.forms.get<Score>().visible());
+    server.kill();
+    server.waitForFinished();
+}
+
+} // namespace
+} // namespace qv::settlement

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace qv {
+class Client;
+namespace forms {
+class InputRouter;
+}
+} // namespace qv
+
+namespace qv::test {
+
+/// Takes the client's turn as a person would once its play buttons show: the hint button raises
+/// cards and a right click on the table plays them (the hint passes when nothing beats). Does
+/// nothing when it is not his turn.
+void playTurnByMouse(Client& client, forms::InputRouter& mouse);
+
+} // namespace qv::test
