@@ -31,6 +31,14 @@ std::vector<connection::GameMessage> ChatTable::sent() {
 }
 
 void ChatTable::type(const QString& text) {
+    typeInChatBox(form, text);
+}
+
+void ChatTable::press(int keyAscii) {
+    pressInChatBox(form, keyAscii);
+}
+
+void typeInChatBox(table::MainForm& form, const QString& text) {
     forms::TextBox& box = form.Chat;
     for (const QChar c : text) {
         int key = c.unicode();
@@ -41,7 +49,7 @@ void ChatTable::type(const QString& text) {
     }
 }
 
-void ChatTable::press(int keyAscii) {
+void pressInChatBox(table::MainForm& form, int keyAscii) {
     int key = keyAscii;
     form.Chat.raiseKeyDown(key, 0);
     if (keyAscii < 32) {

@@ -34,6 +34,11 @@ struct ChatTable {
     ChatContext* ctx = nullptr;
 };
 
+/// Types `text` into the table's chat box as the user does (caret at its end).
+void typeInChatBox(table::MainForm& form, const QString& text);
+/// A key pressed in the table's chat box: KeyDown, then KeyPress for keys with a character.
+void pressInChatBox(table::MainForm& form, int keyAscii);
+
 /// The chat text bytes 16..215 of a message, up to the first zero byte, as GBK.
 [[nodiscard]] QString sentText(const connection::GameMessage& msg);
 
