@@ -101,6 +101,7 @@ void startPressed(BetweenContext& ctx) {
         hand::ClearHandState(ctx.hand);
         conn.g_bTableReset = true;
     }
+    conn.chips->RefreshForced();
     auto& time = conn.services.time;
     auto timer = std::make_shared<platform::TimeService::TimerId>();
     *timer = time.startTimer(kReadyDelayMs, [&time, &conn, timer] {

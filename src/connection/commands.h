@@ -46,7 +46,9 @@ inline constexpr std::uint8_t MsgChampion = 89;
 inline constexpr std::uint8_t MsgAutoSignUp = 90;
 inline constexpr std::uint8_t MsgMyGold = 91;
 inline constexpr std::uint8_t MsgOtherGold = 92;
+/// From the server the marquee notice; from the client the shop's order (kind, goods, amount).
 inline constexpr std::uint8_t MsgMarquee = 93;
+inline constexpr std::uint8_t MsgShopOrder = 93;
 inline constexpr std::uint8_t MsgPrizeList = 94;
 inline constexpr std::uint8_t MsgNotice = 95;
 

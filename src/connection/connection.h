@@ -12,6 +12,7 @@
 #include "connection/table_view.h"
 #include "match/match.h"
 #include "plugin/plugin.h"
+#include "shop/chips.h"
 
 #include <QString>
 
@@ -90,6 +91,8 @@ public:
     match::MatchReset* matchReset = &leastMatchReset;
     plugin::LeastPropPlugin leastPropPlugin{plugin};
     plugin::PropPlugin* propPlugin = &leastPropPlugin;
+    shop::LeastChips leastChips;
+    shop::Chips* chips = &leastChips;
 
     /// What the connection shows: a log until the table window is there.
     std::unique_ptr<TableView> view = std::make_unique<TableLog>();
@@ -109,6 +112,9 @@ void ResetRings(Connection& conn);
 void QueueFrame(Connection& conn, GameMessage& msg);
 /// The tournament and shop senders' way: sequence bytes only.
 void QueueMatchFrame(Connection& conn, GameMessage& msg);
+/// Queues command 93, the shop's order: `kind` 2 buys `amount` of goods `goodsId`, kind 3 sets
+/// the chips.
+void Send93(Connection& conn, std::uint8_t kind, std::int32_t goodsId, std::int32_t amount);
 /// Received bytes go to the proxy reply ring while the proxy exchange runs, one at a time so that
 /// the bytes behind the last reply go to the game, and to the receive ring otherwise.
 void Winsock1_DataArrival(Connection& conn, int bytesTotal);

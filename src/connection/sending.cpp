@@ -8,6 +8,8 @@ namespace qv::connection {
 namespace {
 
 constexpr int kChatKindByte = 9;
+/// The shop order: kind, then goods and amount, 32-bit little-endian.
+constexpr int kShopKindByte = 16;
 constexpr int kChatTextByte = 16;
 constexpr int kChatMaxChars = 100;
 constexpr int kChatAccountByte = 217;
@@ -91,6 +93,15 @@ void QueueFrame(Connection& conn, GameMessage& msg) {
 
 void QueueMatchFrame(Connection& conn, GameMessage& msg) {
     appendToSendRing(conn, msg);
+}
+
+void Send93(Connection& conn, std::uint8_t kind, std::int32_t goodsId, std::int32_t amount) {
+    GameMessage msg;
+    msg.setCommand(MsgShopOrder);
+    msg.setU8(kShopKindByte, kind);
+    msg.setU32le(kShopKindByte + 1, static_cast<std::uint32_t>(goodsId));
+    msg.setU32le(kShopKindByte + 5, static_cast<std::uint32_t>(amount));
+    QueueMatchFrame(conn, msg);
 }
 
 void TimerKeepAlive_Timer(Connection& conn) {

@@ -198,6 +198,7 @@ void ReadyCountdown(HandContext& ctx) {
             ClearHandState(ctx);
             conn.g_bTableReset = true;
         }
+        conn.chips->RefreshForced();
         connection::GameMessage ready;
         ready.setCommand(connection::MsgTableState);
         ready.setU8(connection::kSeatMaskByte, ctx.hand.custom[0].seat);

@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kPlayButtons = 3;
 constexpr std::int16_t kChipButtonPicture = 1652;
+constexpr std::uint8_t kBuyGoods = 2;
+constexpr std::int32_t kCigarettes = 3;
 
 void hideAndDisable(forms::Control& control) {
     control.setVisible(false);
@@ -34,6 +36,17 @@ void endThePlayersPart(SettlementContext& ctx) {
     conn.slots.disarm(connection::kTurnSlot);
     ctx.hand.hand.g_bMyTurn = false;
     ctx.hand.hand.Oper_Flag = false;
+    conn.g_bBuyDeferred = false;
+}
+
+/// Cigarettes ordered during the hand go out with its first result.
+void sendPendingOrder(connection::Connection& conn) {
+    if (!conn.PendingSmokeOrder) {
+        return;
+    }
+    connection::Send93(conn, kBuyGoods, kCigarettes, conn.PendingSmokeNum);
+    conn.PendingSmokeOrder = false;
+    conn.PendingSmokeNum = 0;
 }
 
 /// The first result of a hand holds back a leaving player and parks two kinds of plug-in
@@ -87,6 +100,7 @@ void tableControls(SettlementContext& ctx) {
     form.Img_chip_bt.setEnabled(true);
     common::LoadGifResCopy(kChipButtonPicture, u"GIF"_s, form.Img_chip_bt);
     form.Img_chip_bt.setTag(u"0"_s);
+    ctx.hand.conn.chips->RefreshForced();
     bringToFrontIfVisible(form.APNG_Jadefinish);
     bringToFrontIfVisible(form.APNG_JadeKuang);
     for (auto* digit : form.APNG_JadeNum.elements()) {
@@ -117,6 +131,7 @@ void OnResult(SettlementContext& ctx, const ResultHalves& halves) {
     startTheSheet(ctx);
     conn.CountDown = ctx.hand.table.g_bHiddenPlay ? 1 : conn.TurnTime;
     conn.SeatedCount = 0;
+    sendPendingOrder(conn);
     tableControls(ctx);
     if (ctx.handEnd.autoPlaying()) {
         form.setWindowState(forms::window_state::kNormal);
