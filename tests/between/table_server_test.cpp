@@ -1,5 +1,6 @@
 #include "app/client.h"
 #include "app/start_on_table.h"
+#include "connection/commands.h"
 #include "support/network_table.h"
 #include "table/exit_windows.h"
 #include "table/main_form.h"
@@ -59,6 +60,47 @@ TEST(LeaveTableServerTest, ThePlayerLeavesAndTheLobbyBringsHimBack) {
     platform.fakes.lobby.send(connection::LobbyMsgReconnect);
     EXPECT_TRUE(test::runUntil(seated, platform.fakes.process));
     EXPECT_FALSE(platform.fakes.process.ended());
+    server.kill();
+    server.waitForFinished();
+}
+
+// On real sockets a computer player leaves during the hand (the server's "leave" trigger): the
+// client gives the hand up, empties his seat, shows the newcomer and restarts the ready
+// countdown; the next hand is dealt.
+TEST(LeaveTableServerTest, AComputerPlayerLeavingDuringTheHandGivesItUp) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString log = folder.path() + u"/table.log"_s;
+    QProcess server;
+    const int port =
+        test::startTableServer(server, folder.path(),
+                               {u"--seed"_s, u"3"_s, u"--delay"_s, u"0"_s, u"--deal-after"_s,
+                                u"100"_s, u"--phrases"_s, u"off"_s, u"--log"_s, log});
+    ASSERT_GT(port, 0);
+
+    test::NetworkPlatform platform;
+    platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
+    Client client(platform.services);
+    app::StartOnTable(client, client.forms.get<table::MainForm>(), test::tableCommandLine(port));
+    const auto deals = [&log] {
+        const auto messages = test::readTableLog(log);
+        return std::count_if(messages.begin(), messages.end(), [](const test::LoggedMessage& m) {
+            return !m.in && m.command == connection::MsgRoundStart;
+        });
+    };
+    ASSERT_TRUE(test::runUntil([&] { return client.conn.g_bInGame && deals() == 1; },
+                               platform.fakes.process));
+    const QString leaver = client.hand.custom[2].name;
+
+    server.write("leave 2\n");
+    ASSERT_TRUE(test::runUntil(
+        [&] {
+            return !client.conn.g_bInGame && client.conn.slots.BongFlag[connection::kReadySlot] &&
+                   !client.hand.custom[2].name.isEmpty() && client.hand.custom[2].name != leaver;
+        },
+        platform.fakes.process));
+    EXPECT_TRUE(test::runUntil([&] { return deals() == 2 && client.conn.g_bInGame; },
+                               platform.fakes.process));
     server.kill();
     server.waitForFinished();
 }
