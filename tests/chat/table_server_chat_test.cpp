@@ -1,5 +1,4 @@
 #include "app/client.h"
-#include "app/start_on_table.h"
 #include "chat_fixture.h"
 #include "common/gbk.h"
 #include "connection/commands.h"
@@ -11,8 +10,6 @@
 #include "table/main_form.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -39,17 +36,15 @@ QStringList loggedChat(const QString& log, bool in) {
 // phrase; the server logs each and relays it back, and the chat log shows it. While a hand is
 // played at the mouse, the computer players' phrases arrive and show in their bubbles.
 TEST(ChatAtTheTableServer, PublicPrivateAndPhrasesGoThroughTheServer) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString logPath = folder.path() + u"/table.log"_s;
-    QProcess server;
-    const int port =
-        test::startTableServer(server, folder.path(),
-                               {u"--seed"_s, u"11"_s, u"--delay"_s, u"0"_s, u"--turn-seconds"_s,
-                                u"2"_s, u"--phrases"_s, u"always"_s, u"--log"_s, logPath});
-    ASSERT_GT(port, 0);
+    test::TableServerRun server({u"--seed"_s, u"11"_s, u"--delay"_s, u"0"_s, u"--turn-seconds"_s,
+                                 u"2"_s, u"--phrases"_s, u"always"_s});
+    ASSERT_GT(server.port(), 0);
+    const QString logPath = server.logPath();
 
-    test::NetworkPlatform platform;
+    test::ClientAtTable atTable(server.port());
+    auto& platform = atTable.platform;
+    Client& client = atTable.client;
+    table::MainForm& form = atTable.form;
     {
         QFile ini(platform.fakes.appFolder.path() + u"/chat.ini"_s);
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
@@ -59,10 +54,6 @@ TEST(ChatAtTheTableServer, PublicPrivateAndPhrasesGoThroughTheServer) {
         }
         ini.write(toAnsi(phrases));
     }
-    platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
-    Client client(platform.services);
-    table::MainForm& form = client.forms.get<table::MainForm>();
-    app::StartOnTable(client, form, test::tableCommandLine(port));
     ASSERT_TRUE(
         test::runUntil([&client] { return client.conn.SeatedCount == 4; }, platform.fakes.process));
     const forms::ListBox& chatLog = client.forms.get<table::Talk>().Text1;
@@ -106,8 +97,6 @@ TEST(ChatAtTheTableServer, PublicPrivateAndPhrasesGoThroughTheServer) {
     };
     ASSERT_TRUE(test::runUntil(bubble, platform.fakes.process, 120000));
     EXPECT_GT(loggedChat(logPath, false).size(), 3);
-    server.kill();
-    server.waitForFinished();
 }
 
 } // namespace

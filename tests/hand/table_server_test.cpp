@@ -1,11 +1,7 @@
 #include "app/client.h"
-#include "app/start_on_table.h"
 #include "rules/card_code.h"
 #include "support/network_table.h"
 #include "table/main_form.h"
-
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,20 +13,14 @@ namespace {
 // On real sockets the table server seats the client with three computer players and deals; the
 // client shows four filled seats and its 27 cards sorted.
 TEST(TableServerTest, TheClientIsSeatedAndDealtAHand) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    QProcess server;
-    const int port =
-        test::startTableServer(server, folder.path(),
-                               {u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s, u"--deal-after"_s,
-                                u"100"_s, u"--log"_s, folder.path() + u"/table.log"_s});
-    ASSERT_GT(port, 0);
+    test::TableServerRun server(
+        {u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s, u"--deal-after"_s, u"100"_s});
+    ASSERT_GT(server.port(), 0);
 
-    test::NetworkPlatform platform;
-    platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
-    Client client(platform.services);
-    table::MainForm& form = client.forms.get<table::MainForm>();
-    app::StartOnTable(client, form, test::tableCommandLine(port));
+    test::ClientAtTable atTable(server.port());
+    auto& platform = atTable.platform;
+    Client& client = atTable.client;
+    table::MainForm& form = atTable.form;
 
     const auto dealt = [&client, &form] {
         return client.hand.custom[0].sum == 27 && form.cardImage0(26).visible();
@@ -51,8 +41,6 @@ TEST(TableServerTest, TheClientIsSeatedAndDealtAHand) {
         EXPECT_TRUE(form.shanImage(k).visible());
     }
     EXPECT_TRUE(form.imgDizhu.visible());
-    server.kill();
-    server.waitForFinished();
 }
 
 } // namespace

@@ -1,12 +1,8 @@
 #include "app/client.h"
-#include "app/start_on_table.h"
 #include "forms/input_router.h"
 #include "support/mouse_turn.h"
 #include "support/network_table.h"
 #include "table/main_form.h"
-
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -43,21 +39,15 @@ class WholeHandTest : public ::testing::TestWithParam<Driver> {};
 // countdown's automatic play or by the mouse (the first hint raised, a right click on the
 // table). Every play it sends is taken, and the hand ends with three seats out.
 TEST_P(WholeHandTest, TheClientPlaysAWholeHand) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    QProcess server;
-    const int port = test::startTableServer(
-        server, folder.path(),
-        {u"--seed"_s, GetParam() == Driver::Countdown ? u"5"_s : u"11"_s, u"--delay"_s, u"0"_s,
-         u"--deal-after"_s, u"100"_s, u"--turn-seconds"_s, u"2"_s, u"--hands"_s, u"1"_s, u"--log"_s,
-         folder.path() + u"/table.log"_s});
-    ASSERT_GT(port, 0);
+    test::TableServerRun server({u"--seed"_s, GetParam() == Driver::Countdown ? u"5"_s : u"11"_s,
+                                 u"--delay"_s, u"0"_s, u"--deal-after"_s, u"100"_s,
+                                 u"--turn-seconds"_s, u"2"_s, u"--hands"_s, u"1"_s});
+    ASSERT_GT(server.port(), 0);
 
-    test::NetworkPlatform platform;
-    platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
-    Client client(platform.services);
-    table::MainForm& form = client.forms.get<table::MainForm>();
-    app::StartOnTable(client, form, test::tableCommandLine(port));
+    test::ClientAtTable atTable(server.port());
+    auto& platform = atTable.platform;
+    Client& client = atTable.client;
+    table::MainForm& form = atTable.form;
     forms::InputRouter mouse(form);
     const auto over = [&] {
         if (GetParam() == Driver::Mouse) {
@@ -68,13 +58,11 @@ TEST_P(WholeHandTest, TheClientPlaysAWholeHand) {
     // Three badges shown: three seats are out and the server closed the hand. However slow the
     // machine, the client gets its time: the bound only ends a hung run.
     ASSERT_TRUE(test::runUntil(over, platform.fakes.process, 240000));
-    server.waitForFinished(10000);
-    const ServerLog log = readLog(folder.path() + u"/table.log"_s);
+    server.waitForEnd(10000);
+    const ServerLog log = readLog(server.logPath());
     EXPECT_GT(log.plays, 0);
     EXPECT_EQ(log.refusals, 0);
     EXPECT_EQ(log.results, 2);
-    server.kill();
-    server.waitForFinished();
 }
 
 INSTANTIATE_TEST_SUITE_P(Drivers, WholeHandTest,

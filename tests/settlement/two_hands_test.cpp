@@ -1,5 +1,4 @@
 #include "app/client.h"
-#include "app/start_on_table.h"
 #include "common/ini_file.h"
 #include "forms/input_router.h"
 #include "settlement/score_sheet_file.h"
@@ -9,8 +8,6 @@
 #include "table/main_form.h"
 
 #include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -32,21 +29,15 @@ int countMessages(const std::vector<test::LoggedMessage>& log, bool in, int comm
 // dealt; the second left to the countdown, whose time-outs switch to hidden automatic play, where
 // the sheet is kept but not shown. Each hand's sheet is in info.vm.
 TEST(TwoHandsTest, EachHandIsSettledAndTheCountdownStartsTheNext) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString logPath = folder.path() + u"/table.log"_s;
-    QProcess server;
-    const int port = test::startTableServer(server, folder.path(),
-                                            {u"--seed"_s, u"11"_s, u"--delay"_s, u"0"_s,
-                                             u"--turn-seconds"_s, u"2"_s, u"--hands"_s, u"2"_s,
-                                             u"--phrases"_s, u"off"_s, u"--log"_s, logPath});
-    ASSERT_GT(port, 0);
+    test::TableServerRun server({u"--seed"_s, u"11"_s, u"--delay"_s, u"0"_s, u"--turn-seconds"_s,
+                                 u"2"_s, u"--hands"_s, u"2"_s, u"--phrases"_s, u"off"_s});
+    ASSERT_GT(server.port(), 0);
+    const QString logPath = server.logPath();
 
-    test::NetworkPlatform platform;
-    platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
-    Client client(platform.services);
-    table::MainForm& form = client.forms.get<table::MainForm>();
-    app::StartOnTable(client, form, test::tableCommandLine(port));
+    test::ClientAtTable atTable(server.port());
+    auto& platform = atTable.platform;
+    Client& client = atTable.client;
+    table::MainForm& form = atTable.form;
     forms::InputRouter mouse(form);
     classIniFile ini;
     ini.setINIFileName(QDir(platform.fakes.appFolder.path()).filePath(kScoreSheetFile));
@@ -85,8 +76,6 @@ TEST(TwoHandsTest, EachHandIsSettledAndTheCountdownStartsTheNext) {
     EXPECT_TRUE(client.table.g_bHiddenPlay);
     EXPECT_TRUE(sheetSaved(2));
     EXPECT_FALSE(client.forms.get<Score>().visible());
-    server.kill();
-    server.waitForFinished();
 }
 
 } // namespace

@@ -1,4 +1,7 @@
-#include "network_table.h"
+#include "support/network_table.h"
+
+#include "app/start_on_table.h"
+#include "table/main_form.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -9,26 +12,34 @@ using namespace Qt::StringLiterals;
 
 namespace qv::test {
 
-int startTableServer(QProcess& server, const QString& folder, QStringList arguments) {
-    const QString portFile = folder + u"/port"_s;
-    arguments << u"--port-file"_s << portFile;
-    server.start(QStringLiteral(QV_TABLE_SERVER), arguments);
-    if (!server.waitForStarted()) {
-        return 0;
+TableServerRun::TableServerRun(QStringList arguments) {
+    const QString portFile = folder_.filePath(u"port"_s);
+    arguments << u"--port-file"_s << portFile << u"--log"_s << logPath();
+    process_.start(QStringLiteral(QV_TABLE_SERVER), arguments);
+    if (!process_.waitForStarted()) {
+        return;
     }
     QFile file(portFile);
     const QDeadlineTimer deadline(30000);
     while (!deadline.hasExpired()) {
         if (file.open(QIODevice::ReadOnly)) {
-            const int port = file.readAll().trimmed().toInt();
-            if (port > 0) {
-                return port;
+            port_ = file.readAll().trimmed().toInt();
+            if (port_ > 0) {
+                return;
             }
             file.close();
         }
         QThread::msleep(20);
     }
-    return 0;
+}
+
+TableServerRun::~TableServerRun() {
+    process_.kill();
+    process_.waitForFinished();
+}
+
+void TableServerRun::say(const QByteArray& line) {
+    process_.write(line + '\n');
 }
 
 std::vector<LoggedMessage> readTableLog(const QString& path) {
@@ -52,8 +63,10 @@ std::vector<LoggedMessage> readTableLog(const QString& path) {
     return log;
 }
 
-QString tableCommandLine(int port) {
-    return u"alice$secret$127.0.0.1$%1$一号桌$0$$0$$$0$$$0$0$"_s.arg(port);
+ClientAtTable::ClientAtTable(int port) : form(client.forms.get<table::MainForm>()) {
+    platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
+    app::StartOnTable(client, form,
+                      u"alice$secret$127.0.0.1$%1$一号桌$0$$0$$$0$$$0$0$"_s.arg(port));
 }
 
 bool runUntil(const std::function<bool()>& done, const platform::fake::FakeProcess& process,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/client.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/qt/qt_socket.h"
 #include "platform/qt/qt_time_service.h"
@@ -8,6 +9,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <vector>
@@ -34,10 +36,6 @@ struct NetworkPlatform {
                                 .http = fakes.http};
 };
 
-/// Starts the table server with `arguments` and a port file in `folder`; gives the port it
-/// listens on, 0 when it did not start.
-int startTableServer(QProcess& server, const QString& folder, QStringList arguments);
-
 /// One message of the table server's log, or one of its notes (command -1, the text in `bytes`).
 struct LoggedMessage {
     bool in = false;
@@ -48,8 +46,39 @@ struct LoggedMessage {
 /// The table server's log as it stands: what came in and went out, in order.
 std::vector<LoggedMessage> readTableLog(const QString& path);
 
-/// The command line of a direct connection to the table server on `port`.
-QString tableCommandLine(int port);
+/// The table server run for one test, its port file and log in a folder of its own; killed at
+/// the end.
+class TableServerRun {
+public:
+    /// Starts it with `arguments`; `port()` is 0 when it did not start.
+    explicit TableServerRun(QStringList arguments);
+    ~TableServerRun();
+    TableServerRun(const TableServerRun&) = delete;
+    TableServerRun& operator=(const TableServerRun&) = delete;
+
+    [[nodiscard]] int port() const { return port_; }
+    [[nodiscard]] QString logPath() const { return folder_.filePath(QStringLiteral("table.log")); }
+    [[nodiscard]] std::vector<LoggedMessage> log() const { return readTableLog(logPath()); }
+    /// Writes a line to its standard input.
+    void say(const QByteArray& line);
+    /// Waits until it has closed, at most `mostMs`.
+    bool waitForEnd(int mostMs) { return process_.waitForFinished(mostMs); }
+
+private:
+    QTemporaryDir folder_;
+    QProcess process_;
+    int port_ = 0;
+};
+
+/// A whole client on the network platform, started on its table window as the lobby starts it,
+/// connecting straight to the table server on `port`.
+struct ClientAtTable {
+    explicit ClientAtTable(int port);
+
+    NetworkPlatform platform;
+    Client client{platform.services};
+    table::MainForm& form;
+};
 
 /// Runs the event loop until `done`, the program ends or `mostMs` pass (which only bounds a
 /// hung run); gives `done()`.
