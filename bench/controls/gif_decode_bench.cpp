@@ -31,11 +31,11 @@ QByteArray largeAnimation() {
     constexpr int kWidth = 320;
     constexpr int kHeight = 240;
     QImage strip(kWidth, kHeight, QImage::Format_Indexed8);
-    qv::controls::GifPalette palette{};
+    qv::common::GifPalette palette{};
     for (std::uint32_t i = 0; i < 256; ++i) {
         palette[i] = i * 0x010101U;
     }
-    palette[qv::controls::kPaletteCount] = 256;
+    palette[qv::common::kPaletteCount] = 256;
     std::mt19937 random(5);
     QByteArray gif;
     for (int f = 0; f < 60; ++f) {
@@ -46,7 +46,7 @@ QByteArray largeAnimation() {
             }
         }
         const QByteArray one = qv::controls::EncodeFrameGif(
-            strip, qv::controls::GifFrame{.Width = kWidth, .Height = kHeight, .Delay = 4}, palette);
+            strip, qv::common::GifFrame{.Width = kWidth, .Height = kHeight, .Delay = 4}, palette);
         gif.append(f == 0 ? one.first(one.size() - 1) : one.sliced(781, one.size() - 782));
     }
     gif.append('\x3B');
@@ -55,7 +55,7 @@ QByteArray largeAnimation() {
 
 std::int64_t framePixels(const QByteArray& gif) {
     std::int64_t pixels = 0;
-    for (const auto& frame : qv::controls::ParseGifBlocks(gif).frames) {
+    for (const auto& frame : qv::common::ParseGifBlocks(gif).frames) {
         pixels += std::int64_t{frame.Width} * frame.Height;
     }
     return pixels;
@@ -63,7 +63,7 @@ std::int64_t framePixels(const QByteArray& gif) {
 
 void buildAll(const QByteArray& gif) {
     GifAnimation animation;
-    animation.setBlocks(qv::controls::ParseGifBlocks(gif));
+    animation.setBlocks(qv::common::ParseGifBlocks(gif));
     animation.createBitmaps(false);
     for (int i = 1; i <= animation.frameCount(); ++i) {
         animation.buildFrame(i, gif);
@@ -136,7 +136,7 @@ BENCHMARK(largeGiflib)->Unit(benchmark::kMillisecond);
 void emoticonFrameStep(benchmark::State& state) {
     const QByteArray gif = emoticons().front();
     GifAnimation animation;
-    animation.setBlocks(qv::controls::ParseGifBlocks(gif));
+    animation.setBlocks(qv::common::ParseGifBlocks(gif));
     animation.createBitmaps(false);
     for (int i = 1; i <= animation.frameCount(); ++i) {
         animation.buildFrame(i, gif);

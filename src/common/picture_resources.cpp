@@ -1,6 +1,7 @@
 #include "common/picture_resources.h"
 
 #include "common/decoded_picture_cache.h"
+#include "common/gif_still.h"
 #include "common/palette_image.h"
 #include "common/pictures/embedded_pictures.h"
 
@@ -35,10 +36,21 @@ QImage decoded(QImage picture, const QByteArray& format) {
 
 QImage decodeResource(const QByteArray& bytes) {
     const char* format = pictureFormat(bytes);
-    return format == nullptr ? QImage() : decoded(QImage::fromData(bytes, format), format);
+    if (format == nullptr) {
+        return {};
+    }
+    QImage still = DecodeGifStill(bytes);
+    return still.isNull() ? decoded(QImage::fromData(bytes, format), format) : still;
 }
 
 QImage decodeDesignPicture(const QString& path) {
+    const QResource resource(u":/design/"_s + path);
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
+        QImage still = DecodeGifStill(QByteArrayView(resource.data(), resource.size()));
+        if (!still.isNull()) {
+            return still;
+        }
+    }
     QImageReader reader(u":/design/"_s + path);
     return decoded(reader.read(), reader.format());
 }

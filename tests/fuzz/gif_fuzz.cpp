@@ -13,7 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArrayView gif(data, static_cast<qsizetype>(size));
     qv::controls::GifAnimation animation;
-    animation.setBlocks(qv::controls::ParseGifBlocks(gif));
+    animation.setBlocks(qv::common::ParseGifBlocks(gif));
     if (animation.frameCount() == 0) {
         return 0;
     }
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     animation.MirrorFrames(1, animation.frameCount(), true, true, true);
     animation.PaintCurrentFrame(1, small, 1.0F, 1.0F);
-    const qv::controls::GifFrame& first = animation.frame(1);
+    const qv::common::GifFrame& first = animation.frame(1);
     const auto encoded = qv::controls::EncodeFrameGif(
         animation.strip(), first,
         animation.blocks().palettes[static_cast<std::size_t>(first.Palette)]);

@@ -1,7 +1,7 @@
 #include "controls/gif/gif_animation.h"
 
+#include "common/gif_lzw_decoder.h"
 #include "controls/gif/gif_blit.h"
-#include "controls/gif/gif_lzw_decoder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,7 +43,7 @@ int rounded(double value) {
 } // namespace
 
 void GifAnimation::ClearAnimation() {
-    gif_ = GifBlocks{};
+    gif_ = common::GifBlocks{};
     layout_ = Layout::FirstFrameOnly;
     strip_ = QImage();
     canvas_ = QImage();
@@ -59,14 +59,14 @@ bool GifAnimation::createBitmaps(bool firstFrameOnly) {
     bool anyTransparent = false;
     bool allDisposeToBackground = true;
     bool needsMask = false;
-    for (const GifFrame& f : gif_.frames) {
+    for (const common::GifFrame& f : gif_.frames) {
         stripWidth += f.Width;
         stripHeight = std::max(stripHeight, f.Height);
         anyTransparent = anyTransparent || f.Transparent != 0;
         allDisposeToBackground = allDisposeToBackground && f.Disposal == 2;
         needsMask = needsMask || f.Disposal == 2 || f.Disposal == 3;
     }
-    const GifFrame& first = frame(1);
+    const common::GifFrame& first = frame(1);
     if (firstFrameOnly || frameCount() == 1) {
         layout_ = Layout::FirstFrameOnly;
         stripWidth = first.Width;
@@ -110,8 +110,8 @@ void GifAnimation::loadRamp() {
 }
 
 void GifAnimation::buildFrame(int i, QByteArrayView gif) {
-    GifFrame& f = frameAt(i);
-    const FrameBlock& block = gif_.blocks[static_cast<std::size_t>(i - 1)];
+    common::GifFrame& f = frameAt(i);
+    const common::FrameBlock& block = gif_.blocks[static_cast<std::size_t>(i - 1)];
     f.DataStart = i == 1 ? 0 : frame(i - 1).DataStart + frame(i - 1).Width;
     if (f.Width == 0 || f.Height == 0 || f.DataStart + f.Width > strip_.width() ||
         f.Height > strip_.height()) {
@@ -119,14 +119,14 @@ void GifAnimation::buildFrame(int i, QByteArrayView gif) {
     }
     // The last frame of a cut file may claim bytes beyond its end.
     const qsizetype length = std::min<qsizetype>(block.Length, gif.size() - block.ImageStart);
-    DecodeGifImage(gif.sliced(block.ImageStart, length), strip_.bits() + f.DataStart,
-                   strip_.bytesPerLine());
+    common::DecodeGifImage(gif.sliced(block.ImageStart, length), strip_.bits() + f.DataStart,
+                           strip_.bytesPerLine());
 }
 
 void GifAnimation::loadPalette(int slot, int transparentIndex) {
-    const GifPalette& palette = gif_.palettes[static_cast<std::size_t>(slot)];
+    const common::GifPalette& palette = gif_.palettes[static_cast<std::size_t>(slot)];
     QList<QRgb> colours(256);
-    for (std::size_t i = 0; i < kPaletteCount; ++i) {
+    for (std::size_t i = 0; i < common::kPaletteCount; ++i) {
         colours[static_cast<qsizetype>(i)] = kBlack | palette[i];
     }
     if (transparentIndex >= 0) {
@@ -149,7 +149,7 @@ bool GifAnimation::PaintCurrentFrame(int frameNumber, QImage& target, float scal
         return false;
     }
     const bool stretch = scaleX != 1.0F || scaleY != 1.0F;
-    const GifFrame& f = frame(frameNumber);
+    const common::GifFrame& f = frame(frameNumber);
     if (!canvas_.isNull()) {
         ComposeFrame(frameNumber, false);
         DrawFrame(frameNumber, canvas_, false, frameRect(f));
@@ -180,7 +180,7 @@ void GifAnimation::DrawFrame(int frameNumber, QImage& target, bool stretch, cons
         BlitImage(target, rect, canvas_, canvas_.rect(), RasterOp::Paint, stretch);
         return;
     }
-    const GifFrame& f = frame(frameNumber);
+    const common::GifFrame& f = frame(frameNumber);
     if (f.Transparent != 0) {
         loadMaskTable(f.TransparentIndex);
         BlitImage(target, rect, strip_, stripRect(f), RasterOp::And, stretch);
@@ -196,7 +196,7 @@ void GifAnimation::DrawFrame(int frameNumber, QImage& target, bool stretch, cons
 }
 
 void GifAnimation::ComposeFrame(int frameNumber, bool afterPaint) {
-    const GifFrame& f = frame(frameNumber);
+    const common::GifFrame& f = frame(frameNumber);
     const QRect area = frameRect(f);
     if (afterPaint) {
         if (f.Disposal == 2) {
@@ -238,7 +238,7 @@ void GifAnimation::MirrorFrames(int first, int last, bool leftRight, bool topBot
         return;
     }
     for (int i = first; i <= last; ++i) {
-        GifFrame& f = frameAt(i);
+        common::GifFrame& f = frameAt(i);
         if (leftRight) {
             f.Left = gif_.canvasWidth - (f.Left + f.Width);
         }

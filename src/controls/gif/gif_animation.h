@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/gif/gif_reader.h"
+#include "common/gif_reader.h"
 
 #include <QByteArrayView>
 #include <QImage>
@@ -27,9 +27,9 @@ public:
         Canvas,
     };
 
-    [[nodiscard]] const GifBlocks& blocks() const { return gif_; }
+    [[nodiscard]] const common::GifBlocks& blocks() const { return gif_; }
     [[nodiscard]] int frameCount() const { return gif_.frameCount(); }
-    [[nodiscard]] const GifFrame& frame(int i) const {
+    [[nodiscard]] const common::GifFrame& frame(int i) const {
         return gif_.frames[static_cast<std::size_t>(i - 1)];
     }
     [[nodiscard]] const QImage& strip() const { return strip_; }
@@ -38,7 +38,7 @@ public:
     [[nodiscard]] Layout layout() const { return layout_; }
 
     /// Takes the reader's findings; frames are built later.
-    void setBlocks(GifBlocks gif) { gif_ = std::move(gif); }
+    void setBlocks(common::GifBlocks gif) { gif_ = std::move(gif); }
     /// Frees every bitmap and table.
     void ClearAnimation();
 
@@ -68,18 +68,18 @@ public:
     QSize ComputeScale(QSize inner, int stretch, float& scaleX, float& scaleY) const;
 
 private:
-    GifFrame& frameAt(int i) { return gif_.frames[static_cast<std::size_t>(i - 1)]; }
-    [[nodiscard]] QRect frameRect(const GifFrame& f) const {
+    common::GifFrame& frameAt(int i) { return gif_.frames[static_cast<std::size_t>(i - 1)]; }
+    [[nodiscard]] QRect frameRect(const common::GifFrame& f) const {
         return {f.Left, f.Top, f.Width, f.Height};
     }
-    [[nodiscard]] QRect stripRect(const GifFrame& f) const {
+    [[nodiscard]] QRect stripRect(const common::GifFrame& f) const {
         return {f.DataStart, 0, f.Width, f.Height};
     }
     void CreateCanvas(bool withMask);
     void loadPalette(int slot, int transparentIndex);
     void loadMaskTable(int transparentIndex);
 
-    GifBlocks gif_;
+    common::GifBlocks gif_;
     Layout layout_ = Layout::FirstFrameOnly;
     QImage strip_;
     QImage canvas_;

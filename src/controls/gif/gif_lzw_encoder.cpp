@@ -74,7 +74,7 @@ class Compressor {
 public:
     explicit Compressor(CodePacker& packer) : packer_(packer) { resetTable(); }
 
-    void compress(const QImage& strip, const GifFrame& frame) {
+    void compress(const QImage& strip, const common::GifFrame& frame) {
         packer_.PutGifCode(kClearCode, width_);
         int ent = -1;
         for (int y = 0; y < frame.Height; ++y) {
@@ -146,7 +146,8 @@ private:
 
 } // namespace
 
-QByteArray EncodeFrameGif(const QImage& strip, const GifFrame& frame, const GifPalette& palette) {
+QByteArray EncodeFrameGif(const QImage& strip, const common::GifFrame& frame,
+                          const common::GifPalette& palette) {
     QByteArray out;
     out.reserve(static_cast<qsizetype>(frame.Width) * frame.Height + 801);
     out.append("GIF89a");
@@ -154,8 +155,8 @@ QByteArray EncodeFrameGif(const QImage& strip, const GifFrame& frame, const GifP
     putWord(out, frame.Height);
     out.append('\x87');
     out.append(2, '\0');
-    const std::uint32_t count = palette[kPaletteCount];
-    for (std::uint32_t i = 0; i < kPaletteCount; ++i) {
+    const std::uint32_t count = palette[common::kPaletteCount];
+    for (std::uint32_t i = 0; i < common::kPaletteCount; ++i) {
         const std::uint32_t colour = i < count ? palette[i] : 0;
         out.append(static_cast<char>((colour >> 16U) & 0xFFU));
         out.append(static_cast<char>((colour >> 8U) & 0xFFU));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/gif/gif_reader.h"
+#include "common/gif_reader.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -11,7 +11,7 @@ namespace qv::controls {
 /// `strip` (the frame at x = its `DataStart`, rows from 0), `palette` as a 256-entry global
 /// table, a graphic control extension only for a transparent frame, 8-bit LZW codes in
 /// sub-blocks of at most 254 bytes.
-[[nodiscard]] QByteArray EncodeFrameGif(const QImage& strip, const GifFrame& frame,
-                                        const GifPalette& palette);
+[[nodiscard]] QByteArray EncodeFrameGif(const QImage& strip, const common::GifFrame& frame,
+                                        const common::GifPalette& palette);
 
 } // namespace qv::controls

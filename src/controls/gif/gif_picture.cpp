@@ -6,7 +6,7 @@ namespace qv::controls {
 
 QImage DecodeGifPicture(QByteArrayView gif) {
     GifAnimation animation;
-    animation.setBlocks(ParseGifBlocks(gif));
+    animation.setBlocks(common::ParseGifBlocks(gif));
     if (animation.frameCount() == 0 || !animation.createBitmaps(true)) {
         return {};
     }

@@ -10,7 +10,7 @@ int ucAniGIF::LoadGifBytes() {
     scaleX_ = 0;
     scaleY_ = 0;
     if (!gifBuffer_.isEmpty()) {
-        anim_.setBlocks(ParseGifBlocks(gifBuffer_));
+        anim_.setBlocks(common::ParseGifBlocks(gifBuffer_));
         frameCount_ = anim_.frameCount();
         loops_ = anim_.blocks().loops;
     }
@@ -92,7 +92,7 @@ GifPicture ucAniGIF::EncodeFrameGif(int frame) const {
     if (frame == 0) {
         return {};
     }
-    const GifFrame& f = anim_.frame(frame);
+    const common::GifFrame& f = anim_.frame(frame);
     GifPicture picture;
     picture.gif = controls::EncodeFrameGif(
         anim_.strip(), f, anim_.blocks().palettes[static_cast<std::size_t>(f.Palette)]);

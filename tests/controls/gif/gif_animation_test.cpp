@@ -19,7 +19,7 @@ constexpr QRgb kClear = 0;
 // Every frame built, then painted in order, each onto a fresh transparent surface as the
 // control's host clears it before every paint.
 std::vector<QImage> paintAll(GifAnimation& animation, const QByteArray& gif) {
-    animation.setBlocks(ParseGifBlocks(gif));
+    animation.setBlocks(common::ParseGifBlocks(gif));
     EXPECT_TRUE(animation.createBitmaps(false));
     for (int i = 1; i <= animation.frameCount(); ++i) {
         animation.buildFrame(i, gif);
@@ -119,7 +119,7 @@ TEST(GifAnimationTest, LocalTablesAndInterlacedFramesPaintInTheirOwnColours) {
 TEST(GifAnimationTest, HalftoneAtHalfScaleAveragesEachBlock) {
     TestFrame checker{.width = 4, .height = 2, .pixels = {1, 3, 2, 2, 3, 1, 2, 0}};
     GifAnimation animation;
-    animation.setBlocks(ParseGifBlocks(MakeGif(kPalette, {checker})));
+    animation.setBlocks(common::ParseGifBlocks(MakeGif(kPalette, {checker})));
     ASSERT_TRUE(animation.createBitmaps(false));
     animation.buildFrame(1, MakeGif(kPalette, {checker}));
     QImage surface(2, 1, QImage::Format_ARGB32);
@@ -130,7 +130,7 @@ TEST(GifAnimationTest, HalftoneAtHalfScaleAveragesEachBlock) {
 
 TEST(GifAnimationTest, ComputeScaleForEachStretchMode) {
     GifAnimation animation;
-    animation.setBlocks(ParseGifBlocks(MakeGif(kPalette, {SolidFrame(0, 0, 80, 40, 1)})));
+    animation.setBlocks(common::ParseGifBlocks(MakeGif(kPalette, {SolidFrame(0, 0, 80, 40, 1)})));
     struct Case {
         int stretch;
         QSize inner;

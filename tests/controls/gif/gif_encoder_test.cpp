@@ -1,6 +1,6 @@
-#include "controls/gif/gif_lzw_decoder.h"
+#include "common/gif_lzw_decoder.h"
+#include "common/gif_reader.h"
 #include "controls/gif/gif_lzw_encoder.h"
-#include "controls/gif/gif_reader.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -13,25 +13,25 @@ namespace {
 
 constexpr qsizetype kImageAt = 781;
 
-GifPalette paletteOf(std::initializer_list<std::uint32_t> colours) {
-    GifPalette palette{};
+common::GifPalette paletteOf(std::initializer_list<std::uint32_t> colours) {
+    common::GifPalette palette{};
     std::size_t i = 0;
     for (const std::uint32_t c : colours) {
         palette[i++] = c;
     }
-    palette[kPaletteCount] = static_cast<std::uint32_t>(colours.size());
+    palette[common::kPaletteCount] = static_cast<std::uint32_t>(colours.size());
     return palette;
 }
 
 // A strip holding one frame at x offset 3, filled from `pixels`.
 struct StripFrame {
     QImage strip;
-    GifFrame frame;
+    common::GifFrame frame;
 };
 
 StripFrame stripFrame(int width, int height, const std::vector<std::uint8_t>& pixels) {
     StripFrame s{QImage(width + 5, height, QImage::Format_Indexed8),
-                 GifFrame{.Width = width, .Height = height, .DataStart = 3}};
+                 common::GifFrame{.Width = width, .Height = height, .DataStart = 3}};
     s.strip.fill(0xAB);
     for (int y = 0; y < height; ++y) {
         std::copy_n(pixels.begin() + y * width, width, s.strip.scanLine(y) + 3);
@@ -71,7 +71,7 @@ TEST(GifEncoderTest, OnePixelFrameIsClearPixelEndInOneSubBlock) {
 }
 
 TEST(GifEncoderTest, DataOfExactly254BytesIsOneFullSubBlockAndNoEmptyOne) {
-    const GifPalette palette = paletteOf({0, 0xFFFFFF});
+    const common::GifPalette palette = paletteOf({0, 0xFFFFFF});
     for (int width = 1; width < 2000; ++width) {
         const StripFrame s =
             stripFrame(width, 1, randomPixels(static_cast<std::size_t>(width), 7, 256));
@@ -122,17 +122,17 @@ TEST_P(EncoderRoundTrip, DecodingGivesTheFrameBack) {
     const auto [width, height, colours] = GetParam();
     const auto pixels = randomPixels(static_cast<std::size_t>(width * height), 11, colours);
     const StripFrame s = stripFrame(width, height, pixels);
-    GifPalette palette{};
+    common::GifPalette palette{};
     for (std::uint32_t i = 0; i < 256; ++i) {
         palette[i] = (i * 0x010203U) & 0xFFFFFFU;
     }
-    palette[kPaletteCount] = 256;
+    palette[common::kPaletteCount] = 256;
     const QByteArray gif = EncodeFrameGif(s.strip, s.frame, palette);
 
-    const GifBlocks blocks = ParseGifBlocks(gif);
+    const common::GifBlocks blocks = common::ParseGifBlocks(gif);
     ASSERT_EQ(blocks.frameCount(), 1);
     std::vector<std::uint8_t> decoded(pixels.size(), 0);
-    ASSERT_TRUE(DecodeGifImage(
+    ASSERT_TRUE(common::DecodeGifImage(
         QByteArrayView(gif).sliced(blocks.blocks[0].ImageStart, blocks.blocks[0].Length),
         decoded.data(), width));
     EXPECT_EQ(decoded, pixels);

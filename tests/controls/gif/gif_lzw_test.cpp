@@ -1,4 +1,4 @@
-#include "controls/gif/gif_lzw_decoder.h"
+#include "common/gif_lzw_decoder.h"
 
 #include <QByteArray>
 
@@ -44,7 +44,7 @@ std::vector<int> decode(const QByteArray& block, int width, int height, bool* ok
     constexpr int kGuard = 16;
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(width * height + 2 * kGuard), 0xEE);
     std::fill_n(buffer.begin() + kGuard, width * height, 0);
-    const bool decoded = DecodeGifImage(block, buffer.data() + kGuard, width);
+    const bool decoded = common::DecodeGifImage(block, buffer.data() + kGuard, width);
     if (ok != nullptr) {
         *ok = decoded;
     }

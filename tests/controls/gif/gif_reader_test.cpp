@@ -1,4 +1,4 @@
-#include "controls/gif/gif_reader.h"
+#include "common/gif_reader.h"
 #include "gif_builder.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ class ReaderTable : public testing::TestWithParam<ReaderCase> {};
 
 TEST_P(ReaderTable, FindsFramesCanvasAndLoops) {
     const ReaderCase& c = GetParam();
-    const GifBlocks blocks = ParseGifBlocks(c.gif);
+    const common::GifBlocks blocks = common::ParseGifBlocks(c.gif);
     EXPECT_EQ(blocks.frameCount(), c.frames);
     EXPECT_EQ(blocks.canvasWidth, c.canvasWidth);
     EXPECT_EQ(blocks.canvasHeight, c.canvasHeight);
@@ -93,16 +93,16 @@ TEST(GifReaderTest, DisposalsOutsideTheFourMethodsAndAFirstRestoreReadAsNone) {
     for (int disposal : {3, 1, 2, 3, 4, 5, 6, 7}) {
         frames.push_back(withDisposal(SolidFrame(0, 0, 1, 1, 0), disposal));
     }
-    const GifBlocks blocks = ParseGifBlocks(MakeGif(kPalette, frames));
+    const common::GifBlocks blocks = common::ParseGifBlocks(MakeGif(kPalette, frames));
     std::vector<int> disposals;
-    for (const GifFrame& f : blocks.frames) {
+    for (const common::GifFrame& f : blocks.frames) {
         disposals.push_back(f.Disposal);
     }
     EXPECT_EQ(disposals, (std::vector<int>{0, 1, 2, 3, 0, 0, 0, 0}));
 }
 
 TEST(GifReaderTest, TheSecondControlExtensionBeforeAnImageWins) {
-    const GifBlocks blocks = ParseGifBlocks(twoControlExtensions());
+    const common::GifBlocks blocks = common::ParseGifBlocks(twoControlExtensions());
     ASSERT_EQ(blocks.frameCount(), 1);
     EXPECT_EQ(blocks.frames[0].Disposal, 2);
     EXPECT_EQ(blocks.frames[0].Delay, 0);
@@ -114,19 +114,19 @@ TEST(GifReaderTest, FrameRecordCarriesDelayTransparencyPaletteAndPlace) {
     second.transparent = 3;
     second.localPalette = kPalette;
     const QByteArray gif = MakeGif(kPalette, {SolidFrame(0, 0, 1, 1, 0), second});
-    const GifBlocks blocks = ParseGifBlocks(gif);
+    const common::GifBlocks blocks = common::ParseGifBlocks(gif);
     ASSERT_EQ(blocks.frameCount(), 2);
-    const GifFrame& f = blocks.frames[1];
-    EXPECT_EQ(f, (GifFrame{.Left = 1,
-                           .Top = 2,
-                           .Width = 3,
-                           .Height = 4,
-                           .Delay = 655350,
-                           .Palette = 1,
-                           .DataStart = f.DataStart,
-                           .TransparentIndex = 3,
-                           .Transparent = 1,
-                           .Disposal = 0}));
+    const common::GifFrame& f = blocks.frames[1];
+    EXPECT_EQ(f, (common::GifFrame{.Left = 1,
+                                   .Top = 2,
+                                   .Width = 3,
+                                   .Height = 4,
+                                   .Delay = 655350,
+                                   .Palette = 1,
+                                   .DataStart = f.DataStart,
+                                   .TransparentIndex = 3,
+                                   .Transparent = 1,
+                                   .Disposal = 0}));
     EXPECT_EQ(gif.at(f.DataStart), '\x21');
     EXPECT_EQ(gif.at(blocks.blocks[1].ImageStart), '\x2C');
     EXPECT_EQ(gif.at(blocks.blocks[1].ImageStart + blocks.blocks[1].Length - 1), '\0');
@@ -139,7 +139,7 @@ TEST(GifReaderTest, AControlExtensionTooShortForItsFieldsIsSkipped) {
     QByteArray gif = MakeGif(kPalette, {SolidFrame(0, 0, 1, 1, 0)});
     const qsizetype at = gif.indexOf("\x21\xF9");
     gif.replace(at, 8, QByteArray("\x21\xF9\x01\x05\x00", 5));
-    const GifBlocks blocks = ParseGifBlocks(gif);
+    const common::GifBlocks blocks = common::ParseGifBlocks(gif);
     ASSERT_EQ(blocks.frameCount(), 1);
     EXPECT_EQ(blocks.frames[0].Transparent, 0);
     EXPECT_EQ(blocks.frames[0].DataStart, blocks.blocks[0].ImageStart);
@@ -149,14 +149,14 @@ TEST(GifReaderTest, ATruncatedFileKeepsTheFramesCompletedBeforeTheCut) {
     const QByteArray gif = MakeGif(
         kPalette, {SolidFrame(0, 0, 2, 2, 1), SolidFrame(0, 0, 4, 3, 2), SolidFrame(0, 0, 1, 1, 3)},
         0);
-    const GifBlocks whole = ParseGifBlocks(gif);
+    const common::GifBlocks whole = common::ParseGifBlocks(gif);
     ASSERT_EQ(whole.frameCount(), 3);
     for (qsizetype size = 0; size <= gif.size(); ++size) {
-        const GifBlocks cut = ParseGifBlocks(QByteArrayView(gif).first(size));
+        const common::GifBlocks cut = common::ParseGifBlocks(QByteArrayView(gif).first(size));
         // A frame whose data is cut short still counts once its code size byte is there.
         int complete = 0;
         int started = 0;
-        for (const FrameBlock& block : whole.blocks) {
+        for (const common::FrameBlock& block : whole.blocks) {
             complete += block.ImageStart + block.Length <= size ? 1 : 0;
             started += block.ImageStart + 11 <= size ? 1 : 0;
         }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace qv::controls {
+namespace qv::common {
 
 /// Decodes one image of a GIF, given its bytes from the image separator to its data's
 /// terminator, into `dest`: the image's rows top to bottom (interlacing undone), each `stride`
@@ -14,4 +14,4 @@ namespace qv::controls {
 /// are cut at its end.
 bool DecodeGifImage(QByteArrayView block, std::uint8_t* dest, qsizetype stride);
 
-} // namespace qv::controls
+} // namespace qv::common

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace qv::controls {
+namespace qv::common {
 
 /// How one frame of an animated GIF is shown.
 struct GifFrame {
@@ -62,4 +62,4 @@ struct GifBlocks {
 /// frames completed before the cut.
 [[nodiscard]] GifBlocks ParseGifBlocks(QByteArrayView gif);
 
-} // namespace qv::controls
+} // namespace qv::common

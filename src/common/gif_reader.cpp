@@ -1,9 +1,9 @@
-#include "controls/gif/gif_reader.h"
+#include "common/gif_reader.h"
 
 #include <algorithm>
 #include <cctype>
 
-namespace qv::controls {
+namespace qv::common {
 
 namespace {
 
@@ -222,4 +222,4 @@ GifBlocks ParseGifBlocks(QByteArrayView gif) {
     return out;
 }
 
-} // namespace qv::controls
+} // namespace qv::common

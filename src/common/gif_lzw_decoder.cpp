@@ -1,10 +1,10 @@
-#include "controls/gif/gif_lzw_decoder.h"
+#include "common/gif_lzw_decoder.h"
 
 #include <array>
 #include <cstring>
 #include <vector>
 
-namespace qv::controls {
+namespace qv::common {
 
 namespace {
 
@@ -173,4 +173,4 @@ bool DecodeGifImage(QByteArrayView block, std::uint8_t* dest, qsizetype stride) 
     return true;
 }
 
-} // namespace qv::controls
+} // namespace qv::common
