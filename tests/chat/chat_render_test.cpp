@@ -1,3 +1,4 @@
+#include "app/main_form_view.h"
 #include "chat/speak_box.h"
 #include "chat_fixture.h"
 #include "forms/qt/render_to_image.h"
@@ -17,6 +18,8 @@ class ChatRender : public testing::TestWithParam<QSize> {};
 
 TEST_P(ChatRender, TablePictureShowsABubbleAndAnEmoticon) {
     ChatTable t(GetParam());
+    // The start-up hides the prize bar until the prize pool comes.
+    app::MainFormView(t.client, t.form).hidePrizePanel();
     OpenSpeakBox(*t.ctx, 0);
     showMe(*t.ctx, 0, u"大家好"_s, 210, 8, 4, 2000);
     t.platform.time.advance(kSpeakBoxTickMs * 30);
