@@ -2,6 +2,7 @@
 #include "between/leave_table.h"
 #include "between/server_branches.h"
 #include "common/gbk.h"
+#include "connection/chat_sub_code.h"
 #include "connection/connection.h"
 #include "connection/server_text.h"
 #include "hand/per_hand_reset.h"
@@ -14,9 +15,6 @@
 namespace qv::between {
 namespace {
 
-constexpr int kSubCodeByte = 236;
-constexpr std::uint32_t kPluginSubCodeA = 260;
-constexpr std::uint32_t kPluginSubCodeB = 272;
 constexpr int kReasonByte = 16;
 constexpr int kReasonEnd = 216;
 constexpr int kReadyByte = 15;
@@ -29,15 +27,12 @@ constexpr std::uint8_t kHighBit = 0x80;
 } // namespace
 
 std::optional<ChatRouting> DecodeChatRouting(const connection::GameMessage& m) {
-    const std::uint32_t whole = m.u32be(kSubCodeByte);
-    // A first byte of 128 or more overflows its step of the sum, which the sum then leaves out.
-    const std::uint32_t subCode = m.u8(kSubCodeByte) >= kHighBit ? (whole & 0x00FFFFFFU) : whole;
-    return ChatRouting{.subCode = subCode, .message = m};
+    return ChatRouting{.subCode = connection::ChatSubCode(m), .message = m};
 }
 
 void OnChatRouting(BetweenContext& ctx, const ChatRouting& msg) {
     try {
-        if (msg.subCode == kPluginSubCodeA || msg.subCode == kPluginSubCodeB) {
+        if (connection::IsPluginSubCode(msg.subCode)) {
             plugin::RelayToPlugin(ctx.hand.plugin, msg.message.toByteArray());
             return;
         }

@@ -1,5 +1,6 @@
 #include "chat/chat_state.h"
 #include "common/gbk.h"
+#include "connection/chat_sub_code.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
 #include "hand/hand_state.h"
@@ -15,15 +16,6 @@ constexpr int kChatMaxChars = 100;
 constexpr int kChatAccountByte = 217;
 // The account field holds 16 bytes; a longer account never reaches the sub-code.
 constexpr int kChatAccountEnd = 233;
-constexpr int kChatSubCodeByte = 236;
-constexpr std::uint32_t kPluginSubCodeA = 260;
-constexpr std::uint32_t kPluginSubCodeB = 272;
-
-/// The chat's sub-code, read as the runtime reads it: a top byte of 128 or more counts as 0.
-std::uint32_t chatSubCode(const GameMessage& msg) {
-    const std::uint32_t value = msg.u32be(kChatSubCodeByte);
-    return msg.u8(kChatSubCodeByte) >= 0x80 ? (value & 0x00FFFFFFU) : value;
-}
 
 /// Writes `text` from `offset`, character by character, stopping before a character that would
 /// reach `limit`; returns the offset after the last byte written.
@@ -42,8 +34,8 @@ int writeCodePageText(GameMessage& msg, int offset, const QString& text, int lim
 /// Packs the chat text (and the sender's account for phrases and emoticons) into a chat
 /// message; false when there is no text to send.
 bool packChat(Connection& conn, GameMessage& msg) {
-    const std::uint32_t subCode = chatSubCode(msg);
-    if (subCode == kPluginSubCodeA || subCode == kPluginSubCodeB) {
+    const std::uint32_t subCode = ChatSubCode(msg);
+    if (IsPluginSubCode(subCode)) {
         return true;
     }
     QString& text = conn.chat.ChatSendText;
