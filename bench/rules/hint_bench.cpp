@@ -24,14 +24,14 @@ std::vector<std::vector<CardCode>> randomHands() {
     return hands;
 }
 
-struct Play {
+struct LeadPlay {
     PlayType type = PlayNone;
     std::vector<CardCode> cards;
 };
 
 /// Each play type to beat at its lowest, so that the most answers are found and checked.
-const Play& playToBeat(int index) {
-    static const std::vector<Play> plays = [] {
+const LeadPlay& playToBeat(int index) {
+    static const std::vector<LeadPlay> plays = [] {
         const std::vector<std::vector<int>> faces = {
             {3},
             {3, 3},
@@ -44,9 +44,9 @@ const Play& playToBeat(int index) {
             {3, 3, 3, 3},
             {3, 3, 3, 3, 3},
         };
-        std::vector<Play> result;
+        std::vector<LeadPlay> result;
         for (const std::vector<int>& play : faces) {
-            Play p;
+            LeadPlay p;
             for (std::size_t i = 0; i < play.size(); ++i) {
                 p.cards.push_back(makeCard(play[i], kSuitFlags[i % 4]));
             }
@@ -86,7 +86,7 @@ void timeEachCall(benchmark::State& state, Call call) {
 
 void BM_PromptFollow(benchmark::State& state) {
     const auto hands = randomHands();
-    const Play& last = playToBeat(static_cast<int>(state.range(0)));
+    const LeadPlay& last = playToBeat(static_cast<int>(state.range(0)));
     state.SetLabel("type " + std::to_string(last.type));
     HintState hints;
     long rows = 0;

@@ -2,6 +2,7 @@
 
 #include "app/client.h"
 #include "app/main_form_view.h"
+#include "common/sound.h"
 #include "connection/player_detail.h"
 #include "shop/vip_window.h"
 #include "table/main_form.h"
@@ -10,7 +11,6 @@ namespace qv::app {
 namespace {
 
 constexpr int kBackgroundMusic = 1;
-constexpr int kFullVolume = 3000;
 
 /// The background music, as the start-up starts it.
 void startSound(Client& client) {
@@ -22,7 +22,7 @@ void startSound(Client& client) {
         sound.InitSound();
         sound.StopSound();
         sound.PlaySoundFile(sound.SoundFile[kBackgroundMusic], true);
-        sound.SetSoundVolume(kFullVolume);
+        sound.SetSoundVolume(common::kFullVolume);
     }
 }
 

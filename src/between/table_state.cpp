@@ -68,7 +68,7 @@ void waitingForHand(BetweenContext& ctx, const TableStateMsg& msg) {
 }
 
 /// Display seat `j` emptied as its player goes for want of coins.
-void emptySeat(BetweenContext& ctx, int j) {
+void emptyShortSeat(BetweenContext& ctx, int j) {
     ctx.hand.conn.Detail.at(static_cast<std::size_t>(j)).voiceId.clear();
     ctx.hand.conn.g_bTableReset = false;
     EmptySeat(ctx, j, [&ctx] { ctx.hand.form.Sysmsg(0).clear(); });
@@ -89,7 +89,7 @@ void ownSeatShort(BetweenContext& ctx, const TableStateMsg& msg) {
                   notice);
     for (int j = 1; j <= 3; ++j) {
         if (!ctx.hand.hand.custom.at(static_cast<std::size_t>(j)).name.isEmpty()) {
-            emptySeat(ctx, j);
+            emptyShortSeat(ctx, j);
         }
     }
     conn.TimerKeepAlive.setEnabled(false);

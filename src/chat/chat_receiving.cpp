@@ -7,6 +7,7 @@
 #include "chat/speak_box.h"
 #include "chat/voice_file.h"
 #include "common/general.h"
+#include "common/sound.h"
 #include "forms/form_host.h"
 #include "table/chat_windows.h"
 #include "table/main_form.h"
@@ -17,8 +18,6 @@ using namespace Qt::StringLiterals;
 namespace qv::chat {
 namespace {
 
-constexpr int kFullVolume = 3000;
-constexpr int kBlinks = 8;
 constexpr int kBubbleAlpha = 210;
 constexpr int kBubbleFadeIn = 8;
 constexpr int kBubbleFadeOut = 4;
@@ -50,7 +49,7 @@ void playPhraseVoice(ChatContext& ctx, int seat, const ReceivedChat& message) {
                       message.voiceLetter, message.phrase);
     if (file) {
         ctx.sound.PlaySoundFile(*file, false);
-        ctx.sound.SetSoundVolume(kFullVolume);
+        ctx.sound.SetSoundVolume(common::kFullVolume);
     }
 }
 
@@ -104,7 +103,7 @@ void OnChatMessage(ChatContext& ctx, const ReceivedChat& message) {
     }
     table::PostToLogAndTicker(ctx.form, FilterChat(chatLine(ctx, seat, message)));
     if (seat > 0) {
-        ctx.chat.TalkBlinkCount = kBlinks;
+        ctx.chat.TalkBlinkCount = kTalkBlinks;
         ctx.conn.slots.arm(connection::kBlinkSlot);
     }
 }

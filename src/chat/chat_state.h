@@ -9,6 +9,9 @@
 
 namespace qv::chat {
 
+/// The chat button's blinks after a message or an emoticon arrives.
+inline constexpr int kTalkBlinks = 8;
+
 /// One seat's speech bubble: its fade (in ticks of its own timer) and whether it was made.
 struct SpeakBoxFade {
     bool made = false;

@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kFirstEmoticonPicture = 667;
 constexpr int kShowTicks = 60;
-constexpr int kBlinks = 8;
 constexpr double kSize = 65;
 
 struct Spot {
@@ -64,7 +63,7 @@ void ShowReceivedEmoticon(ChatContext& ctx, int seat, int number) {
     player.setVisible(true);
     startShowing(ctx.chat);
     if (seat > 0) {
-        ctx.chat.TalkBlinkCount = kBlinks;
+        ctx.chat.TalkBlinkCount = kTalkBlinks;
     }
 }
 

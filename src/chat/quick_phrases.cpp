@@ -6,6 +6,7 @@
 #include "chat/voice_file.h"
 #include "common/ini_file.h"
 #include "common/picture_resources.h"
+#include "common/sound.h"
 #include "table/chat_windows.h"
 #include "table/main_form.h"
 
@@ -21,7 +22,6 @@ namespace qv::chat {
 namespace {
 
 constexpr int kMostPhrases = 255;
-constexpr int kFullVolume = 3000;
 constexpr int kLeftTab = 516;
 constexpr int kRightTab = 517;
 constexpr int kLeftTabHover = 518;
@@ -105,7 +105,7 @@ void List2_DblClick(ChatContext& ctx, table::huifu& phrases) {
     if (const auto file =
             VoiceFileName(ctx.sound.VoicePath2, ctx.conn.Detail[0], kVoiceLetter, number)) {
         ctx.sound.PlaySoundFile(*file, false);
-        ctx.sound.SetSoundVolume(kFullVolume);
+        ctx.sound.SetSoundVolume(common::kFullVolume);
     }
     close(ctx, phrases);
 }

@@ -4,12 +4,6 @@ using namespace Qt::StringLiterals;
 
 namespace qv::common {
 
-namespace {
-
-constexpr int kFullVolume = 3000;
-
-} // namespace
-
 Sound::Sound(platform::SoundDevice& device, const platform::AppFolder& folder)
     : device_(device), folder_(folder) {}
 

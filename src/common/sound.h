@@ -9,6 +9,9 @@
 
 namespace qv::common {
 
+/// The loudest `Sound::SetSoundVolume`, the sound as recorded.
+inline constexpr int kFullVolume = 3000;
+
 /// The one voice of sound (`Mod_Sound`) with the sound file table, the voice folders and the
 /// three switches (`Mod_Resource`). Every play replaces the sound before it, the looping music
 /// included. Failures are silent: a device error only turns `g_bSoundOn` off.

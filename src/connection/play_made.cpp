@@ -13,7 +13,7 @@ constexpr int kCountByte = 17;
 constexpr int kTypeByte = 18;
 constexpr int kFirstCardByte = 20;
 constexpr int kCardBytes = 4;
-constexpr std::uint8_t kLowNibble = 0x0F;
+constexpr std::uint8_t kMoverMask = 0x0F;
 constexpr int kHighestNaturalFace = rules::kFaceTwo;
 
 } // namespace
@@ -24,7 +24,7 @@ PlayMade DecodePlayMade(const GameMessage& msg) {
     if (play.count > kMaxPlayCards) {
         throw MessageError("play made with more cards than a hand holds");
     }
-    play.mover = static_cast<std::uint8_t>(msg.u8(kMoverByte) & kLowNibble);
+    play.mover = static_cast<std::uint8_t>(msg.u8(kMoverByte) & kMoverMask);
     play.turnToken = msg.u8(kTurnTokenByte);
     play.next = msg.u8(kNextByte);
     play.trickState = msg.u8(kTrickStateByte);

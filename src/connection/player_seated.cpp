@@ -12,7 +12,7 @@ constexpr int kReadyByte = 208;
 constexpr int kSeatByte = 226;
 constexpr int kWealthByte = 234;
 constexpr int kPluginByte = 255;
-constexpr std::uint8_t kLowNibble = 0x0F;
+constexpr std::uint8_t kSeatMask = 0x0F;
 constexpr int kHeadsPerSex = 10;
 
 bool isSeatMask(std::uint8_t mask) {
@@ -48,9 +48,9 @@ std::optional<int> faceNumber(const QString& face) {
 
 PlayerSeated DecodePlayerSeated(const GameMessage& msg) {
     PlayerSeated seated;
-    const auto own = static_cast<std::uint8_t>(msg.u8(kOwnSeatByte) & kLowNibble);
+    const auto own = static_cast<std::uint8_t>(msg.u8(kOwnSeatByte) & kSeatMask);
     seated.ownSeat = isSeatMask(own) ? own : 0;
-    seated.seat = static_cast<std::uint8_t>(msg.u8(kSeatByte) & kLowNibble);
+    seated.seat = static_cast<std::uint8_t>(msg.u8(kSeatByte) & kSeatMask);
     if (!isSeatMask(seated.seat)) {
         throw MessageError("seated player without a seat");
     }

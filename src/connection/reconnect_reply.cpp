@@ -9,8 +9,8 @@ using namespace Qt::StringLiterals;
 namespace qv::connection {
 namespace {
 
-constexpr int kResultByte = 15;
-constexpr std::uint8_t kAccepted = 1;
+constexpr int kReconnectResultByte = 15;
+constexpr std::uint8_t kReconnectAccepted = 1;
 
 void resume(Connection& conn) {
     conn.g_bLoggedIn = true;
@@ -28,7 +28,7 @@ void resume(Connection& conn) {
 } // namespace
 
 std::optional<ReconnectReply> decodeReconnectReply(const GameMessage& message) {
-    return ReconnectReply{message.u8(kResultByte) == kAccepted};
+    return ReconnectReply{message.u8(kReconnectResultByte) == kReconnectAccepted};
 }
 
 void OnReconnectReply(Connection& conn, const ReconnectReply& reply) {

@@ -9,12 +9,12 @@ namespace {
 constexpr int kCardCountByte = 8;
 constexpr int kTurnTimeByte = 12;
 constexpr int kBankerByte = 15;
-constexpr int kFirstCardByte = 16;
-constexpr int kCardBytes = 4;
+constexpr int kDealtFirstCardByte = 16;
+constexpr int kDealtCardBytes = 4;
 constexpr int kNoteByte = 235;
 constexpr int kNoteEnd = 256;
-constexpr std::uint8_t kLowNibble = 0x0F;
-constexpr std::uint8_t kLeadByte = 0x80;
+constexpr std::uint8_t kBankerMask = 0x0F;
+constexpr std::uint8_t kGbkLeadByte = 0x80;
 
 } // namespace
 
@@ -25,7 +25,7 @@ QString RoundNoteText(const GameMessage& msg) {
         if (byte == 0) {
             break;
         }
-        const int width = byte >= kLeadByte ? 2 : 1;
+        const int width = byte >= kGbkLeadByte ? 2 : 1;
         for (int k = 0; k < width; ++k) {
             bytes.append(static_cast<char>(msg.u8(i + k)));
         }
@@ -42,14 +42,14 @@ RoundStart DecodeRoundStart(const GameMessage& msg) {
     RoundStart start;
     start.cardCount = msg.u8(kCardCountByte);
     start.turnTime = msg.u8(kTurnTimeByte);
-    start.banker = static_cast<std::uint8_t>(msg.u8(kBankerByte) & kLowNibble);
+    start.banker = static_cast<std::uint8_t>(msg.u8(kBankerByte) & kBankerMask);
     if (start.banker != 1 && start.banker != 2 && start.banker != 4 && start.banker != 8) {
         throw MessageError("round start without a banker");
     }
     if (start.fullHand()) {
         for (int i = 0; i < kFullHand; ++i) {
             start.cards.push_back(
-                static_cast<rules::CardCode>(msg.u32le(kFirstCardByte + kCardBytes * i)));
+                static_cast<rules::CardCode>(msg.u32le(kDealtFirstCardByte + kDealtCardBytes * i)));
         }
     }
     start.roundNote = RoundNoteText(msg);

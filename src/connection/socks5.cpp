@@ -11,7 +11,6 @@ namespace {
 constexpr std::uint8_t kVersion = 5;
 constexpr std::uint8_t kUserPassVersion = 1;
 constexpr std::uint8_t kNoAuth = 0;
-constexpr std::uint8_t kUserPassMethod = 2;
 constexpr std::uint8_t kCommandConnect = 1;
 constexpr std::uint8_t kSucceeded = 0;
 constexpr std::uint8_t kAddressIpv4 = 1;
@@ -141,8 +140,9 @@ std::optional<QByteArray> SocksConnectRequest(const QString& host, int port) {
 SocksVerdict JudgeSocksReply(std::uint8_t stage, std::span<const std::uint8_t> reply) {
     switch (stage) {
     case kSocksMethodReply:
-        return judgeTwoBytes(reply, kVersion,
-                             [](std::uint8_t b) { return b == kNoAuth || b == kUserPassMethod; });
+        return judgeTwoBytes(reply, kVersion, [](std::uint8_t b) {
+            return b == kNoAuth || b == kSocksUserPassMethod;
+        });
     case kSocksUserPassReply:
         return judgeTwoBytes(reply, kUserPassVersion,
                              [](std::uint8_t b) { return b == kSucceeded; });

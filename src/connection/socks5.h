@@ -19,6 +19,9 @@ inline constexpr std::uint8_t kSocksUserPassReply = 4;
 inline constexpr std::uint8_t kSocksConnect = 5;
 inline constexpr std::uint8_t kSocksConnectReply = 6;
 
+/// The method a proxy picks for user name and password.
+inline constexpr std::uint8_t kSocksUserPassMethod = 2;
+
 /// 05 02 00 02: version 5 offering no authentication and user name/password.
 QByteArray SocksGreeting();
 /// 01, ULEN, user, PLEN, password, both in the system code page (GBK) with their byte lengths;

@@ -14,8 +14,6 @@ namespace {
 using platform::Socket;
 using Verdict = SocksVerdict::Kind;
 
-constexpr std::uint8_t kUserPassMethod = 2;
-
 QString failureText(std::uint8_t stage) {
     switch (stage) {
     case kSocksMethodReply:
@@ -119,7 +117,7 @@ void Socks5Client::OnSocksReply() {
     }
     switch (stage) {
     case kSocksMethodReply:
-        stage = verdict.method == kUserPassMethod ? kSocksUserPass : kSocksConnect;
+        stage = verdict.method == kSocksUserPassMethod ? kSocksUserPass : kSocksConnect;
         SendSocksStage(stage);
         break;
     case kSocksUserPassReply:

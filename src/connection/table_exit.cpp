@@ -9,7 +9,7 @@
 namespace qv::connection {
 namespace {
 
-constexpr int kLeaveStateByte = 15;
+constexpr int kExitStateByte = 15;
 
 } // namespace
 
@@ -17,7 +17,7 @@ void LeastTableExit::SendLeaveTable() {
     GameMessage leave;
     leave.setCommand(MsgTableState);
     leave.setU8(kSeatMaskByte, conn_.hand.custom[0].seat);
-    leave.setU8(kLeaveStateByte, 0);
+    leave.setU8(kExitStateByte, 0);
     conn_.services.winsock.SendData(leave.toByteArray());
 }
 

@@ -13,17 +13,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr forms::OleColor kWhite = 0x00FFFFFF;
+constexpr forms::OleColor kDefaultCaptionColour = 0x00FFFFFF;
 
 } // namespace
 
 inode_pic::inode_pic(forms::Container& container, QString name)
     : KeyedControl(container, std::move(name), u"inode_pic"_s, qRgb(255, 255, 255)),
-      caption_(u"1"_s), fontSize_(10), color_(kWhite) {}
+      caption_(u"1"_s), fontSize_(10), color_(kDefaultCaptionColour) {}
 
 inode_pic::inode_pic(forms::Container& container, QString name, const forms::ControlDesign& design)
     : KeyedControl(container, std::move(name), u"inode_pic"_s, design, qRgb(255, 255, 255)),
-      caption_(u"1"_s), fontSize_(10), color_(kWhite) {}
+      caption_(u"1"_s), fontSize_(10), color_(kDefaultCaptionColour) {}
 
 void inode_pic::setIState(std::uint8_t state) {
     state_ = state;

@@ -1,6 +1,7 @@
 #include "hand/countdowns.h"
 
 #include "common/picture_resources.h"
+#include "common/sound.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
 #include "forms/form_host.h"
@@ -12,6 +13,7 @@
 #include "hand/per_hand_reset.h"
 #include "hand/table_reset.h"
 #include "table/chat_windows.h"
+#include "table/design_style.h"
 #include "table/main_form.h"
 
 #include <QVariant>
@@ -23,13 +25,11 @@ namespace {
 
 constexpr int kCallStepTicks = 20;
 constexpr int kRedFrom = 5;
-constexpr int kFullVolume = 3000;
 constexpr int kWarningSound = 6;
 constexpr int kBossKey = 112;
 constexpr int kContinuePicture = 6;
 constexpr int kReadyStateByte = 15;
 constexpr int kShuffleIntervalMs = 300;
-constexpr forms::OleColor kGreen = forms::rgb(0, 255, 0);
 constexpr forms::OleColor kRed = forms::rgb(255, 0, 0);
 
 void hideClock(HandContext& ctx) {
@@ -104,7 +104,7 @@ void showSeatChange(HandContext& ctx) {
 
 void ShowCountdownDigits(HandContext& ctx, int seconds) {
     ctx.form.Number.setCaption(QString::number(seconds));
-    ctx.form.Number.setForeColor(seconds > kRedFrom ? kGreen : kRed);
+    ctx.form.Number.setForeColor(seconds > kRedFrom ? table::kGreen : kRed);
 }
 
 void StartReadyCountdown(HandContext& ctx, int seconds) {
@@ -161,7 +161,7 @@ void TurnCountdown(HandContext& ctx) {
         ShowCountdownDigits(ctx, conn.CountDown);
         if (conn.CountDown <= kRedFrom && ctx.sound.g_bSoundOn) {
             ctx.sound.PlaySoundFile(ctx.sound.SoundFile.at(kWarningSound), false);
-            ctx.sound.SetSoundVolume(kFullVolume);
+            ctx.sound.SetSoundVolume(common::kFullVolume);
         }
     } else {
         for (int k = 0; k < 3; ++k) {

@@ -1,6 +1,7 @@
 #include "hand/deal.h"
 
 #include "common/picture_resources.h"
+#include "common/sound.h"
 #include "hand/card_pictures.h"
 #include "hand/deal_animation.h"
 #include "hand/hand_context.h"
@@ -14,7 +15,6 @@ namespace qv::hand {
 namespace {
 
 constexpr int kFullHand = 27;
-constexpr int kFullVolume = 3000;
 /// Element of the face-down hand tables that shows a full hand.
 constexpr std::size_t kFullHandBack = 3;
 constexpr std::array kDealLegs = {0, 3, 2, 1};
@@ -26,7 +26,7 @@ void playDealSound(HandContext& ctx) {
     }
     ctx.hand.g_WavFile = ctx.services.appFolder.path() + u"/../common/voices/sys010.wav"_s;
     sound.PlaySoundFile(ctx.hand.g_WavFile, false);
-    sound.SetSoundVolume(kFullVolume);
+    sound.SetSoundVolume(common::kFullVolume);
 }
 
 void fillOwnHand(PlayerInfo& own, std::span<const rules::CardCode> cards) {

@@ -1,5 +1,6 @@
 #include "hand/effect_sound.h"
 
+#include "common/sound.h"
 #include "hand/hand_context.h"
 
 namespace qv::hand {
@@ -9,14 +10,13 @@ QString ProgramPath(const HandContext& ctx, const QString& relativePath) {
 }
 
 void PlayEffect(HandContext& ctx, const QString& path) {
-    constexpr int kFullVolume = 3000;
     common::Sound& sound = ctx.sound;
     if (!sound.g_bEffectOn) {
         return;
     }
     ctx.hand.g_WavFile = path;
     sound.PlaySoundFile(ctx.hand.g_WavFile, false);
-    sound.SetSoundVolume(kFullVolume);
+    sound.SetSoundVolume(common::kFullVolume);
 }
 
 } // namespace qv::hand

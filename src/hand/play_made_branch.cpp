@@ -8,6 +8,7 @@
 #include "hand/play_received.h"
 #include "hand/played_images.h"
 #include "table/banker_mark.h"
+#include "table/design_style.h"
 #include "table/main_form.h"
 
 using namespace Qt::StringLiterals;
@@ -18,7 +19,6 @@ namespace {
 constexpr int kPauseMs = 2000;
 constexpr int kDefaultTurnSeconds = 20;
 constexpr double kButtonTop = 470;
-constexpr forms::OleColor kGreen = forms::rgb(0, 255, 0);
 constexpr std::array<int, 4> kPassBubble = {0, 235, 235, 238};
 constexpr std::array<int, 4> kJieFengBubble = {0, 365, 366, 367};
 
@@ -144,7 +144,7 @@ void OnPlayMade(HandContext& ctx, const connection::PlayMade& play) {
                          : play.turnSeconds < 2  ? kDefaultTurnSeconds
                                                  : play.turnSeconds;
     ctx.form.Number.setCaption(QString::number(ctx.conn.CountDown));
-    ctx.form.Number.setForeColor(kGreen);
+    ctx.form.Number.setForeColor(table::kGreen);
     ctx.form.Number.setVisible(true);
     ctx.form.Time_Img.setVisible(true);
     ctx.form.Time_Img.zOrder(0);

@@ -16,7 +16,7 @@ constexpr int kBombBase = 5;
 constexpr int kFaceValue = 1;
 constexpr int kCountValue = 2;
 constexpr int kColourDigits = 8;
-constexpr double kLargestColour = 0xFFFFFF;
+constexpr double kLargestSheetColour = 0xFFFFFF;
 const QString kRule = u"-----------"_s;
 
 const std::array<QString, 40> kLevelNames = {
@@ -204,7 +204,7 @@ void pluginLines(Sheet& sheet, const SheetInputs& in) {
             if (isNumber) {
                 colour = read;
             }
-            if (colour >= 0 && colour <= kLargestColour) {
+            if (colour >= 0 && colour <= kLargestSheetColour) {
                 sheet.listColours.at(i) = static_cast<forms::OleColor>(std::lrint(colour));
             }
             if (part.size() >= kColourDigits) {

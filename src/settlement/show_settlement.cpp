@@ -1,6 +1,7 @@
 #include "settlement/show_settlement.h"
 
 #include "common/general.h"
+#include "common/sound.h"
 #include "connection/connection.h"
 #include "forms/form_host.h"
 #include "hand/countdowns.h"
@@ -23,7 +24,6 @@ constexpr int kFaceDownHands = 3;
 constexpr std::int16_t kHandNumberWidth = 12;
 constexpr int kMostHands = 32767;
 constexpr int kReadySeconds = 15;
-constexpr int kFullVolume = 3000;
 
 /// B2: the played cards, face-down hands, place badges and bubbles leave the table.
 void clearTheTable(table::MainForm& form) {
@@ -181,7 +181,7 @@ void endSound(SettlementContext& ctx, double ownGain) {
         ownGain > 0 ? u"/../common/pk/sys121.wav"_s : u"/../common/pk/sys150.wav"_s;
     ctx.hand.hand.g_WavFile = ctx.hand.services.appFolder.path() + wave;
     sound.PlaySoundFile(ctx.hand.hand.g_WavFile, false);
-    sound.SetSoundVolume(kFullVolume);
+    sound.SetSoundVolume(common::kFullVolume);
 }
 
 } // namespace

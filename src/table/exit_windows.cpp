@@ -5,17 +5,17 @@
 namespace qv::table {
 namespace {
 
-constexpr double kWidthPx = 320;
-constexpr double kHeightPx = 180;
+constexpr double kExitWidthPx = 320;
+constexpr double kExitHeightPx = 180;
 /// Both notices are translucent.
-constexpr int kOpacity = 200;
+constexpr int kExitOpacity = 200;
 
 void designDialog(forms::Form& form) {
     form.setCaption(u"退出"_s);
     form.setBorderStyle(0);
-    form.move(form.left(), form.top(), kWidthPx * forms::kTwipsPerPixel,
-              kHeightPx * forms::kTwipsPerPixel);
-    form.setOpacity(kOpacity);
+    form.move(form.left(), form.top(), kExitWidthPx * forms::kTwipsPerPixel,
+              kExitHeightPx * forms::kTwipsPerPixel);
+    form.setOpacity(kExitOpacity);
     const WindowPictures pictures(form.name());
     form.setPicture(pictures.stored(u"background"_s, -1));
     forms::applyDesign(form.design(), pictures);

@@ -20,7 +20,6 @@ constexpr double kWidthPx = 221;
 constexpr double kHeightPx = 283;
 constexpr int kOpacity = 200;
 constexpr int kBackgroundMusic = 1;
-constexpr int kFullVolume = 3000;
 
 // Faces: OK, Cancel, switch off, switch on, green table, blue table; each with its hovered form.
 constexpr int kOkFace = 170;
@@ -113,7 +112,7 @@ void VosSet::switchOption(int k) {
         sound.g_bMusicOn = !sound.g_bMusicOn;
         if (sound.g_bMusicOn) {
             sound.PlaySoundFile(sound.SoundFile[kBackgroundMusic], true);
-            sound.SetSoundVolume(kFullVolume);
+            sound.SetSoundVolume(common::kFullVolume);
         } else {
             sound.StopSound();
         }
