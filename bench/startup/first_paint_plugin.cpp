@@ -1,6 +1,10 @@
 // Loaded into a program by Qt itself (QT_QPA_GENERIC_PLUGINS=qvfirstpaint), so the program is
-// measured as it ships: on the first paint of a window it writes one line and ends the process.
-//   first-paint <peak resident KiB> <class of the painted window> <width>x<height>
+// measured as it ships: once the first paint of a window is over it writes one line and ends the
+// process.
+//   first-paint <monotonic clock, ns> <peak resident KiB> <class of the painted window>
+//   <width>x<height>
+// The time and the peak are taken when the paint is over, so that what the program does after it
+// (work it has put off until its window is up) is not counted.
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -9,6 +13,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <ctime>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -21,28 +26,40 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!seen_ && event->type() == QEvent::Paint && watched->isWidgetType()) {
-            seen_ = true;
-            // The children of the window paint in the same pass: report once it is done.
-            QWidget* window = static_cast<QWidget*>(watched)->window();
-            const QByteArray what = QByteArray(window->metaObject()->className()) + ' ' +
-                                    QByteArray::number(window->width()) + 'x' +
-                                    QByteArray::number(window->height());
-            QTimer::singleShot(0, [what] { report(what); });
+        if (!painted_) {
+            if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+                painted_ = true;
+                QWidget* window = static_cast<QWidget*>(watched)->window();
+                what_ = QByteArray(window->metaObject()->className()) + ' ' +
+                        QByteArray::number(window->width()) + 'x' +
+                        QByteArray::number(window->height());
+                QTimer::singleShot(0, this, [this] { report(); });
+            }
+        } else if (!over_ && event->type() != QEvent::Paint) {
+            // The window's children paint in the same pass; the first other event ends it.
+            over_ = true;
+            timespec now{};
+            ::clock_gettime(CLOCK_MONOTONIC, &now);
+            endNs_ = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+            rusage usage{};
+            ::getrusage(RUSAGE_SELF, &usage);
+            peakKiB_ = usage.ru_maxrss;
         }
         return false;
     }
 
 private:
-    static void report(const QByteArray& what) {
-        rusage usage{};
-        ::getrusage(RUSAGE_SELF, &usage);
-        std::printf("first-paint %ld %s\n", usage.ru_maxrss, what.constData());
+    void report() const {
+        std::printf("first-paint %lld %ld %s\n", endNs_, peakKiB_, what_.constData());
         std::fflush(stdout);
         ::_exit(0);
     }
 
-    bool seen_ = false;
+    bool painted_ = false;
+    bool over_ = false;
+    long long endNs_ = 0;
+    long peakKiB_ = 0;
+    QByteArray what_;
 };
 
 class FirstPaintPlugin : public QGenericPlugin {

@@ -9,7 +9,6 @@
 #include "lobby_standin.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
 #include <QTcpServer>
@@ -18,6 +17,7 @@
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -66,21 +66,24 @@ std::optional<Run> startUntilFirstPaint(const QString& program, const QStringLis
     process.setStandardErrorFile(QProcess::nullDevice());
 
     std::optional<Run> run;
+    // The program reports the end of its first paint on the same monotonic clock.
+    long long startNs = 0;
     QEventLoop loop;
-    QElapsedTimer clock;
     QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&] {
         while (process.canReadLine()) {
             const QList<QByteArray> words = process.readLine().trimmed().split(' ');
-            if (words.size() == 4 && words[0] == "first-paint") {
-                run = Run{static_cast<double>(clock.nsecsElapsed()) / 1e6,
-                          words[1].toDouble() / 1024, words[2] + ' ' + words[3]};
+            if (words.size() == 5 && words[0] == "first-paint") {
+                run = Run{static_cast<double>(words[1].toLongLong() - startNs) / 1e6,
+                          words[2].toDouble() / 1024, words[3] + ' ' + words[4]};
                 loop.quit();
             }
         }
     });
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(kRunTimeoutMs, &loop, &QEventLoop::quit);
-    clock.start();
+    startNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                  std::chrono::steady_clock::now().time_since_epoch())
+                  .count();
     process.start(program, arguments);
     loop.exec();
     if (!process.waitForFinished(kRunTimeoutMs)) {

@@ -52,7 +52,10 @@ void StartOnTable(Client& client, table::MainForm& form, const QString& commandL
     });
     hooks.installLobbyLink = chain(std::move(hooks.installLobbyLink),
                                    [&client] { connection::InstallLobbyLink(client.conn); });
-    setIfEmpty(hooks.startSound, [&client] { startSound(client); });
+    // Opening the sound output loads the whole sound system and asks the sound server, which takes
+    // longer than drawing the table: the music starts once the table is up.
+    setIfEmpty(hooks.startSound,
+               [&client] { client.services.time.post([&client] { startSound(client); }); });
     setIfEmpty(form.resizeHooks.minimizeLobby,
                [&client] { connection::MinimizeLobby(client.conn); });
     form.seatHooks.detail = [&client](int seat) {

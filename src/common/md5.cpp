@@ -3,21 +3,18 @@
 #include "common/gbk.h"
 #include "common/runtime_errors.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 
 #include <algorithm>
 #include <limits>
-#include <openssl/evp.h>
 
 namespace qv {
 
 QString GetBytesMd5(std::int32_t n, const QByteArray& bytes) {
-    const auto length = static_cast<std::size_t>(std::clamp<qsizetype>(n, 0, bytes.size()));
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int digestLength = 0;
-    EVP_Digest(bytes.constData(), length, digest, &digestLength, EVP_md5(), nullptr);
+    const qsizetype length = std::clamp<qsizetype>(n, 0, bytes.size());
     return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char*>(digest), static_cast<qsizetype>(digestLength))
+        QCryptographicHash::hash(QByteArrayView(bytes).first(length), QCryptographicHash::Md5)
             .toHex());
 }
 

@@ -89,9 +89,21 @@ TEST_F(MainFormViewTest, ClosingTheTableStopsTheLobbyLinkAndShutsDown) {
     EXPECT_EQ(platform.process.ended(), platform::Process::End::ShutDown);
 }
 
+TEST_F(MainFormViewTest, TheMusicStartsOnceTheTableIsUp) {
+    client.sound.LoadSoundPaths();
+    platform.sound.waveFiles.insert(client.sound.SoundFile[1]);
+    const auto& form = start(u"alice$secret$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
+    EXPECT_TRUE(form.visible());
+    EXPECT_EQ(platform.sound.loads(), 0);
+    platform.time.processEvents();
+    EXPECT_TRUE(platform.sound.playing());
+    EXPECT_TRUE(platform.sound.looping());
+}
+
 TEST_F(MainFormViewTest, ASoundDeviceThatFailsAtStartStaysOff) {
     platform.sound.present = false;
     start(u"alice$secret$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
+    platform.time.processEvents();
     EXPECT_FALSE(client.sound.g_bSoundOn);
 }
 

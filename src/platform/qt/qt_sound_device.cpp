@@ -1,24 +1,30 @@
 #include "platform/qt/qt_sound_device.h"
 
-#include <QAudio>
-#include <QAudioDevice>
-#include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include "platform/qt/sound_module.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 
 namespace qv::platform::qt {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// A wave file starts "RIFF", its length, then "WAVE".
-bool isWaveFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
+/// The module beside the program, as installed, or where it was built.
+CreateSoundDevice loadSoundModule() {
+    const QStringList candidates{
+        QDir(QCoreApplication::applicationDirPath()).filePath(u"libqv_sound.so"_s),
+        QStringLiteral(QV_SOUND_MODULE)};
+    for (const QString& path : candidates) {
+        QLibrary module(path);
+        if (auto* create =
+                reinterpret_cast<CreateSoundDevice>(module.resolve(kCreateSoundDeviceSymbol))) {
+            return create;
+        }
     }
-    const QByteArray head = file.read(12);
-    return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
+    return nullptr;
 }
 
 } // namespace
@@ -27,55 +33,38 @@ QtSoundDevice::QtSoundDevice() = default;
 QtSoundDevice::~QtSoundDevice() = default;
 
 bool QtSoundDevice::open() {
-    // Qt Multimedia reports no error without an output; only the device list tells.
-    opened_ = !QMediaDevices::audioOutputs().isEmpty();
-    return opened_;
+    if (!output_) {
+        static const CreateSoundDevice create = loadSoundModule();
+        if (create == nullptr) {
+            return false;
+        }
+        output_.reset(create());
+    }
+    return output_->open();
 }
 
 bool QtSoundDevice::load(const QString& path) {
-    buffer_.reset();
-    if (!opened_ || !isWaveFile(path)) {
-        return false;
-    }
-    buffer_ = std::make_unique<QSoundEffect>(QMediaDevices::defaultAudioOutput());
-    buffer_->setSource(QUrl::fromLocalFile(path));
-    return true;
+    return output_ && output_->load(path);
 }
 
 bool QtSoundDevice::release() {
-    buffer_.reset();
-    return true;
+    return !output_ || output_->release();
 }
 
 bool QtSoundDevice::play(bool looping) {
-    if (!buffer_) {
-        return false;
-    }
-    buffer_->setLoopCount(looping ? QSoundEffect::Infinite : 1);
-    buffer_->play();
-    return true;
+    return output_ && output_->play(looping);
 }
 
 bool QtSoundDevice::stop() {
-    if (!buffer_) {
-        return false;
-    }
-    buffer_->stop();
-    return true;
+    return output_ && output_->stop();
 }
 
 bool QtSoundDevice::setVolume(int hundredthsDb) {
-    if (!buffer_) {
-        return false;
-    }
-    buffer_->setVolume(QAudio::convertVolume(static_cast<float>(hundredthsDb) / 100.0F,
-                                             QAudio::DecibelVolumeScale,
-                                             QAudio::LinearVolumeScale));
-    return true;
+    return output_ && output_->setVolume(hundredthsDb);
 }
 
 bool QtSoundDevice::playing() const {
-    return buffer_ && buffer_->isPlaying();
+    return output_ && output_->playing();
 }
 
 } // namespace qv::platform::qt

@@ -4,12 +4,11 @@
 
 #include <memory>
 
-class QSoundEffect;
-
 namespace qv::platform::qt {
 
-/// The sound output over Qt Multimedia: the buffer is a `QSoundEffect` on the default output.
-/// The device exists only when the machine lists an audio output.
+/// The sound output over Qt Multimedia, on the default output. Qt Multimedia lives in a module of
+/// its own (libqv_sound.so), loaded when the device is first opened; the device exists only when
+/// the module loads and the machine lists an audio output.
 class QtSoundDevice : public SoundDevice {
 public:
     QtSoundDevice();
@@ -26,8 +25,7 @@ public:
     [[nodiscard]] bool playing() const override;
 
 private:
-    bool opened_ = false;
-    std::unique_ptr<QSoundEffect> buffer_;
+    std::unique_ptr<SoundDevice> output_;
 };
 
 } // namespace qv::platform::qt
