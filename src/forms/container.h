@@ -11,7 +11,10 @@
 #include <QSizeF>
 
 #include <optional>
+#include <variant>
 #include <vector>
+
+class QPainter;
 
 namespace qv::forms {
 
@@ -111,8 +114,12 @@ public:
     /// The colour at (x, y) of the background, picture and painting; -1 outside the surface.
     [[nodiscard]] std::int64_t point(double x, double y) const;
 
-    /// What was painted, in inner pixels; transparent where nothing was.
-    [[nodiscard]] const QImage& drawing() const { return drawing_; }
+    /// What was painted, in inner pixels; transparent where nothing was. Made when first read
+    /// after a change: the surface keeps what is painted on it, not its pixels.
+    [[nodiscard]] const QImage& drawing() const;
+    /// Paints what was painted on the surface onto `painter`, whose origin is the surface's
+    /// top-left inner pixel, as `drawing()` shows it.
+    void drawDrawing(QPainter& painter) const;
     /// Background colour, picture and painting together, as the surface shows them.
     [[nodiscard]] QImage composedImage() const;
 
@@ -128,7 +135,26 @@ private:
     void detach(Control& control);
     void moveInLayer(Control& control, bool toFront);
     [[nodiscard]] std::vector<Control*>& layerOf(const Control& control);
-    QImage& drawingForPaint();
+    /// A picture painted on the surface: the picture is shared, not copied.
+    struct PaintedPicture {
+        QImage picture;
+        QRectF target;
+        QRectF source;
+    };
+    /// A line printed on the surface.
+    struct PrintedText {
+        QFont font;
+        QColor colour;
+        QPointF baseline;
+        QString text;
+    };
+    /// What was painted, with the surface's extent when it was, which clips it.
+    struct Stroke {
+        std::variant<PaintedPicture, PrintedText> what;
+        QRect clip;
+    };
+    void addStroke(std::variant<PaintedPicture, PrintedText> what);
+    void clearDrawing();
     void surfaceChanged();
 
     std::vector<Control*> windowless_;
@@ -142,7 +168,12 @@ private:
     OleColor foreColor_ = systemColor(18);
     QFont font_;
     DeferredPicture picture_;
-    QImage drawing_;
+    /// The surface's extent in pixels since it was first painted; it grows with the inner area
+    /// and never shrinks, and empty until something is painted.
+    QSize drawingSize_;
+    std::vector<Stroke> strokes_;
+    /// `drawing()`'s pixels, made when first read after a change.
+    mutable QImage drawing_;
     bool autoRedraw_ = false;
     double currentX_ = 0;
     double currentY_ = 0;

@@ -54,7 +54,7 @@ void Container::setFontName(const QString& name) {
 
 void Container::setPicture(DeferredPicture picture) {
     picture_ = std::move(picture);
-    drawing_ = QImage();
+    clearDrawing();
     surfaceChanged();
 }
 
@@ -64,32 +64,59 @@ void Container::setAutoRedraw(bool on) {
 }
 
 void Container::cls() {
-    drawing_ = QImage();
+    clearDrawing();
     currentX_ = scaleLeft_;
     currentY_ = scaleTop_;
     surfaceChanged();
 }
 
-void Container::fitDrawing() {
-    const QSize wanted = ceilSize(innerPixelSize());
-    if (drawing_.isNull() ||
-        (drawing_.width() >= wanted.width() && drawing_.height() >= wanted.height())) {
-        return;
-    }
-    QImage grown(wanted.expandedTo(drawing_.size()), QImage::Format_ARGB32_Premultiplied);
-    grown.fill(Qt::transparent);
-    QPainter painter(&grown);
-    painter.drawImage(0, 0, drawing_);
-    drawing_ = grown;
+void Container::clearDrawing() {
+    drawingSize_ = QSize();
+    strokes_.clear();
+    drawing_ = QImage();
 }
 
-QImage& Container::drawingForPaint() {
-    if (drawing_.isNull()) {
-        drawing_ = QImage(ceilSize(innerPixelSize()).expandedTo({1, 1}),
-                          QImage::Format_ARGB32_Premultiplied);
-        drawing_.fill(Qt::transparent);
+void Container::fitDrawing() {
+    if (!drawingSize_.isEmpty()) {
+        drawingSize_ = drawingSize_.expandedTo(ceilSize(innerPixelSize()));
+        drawing_ = QImage();
+    }
+}
+
+void Container::addStroke(std::variant<PaintedPicture, PrintedText> what) {
+    if (drawingSize_.isEmpty()) {
+        drawingSize_ = ceilSize(innerPixelSize()).expandedTo({1, 1});
     }
     fitDrawing();
+    strokes_.push_back(Stroke{std::move(what), QRect(QPoint(), drawingSize_)});
+    drawing_ = QImage();
+    surfaceChanged();
+}
+
+void Container::drawDrawing(QPainter& painter) const {
+    for (const Stroke& stroke : strokes_) {
+        painter.save();
+        painter.setClipRect(stroke.clip, Qt::IntersectClip);
+        if (const auto* picture = std::get_if<PaintedPicture>(&stroke.what)) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(picture->target, picture->picture, picture->source);
+        } else {
+            const auto& text = std::get<PrintedText>(stroke.what);
+            painter.setFont(text.font);
+            painter.setPen(text.colour);
+            painter.drawText(text.baseline, text.text);
+        }
+        painter.restore();
+    }
+}
+
+const QImage& Container::drawing() const {
+    if (drawing_.isNull() && !drawingSize_.isEmpty()) {
+        drawing_ = QImage(drawingSize_, QImage::Format_ARGB32_Premultiplied);
+        drawing_.fill(Qt::transparent);
+        QPainter painter(&drawing_);
+        drawDrawing(painter);
+    }
     return drawing_;
 }
 
@@ -106,24 +133,17 @@ void Container::paintPicture(const QImage& picture, double x, double y, std::opt
                         sourceHeight ? heightToPixels(*sourceHeight) : picture.height());
     const QRectF target(xToPixels(x), yToPixels(y), width ? widthToPixels(*width) : source.width(),
                         height ? heightToPixels(*height) : source.height());
-    QPainter painter(&drawingForPaint());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, picture, source);
-    painter.end();
-    surfaceChanged();
+    addStroke(PaintedPicture{picture, target, source});
 }
 
 void Container::print(const QString& text) {
     const QFont font = pixelFont(font_);
     const QFontMetricsF metrics(font);
-    QPainter painter(&drawingForPaint());
-    painter.setFont(font);
-    painter.setPen(toQColor(foreColor_));
-    painter.drawText(QPointF(xToPixels(currentX_), yToPixels(currentY_) + metrics.ascent()), text);
-    painter.end();
+    addStroke(PrintedText{font, toQColor(foreColor_),
+                          QPointF(xToPixels(currentX_), yToPixels(currentY_) + metrics.ascent()),
+                          text});
     currentX_ = scaleLeft_;
     currentY_ += heightFromPixels(metrics.height());
-    surfaceChanged();
 }
 
 double Container::textWidth(const QString& text) const {
@@ -141,7 +161,7 @@ QImage Container::composedImage() const {
     image.fill(toQColor(backColor_));
     QPainter painter(&image);
     painter.drawImage(0, 0, picture());
-    painter.drawImage(0, 0, drawing_);
+    painter.drawImage(0, 0, drawing());
     return image;
 }
 

@@ -133,6 +133,21 @@ TEST(PictureBoxTest, PaintPictureCountsInTheBoxUnitAndClsAndNewPictureClearIt) {
     EXPECT_EQ(box.point(0, 0), rgb(0, 255, 0));
 }
 
+TEST(PictureBoxTest, KeepsAPaintedPictureSharedAndCutToTheBoxAsItWasThen) {
+    FormFixture f;
+    PictureBox box(f.form, u"box"_s);
+    box.move(0, 0, 20 * 15, 20 * 15);
+    box.setBackColor(rgb(0, 0, 255));
+    const QImage red = solidPicture(40, 40, Qt::red);
+    box.paintPicture(red, 0, 0);
+    EXPECT_FALSE(red.isDetached());
+
+    box.move(0, 0, 40 * 15, 40 * 15);
+    EXPECT_EQ(box.drawing().size(), QSize(40, 40));
+    EXPECT_EQ(box.point(10 * 15, 10 * 15), rgb(255, 0, 0));
+    EXPECT_EQ(box.point(30 * 15, 30 * 15), rgb(0, 0, 255));
+}
+
 TEST(ColorTest, ConvertsBgrValuesAndSystemColours) {
     EXPECT_EQ(toQColor(rgb(1, 2, 3)), QColor(1, 2, 3));
     EXPECT_EQ(toOleColor(QColor(128, 255, 255)), 0xFFFF80U);

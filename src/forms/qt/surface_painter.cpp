@@ -52,7 +52,7 @@ void paintSurface(QPainter& painter, const Container& container) {
     const QRectF area(QPointF(), container.innerPixelSize());
     painter.fillRect(area, toQColor(container.backColor()));
     painter.drawImage(QPointF(), container.picture());
-    painter.drawImage(QPointF(), container.drawing());
+    container.drawDrawing(painter);
     for (const Control* control : container.windowlessControls()) {
         const QRectF rect = control->pixelRect();
         // What lies outside the surface would be clipped away: its picture is not even read.
