@@ -1,8 +1,6 @@
 #include "forms/qt/web_engine_loader.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+#include "platform/qt/module_entry.h"
 
 #include <unistd.h>
 
@@ -16,17 +14,8 @@ CreateEngineView resolve() {
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
-    const QStringList candidates{
-        QDir(QCoreApplication::applicationDirPath()).filePath(u"libqv_webengine.so"_s),
-        QStringLiteral(QV_WEBENGINE_MODULE)};
-    for (const QString& path : candidates) {
-        QLibrary module(path);
-        if (auto* create =
-                reinterpret_cast<CreateEngineView>(module.resolve(kCreateEngineViewSymbol))) {
-            return create;
-        }
-    }
-    return nullptr;
+    return reinterpret_cast<CreateEngineView>(platform::qt::ModuleEntry(
+        u"libqv_webengine.so"_s, QStringLiteral(QV_WEBENGINE_MODULE), kCreateEngineViewSymbol));
 }
 
 } // namespace

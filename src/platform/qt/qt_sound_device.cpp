@@ -1,40 +1,19 @@
 #include "platform/qt/qt_sound_device.h"
 
+#include "platform/qt/module_entry.h"
 #include "platform/qt/sound_module.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
 
 namespace qv::platform::qt {
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-/// The module beside the program, as installed, or where it was built.
-CreateSoundDevice loadSoundModule() {
-    const QStringList candidates{
-        QDir(QCoreApplication::applicationDirPath()).filePath(u"libqv_sound.so"_s),
-        QStringLiteral(QV_SOUND_MODULE)};
-    for (const QString& path : candidates) {
-        QLibrary module(path);
-        if (auto* create =
-                reinterpret_cast<CreateSoundDevice>(module.resolve(kCreateSoundDeviceSymbol))) {
-            return create;
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
 
 QtSoundDevice::QtSoundDevice() = default;
 QtSoundDevice::~QtSoundDevice() = default;
 
 bool QtSoundDevice::open() {
     if (!output_) {
-        static const CreateSoundDevice create = loadSoundModule();
+        static const auto create = reinterpret_cast<CreateSoundDevice>(ModuleEntry(
+            u"libqv_sound.so"_s, QStringLiteral(QV_SOUND_MODULE), kCreateSoundDeviceSymbol));
         if (create == nullptr) {
             return false;
         }
