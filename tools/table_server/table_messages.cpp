@@ -18,7 +18,6 @@ constexpr int kMaxPlayCards = 27;
 constexpr int kPlayCardsByte = 20;
 constexpr int kDealCardsByte = 16;
 constexpr int kWealthByte = 234;
-constexpr int kWaitingState = 0;
 constexpr int kCoinsShortState = 3;
 constexpr int kRemovalTextBytes = 200;
 constexpr int kChatTextBytes = 200;

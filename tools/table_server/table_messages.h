@@ -94,6 +94,8 @@ GameMessage playerSeated(int receiverMask, int seatMask, const SeatedPlayer& pla
 GameMessage waitingState(bool randomSeats, bool showSeatChange, std::int32_t wealthMultiple);
 /// A table state without fields of its own (1 nothing more, 2 a hand is near).
 GameMessage tableState(int state);
+/// The table state that has the players wait for the next hand.
+inline constexpr int kWaitingState = 0;
 /// The seats of the mask are short of coins.
 GameMessage coinsShort(int shortMask);
 GameMessage playerReady(const QByteArray& account);

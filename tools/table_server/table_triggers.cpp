@@ -1,16 +1,12 @@
 // The table's side of the triggers: what it sends for each and how the table stays consistent.
 
 #include "players.h"
+#include "table_messages.h"
 #include "table_server.h"
 
 using namespace Qt::StringLiterals;
 
 namespace qv::tools::table {
-namespace {
-
-constexpr int kWaitingState = 0;
-
-} // namespace
 
 std::optional<QString> TableServer::trigger(const Trigger& trigger) {
     if (phase_ == Phase::Empty) {
