@@ -49,12 +49,12 @@ private:
     int bits_ = 0;
 };
 
-// The string table: each code is its prefix code plus one last byte.
+// The string table. A code's string is its prefix's string plus one byte, which is exactly what
+// the output holds where the prefix was written: so each code keeps where its string starts in
+// the output and its length, and is decoded by copying those bytes forward.
 struct StringTable {
-    std::array<std::uint16_t, kMaxCodes> prefix;
+    std::array<std::size_t, kMaxCodes> start;
     std::array<std::uint16_t, kMaxCodes> length;
-    std::array<std::uint8_t, kMaxCodes> last;
-    std::array<std::uint8_t, kMaxCodes> first;
 };
 
 // Decodes into `out`, `total` bytes already zero, until the image is full or the data ends.
@@ -62,15 +62,10 @@ void decodeCodes(CodeReader& reader, int minCodeSize, std::uint8_t* out, std::si
     static thread_local StringTable table;
     const int clear = 1 << minCodeSize;
     const int endOfInformation = clear + 1;
-    for (int i = 0; i < clear; ++i) {
-        table.prefix[static_cast<std::size_t>(i)] = 0;
-        table.length[static_cast<std::size_t>(i)] = 1;
-        table.last[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
-        table.first[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
-    }
     int width = minCodeSize + 1;
     int nextCode = clear + 2;
     int previous = -1;
+    std::size_t previousStart = 0;
     std::size_t pos = 0;
     while (pos < total) {
         const int code = reader.next(width);
@@ -83,44 +78,44 @@ void decodeCodes(CodeReader& reader, int minCodeSize, std::uint8_t* out, std::si
             previous = -1;
             continue;
         }
-        if (previous < 0) {
-            if (code > clear) {
-                return;
-            }
-            out[pos++] = static_cast<std::uint8_t>(code);
-            previous = code;
-            continue;
-        }
-        if (code > nextCode || (code == nextCode && nextCode >= kMaxCodes)) {
+        if (previous < 0 && code > clear) {
             return;
         }
-        if (nextCode < kMaxCodes) {
-            const auto prev = static_cast<std::size_t>(previous);
-            const auto added = static_cast<std::size_t>(nextCode);
-            table.prefix[added] = static_cast<std::uint16_t>(previous);
-            table.length[added] = static_cast<std::uint16_t>(table.length[prev] + 1);
-            table.first[added] = table.first[prev];
-            table.last[added] =
-                code == nextCode ? table.first[prev] : table.first[static_cast<std::size_t>(code)];
-            ++nextCode;
-            if (nextCode == (1 << width) && width < kMaxCodeWidth) {
-                ++width;
+        if (previous >= 0) {
+            if (code > nextCode || (code == nextCode && nextCode >= kMaxCodes)) {
+                return;
+            }
+            if (nextCode < kMaxCodes) {
+                // The previous string and the first byte of this one, which follows it.
+                const auto added = static_cast<std::size_t>(nextCode);
+                table.start[added] = previousStart;
+                table.length[added] = static_cast<std::uint16_t>(
+                    (previous < clear ? 1 : table.length[static_cast<std::size_t>(previous)]) + 1);
+                ++nextCode;
+                if (nextCode == (1 << width) && width < kMaxCodeWidth) {
+                    ++width;
+                }
             }
         }
-        // Written back to front along the prefixes; what falls past the image is dropped.
-        auto c = static_cast<std::size_t>(code);
-        const std::size_t length = table.length[c];
-        std::size_t at = pos + length;
-        while (at > total) {
-            c = table.prefix[c];
-            --at;
-        }
-        while (at > pos) {
-            out[--at] = table.last[c];
-            c = table.prefix[c];
-        }
-        pos += length;
+        previousStart = pos;
         previous = code;
+        if (code < clear) {
+            out[pos++] = static_cast<std::uint8_t>(code);
+            continue;
+        }
+        // What falls past the image is dropped. A code added just now overlaps its own
+        // output by one byte, so the copy runs forward a byte at a time there.
+        const auto c = static_cast<std::size_t>(code);
+        const std::size_t from = table.start[c];
+        const std::size_t count = std::min<std::size_t>(table.length[c], total - pos);
+        if (from + count <= pos) {
+            std::memcpy(out + pos, out + from, count);
+        } else {
+            for (std::size_t i = 0; i < count; ++i) {
+                out[pos + i] = out[from + i];
+            }
+        }
+        pos += count;
     }
 }
 
