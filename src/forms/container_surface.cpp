@@ -11,6 +11,8 @@ namespace qv::forms {
 
 namespace {
 
+constexpr std::size_t kMostStrokes = 64;
+
 QSize ceilSize(QSizeF size) {
     return {static_cast<int>(std::ceil(std::max(0.0, size.width()))),
             static_cast<int>(std::ceil(std::max(0.0, size.height())))};
@@ -84,10 +86,14 @@ void Container::fitDrawing() {
 }
 
 void Container::addStroke(std::variant<PaintedPicture, PrintedText> what) {
-    if (drawingSize_.isEmpty()) {
-        drawingSize_ = ceilSize(innerPixelSize()).expandedTo({1, 1});
+    // Painting over and over without a Cls keeps the surface's cost bounded: past a few dozen
+    // strokes, what was painted is kept as the pixels it made.
+    if (strokes_.size() >= kMostStrokes) {
+        const QImage pixels = drawing();
+        const QRect whole(QPoint(), pixels.size());
+        strokes_.assign(1, Stroke{PaintedPicture{pixels, whole, whole}, whole});
     }
-    fitDrawing();
+    drawingSize_ = drawingSize_.expandedTo(ceilSize(innerPixelSize()).expandedTo({1, 1}));
     strokes_.push_back(Stroke{std::move(what), QRect(QPoint(), drawingSize_)});
     drawing_ = QImage();
     surfaceChanged();

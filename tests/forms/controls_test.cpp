@@ -148,6 +148,23 @@ TEST(PictureBoxTest, KeepsAPaintedPictureSharedAndCutToTheBoxAsItWasThen) {
     EXPECT_EQ(box.point(30 * 15, 30 * 15), rgb(0, 0, 255));
 }
 
+TEST(PictureBoxTest, ManyPaintingsWithoutClsAreKeptAsPixelsAndStillShow) {
+    FormFixture f;
+    PictureBox box(f.form, u"box"_s);
+    box.move(0, 0, 20 * 15, 20 * 15);
+    box.setBackColor(rgb(0, 0, 255));
+    const QImage first = solidPicture(1, 1, Qt::red);
+    box.paintPicture(first, 0, 0);
+    for (int i = 1; i < 200; ++i) {
+        box.paintPicture(solidPicture(1, 1, Qt::red), (i % 20) * 15, (i / 20) * 15);
+    }
+    // The first picture is no longer held: only the pixels it made are.
+    EXPECT_TRUE(first.isDetached());
+    EXPECT_EQ(box.point(0, 0), rgb(255, 0, 0));
+    EXPECT_EQ(box.point(19 * 15, 9 * 15), rgb(255, 0, 0));
+    EXPECT_EQ(box.point(0, 10 * 15), rgb(0, 0, 255));
+}
+
 TEST(ColorTest, ConvertsBgrValuesAndSystemColours) {
     EXPECT_EQ(toQColor(rgb(1, 2, 3)), QColor(1, 2, 3));
     EXPECT_EQ(toOleColor(QColor(128, 255, 255)), 0xFFFF80U);
