@@ -10,8 +10,6 @@
 namespace qv::app {
 namespace {
 
-constexpr int kBackgroundMusic = 1;
-
 /// The background music, as the start-up starts it.
 void startSound(Client& client) {
     auto& sound = client.sound;
@@ -21,7 +19,7 @@ void startSound(Client& client) {
     if (sound.g_bSoundOn) {
         sound.InitSound();
         sound.StopSound();
-        sound.PlaySoundFile(sound.SoundFile[kBackgroundMusic], true);
+        sound.PlaySoundFile(sound.SoundFile[common::kBackgroundMusic], true);
         sound.SetSoundVolume(common::kFullVolume);
     }
 }

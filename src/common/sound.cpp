@@ -9,8 +9,8 @@ Sound::Sound(platform::SoundDevice& device, const platform::AppFolder& folder)
 
 void Sound::LoadSoundPaths() {
     const QString common = folder_.path() + u"/../common/"_s;
-    SoundFile[1] = common + u"music/majiang.wav"_s;
-    SoundFile[6] = common + u"music/tishi.wav"_s;
+    SoundFile[kBackgroundMusic] = common + u"music/majiang.wav"_s;
+    SoundFile[kWarningSound] = common + u"music/tishi.wav"_s;
     VoicePath1 = common + u"Fennic/"_s;
     VoicePath2 = common + u"Gorsel/"_s;
 }

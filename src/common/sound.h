@@ -11,6 +11,9 @@ namespace qv::common {
 
 /// The loudest `Sound::SetSoundVolume`, the sound as recorded.
 inline constexpr int kFullVolume = 3000;
+/// `Sound::SoundFile`'s background music and countdown warning.
+inline constexpr int kBackgroundMusic = 1;
+inline constexpr int kWarningSound = 6;
 
 /// The one voice of sound (`Mod_Sound`) with the sound file table, the voice folders and the
 /// three switches (`Mod_Resource`). Every play replaces the sound before it, the looping music
@@ -19,7 +22,7 @@ class Sound {
 public:
     Sound(platform::SoundDevice& device, const platform::AppFolder& folder);
 
-    /// `SoundFile`(1) the background music, (6) the countdown warning; the voice folders.
+    /// `SoundFile` `kBackgroundMusic` and `kWarningSound`; the voice folders.
     void LoadSoundPaths();
     /// Opens the default output; without one `g_bSoundOn` turns false.
     void InitSound();

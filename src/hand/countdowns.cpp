@@ -25,7 +25,6 @@ namespace {
 
 constexpr int kCallStepTicks = 20;
 constexpr int kRedFrom = 5;
-constexpr int kWarningSound = 6;
 constexpr int kBossKey = 112;
 constexpr int kContinuePicture = 6;
 constexpr int kReadyStateByte = 15;
@@ -160,7 +159,7 @@ void TurnCountdown(HandContext& ctx) {
         --conn.CountDown;
         ShowCountdownDigits(ctx, conn.CountDown);
         if (conn.CountDown <= kRedFrom && ctx.sound.g_bSoundOn) {
-            ctx.sound.PlaySoundFile(ctx.sound.SoundFile.at(kWarningSound), false);
+            ctx.sound.PlaySoundFile(ctx.sound.SoundFile.at(common::kWarningSound), false);
             ctx.sound.SetSoundVolume(common::kFullVolume);
         }
     } else {

@@ -19,7 +19,6 @@ namespace {
 constexpr double kWidthPx = 221;
 constexpr double kHeightPx = 283;
 constexpr int kOpacity = 200;
-constexpr int kBackgroundMusic = 1;
 
 // Faces: OK, Cancel, switch off, switch on, green table, blue table; each with its hovered form.
 constexpr int kOkFace = 170;
@@ -111,7 +110,7 @@ void VosSet::switchOption(int k) {
     case 0:
         sound.g_bMusicOn = !sound.g_bMusicOn;
         if (sound.g_bMusicOn) {
-            sound.PlaySoundFile(sound.SoundFile[kBackgroundMusic], true);
+            sound.PlaySoundFile(sound.SoundFile[common::kBackgroundMusic], true);
             sound.SetSoundVolume(common::kFullVolume);
         } else {
             sound.StopSound();
