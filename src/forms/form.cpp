@@ -5,6 +5,8 @@
 #include "forms/window_system.h"
 #include "platform/time_service.h"
 
+#include <utility>
+
 namespace qv::forms {
 
 namespace {
@@ -178,6 +180,22 @@ void Form::beginMove() {
 void Form::refresh() {
     if (WindowSystem* windows = host_->windowSystem(); windows != nullptr && visible_) {
         windows->refresh(*this);
+    }
+}
+
+void Form::whenDrawn(std::function<void()> step) {
+    if (drawn_ || host_->windowSystem() == nullptr) {
+        step();
+        return;
+    }
+    afterDrawing_.push_back(std::move(step));
+}
+
+void Form::drawn() {
+    drawn_ = true;
+    // A step may ask for another; that one runs at once.
+    for (const std::function<void()>& step : std::exchange(afterDrawing_, {})) {
+        step();
     }
 }
 

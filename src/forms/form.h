@@ -95,6 +95,11 @@ public:
     void beginMove();
     /// Paints the window again now, without waiting for the event loop.
     void refresh();
+    /// Runs `step` once the form's window has been drawn on the screen for the first time, after
+    /// that drawing; at once when it already has been, or when nothing draws forms.
+    void whenDrawn(std::function<void()> step);
+    /// The window system reports the window's drawing over.
+    void drawn();
     /// Unloads the form as code does; false when a handler cancelled.
     bool unload();
     [[nodiscard]] bool loaded() const { return loaded_; }
@@ -153,6 +158,8 @@ private:
     bool loaded_ = true;
     std::uint64_t changeCount_ = 0;
     std::function<void()> changeListener_;
+    bool drawn_ = false;
+    std::vector<std::function<void()>> afterDrawing_;
     std::vector<DesignedControl> design_;
 };
 

@@ -1,3 +1,4 @@
+#include "forms/window_system.h"
 #include "test_form.h"
 
 #include <gmock/gmock.h>
@@ -114,6 +115,38 @@ TEST(FormHostTest, ChangesReachTheListenerAndCount) {
     const auto settled = told;
     label.setCaption(u"x"_s);
     EXPECT_EQ(told, settled);
+}
+
+// A screen that draws nothing on its own: the test says when a window has been drawn.
+class QuietWindows : public WindowSystem {
+public:
+    void formShown(Form& /*form*/) override {}
+    void formUnloaded(Form& /*form*/) override {}
+    void beginMove(Form& /*form*/) override {}
+    void focusChanged(Form& /*form*/) override {}
+};
+
+TEST(FormHostTest, StepsWaitingForTheDrawingRunOnceItIsOverAndAtOnceAfter) {
+    FormFixture f;
+    std::vector<int> ran;
+    f.form.whenDrawn([&ran] { ran.push_back(1); });
+    EXPECT_EQ(ran, std::vector<int>{1}) << "nothing draws forms, so nothing is waited for";
+
+    QuietWindows windows;
+    f.host.setWindowSystem(&windows);
+    f.form.whenDrawn([&] {
+        ran.push_back(2);
+        f.form.whenDrawn([&ran] { ran.push_back(4); });
+        ran.push_back(3);
+    });
+    f.form.whenDrawn([&ran] { ran.push_back(5); });
+    f.form.show();
+    EXPECT_EQ(ran, std::vector<int>{1});
+    f.form.drawn();
+    EXPECT_EQ(ran, (std::vector<int>{1, 2, 4, 3, 5}));
+    f.form.whenDrawn([&ran] { ran.push_back(6); });
+    EXPECT_EQ(ran.back(), 6);
+    f.host.setWindowSystem(nullptr);
 }
 
 } // namespace

@@ -162,6 +162,39 @@ TEST(WindowTest, AUserControlKindWithAFactoryGetsThatWidgetKeptInPlace) {
     EXPECT_EQ(windows.widgetOf(form)->findChildren<QLabel*>().size(), 1);
 }
 
+// Counts the paints of every widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+TEST(WindowTest, WhatWaitsForTheDrawingRunsOnceTheWindowHasBeenPainted) {
+    platform::fake::FakeTimeService time;
+    FormHost host{time};
+    qt::QtWindowSystem windows{host};
+    SmallTable& form = host.get<SmallTable>();
+    PaintCounter counter;
+    QApplication::instance()->installEventFilter(&counter);
+    int paintsSeen = -1;
+    // The form's picture box covers its whole surface, which is then never painted itself.
+    form.whenDrawn([&] { paintsSeen = counter.paints; });
+    form.show();
+    EXPECT_EQ(paintsSeen, -1);
+    for (int turn = 0; turn < 200 && paintsSeen < 0; ++turn) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_GE(paintsSeen, 1);
+    bool atOnce = false;
+    form.whenDrawn([&atOnce] { atOnce = true; });
+    EXPECT_TRUE(atOnce);
+}
+
 TEST(WindowTest, UnloadingAShownFormTakesItsWindowAway) {
     WindowFixture f;
     ASSERT_NE(f.window, nullptr);

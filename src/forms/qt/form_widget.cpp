@@ -41,6 +41,22 @@ FormWidget::FormWidget(Form& form, Mode mode, const WidgetFactories* factories)
     syncNow();
 }
 
+void FormWidget::reportDrawn() {
+    if (drawnReported_ || mode_ != Mode::OnScreen) {
+        return;
+    }
+    drawnReported_ = true;
+    // Queued, so that what waits for the drawing runs once the whole window is painted.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!detached_) {
+                form_->drawn();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 FormWidget::~FormWidget() {
     detach();
 }

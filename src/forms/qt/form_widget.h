@@ -77,6 +77,8 @@ private:
     };
 
     void scheduleSync();
+    /// Tells the form, once, that its window has been drawn.
+    void reportDrawn();
     void syncWindow();
     /// Frame, title, icon, opacity and outline: only when the form itself changed.
     void syncWindowLook();
@@ -99,6 +101,7 @@ private:
     bool syncQueued_ = false;
     bool syncing_ = false;
     bool detached_ = false;
+    bool drawnReported_ = false;
     bool replayingKey_ = false;
 };
 

@@ -122,6 +122,10 @@ bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
             form_->dropFocus(*active);
         }
         return false;
+    case QEvent::Paint:
+        // Whichever part is painted first: children that cover the surface spare its painting.
+        reportDrawn();
+        return false;
     default:
         return false;
     }
