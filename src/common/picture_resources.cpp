@@ -3,8 +3,10 @@
 #include "common/decoded_picture_cache.h"
 #include "common/gif_still.h"
 #include "common/palette_image.h"
+#include "common/picture_header.h"
 #include "common/pictures/embedded_pictures.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QResource>
 
@@ -17,14 +19,30 @@ namespace {
 // Windows matches resource type names without regard to case; the store holds one type.
 constexpr auto kPictureType = u"GIF";
 
-// The platform's picture loader reads GIF and JPEG and knows them by their first bytes; naming
-// the format spares the decoder's own guessing.
-const char* pictureFormat(const QByteArray& bytes) {
+// The resource store holds GIF and JPEG pictures, known by their first bytes.
+const char* resourceFormat(QByteArrayView bytes) {
     if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) {
-        return "GIF";
+        return "gif";
     }
     if (bytes.startsWith("\xFF\xD8\xFF")) {
-        return "JPEG";
+        return "jpeg";
+    }
+    return nullptr;
+}
+
+// Designs also hold PNG, BMP and icons.
+const char* designFormat(QByteArrayView bytes) {
+    if (const char* format = resourceFormat(bytes)) {
+        return format;
+    }
+    if (bytes.startsWith("\x89PNG")) {
+        return "png";
+    }
+    if (bytes.startsWith("BM")) {
+        return "bmp";
+    }
+    if (bytes.startsWith(QByteArrayView("\0\0\1\0", 4))) {
+        return "ico";
     }
     return nullptr;
 }
@@ -34,24 +52,59 @@ QImage decoded(QImage picture, const QByteArray& format) {
     return format.compare("gif", Qt::CaseInsensitive) == 0 ? toPaletteImage(picture) : picture;
 }
 
+// Decodes with the one decoder that reads `format`. Left to guess, the platform's loader would
+// load every picture plug-in it has to ask each of them.
+QImage decodeAs(const QByteArray& bytes, const char* format) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    return decoded(reader.read(), format);
+}
+
 QImage decodeResource(const QByteArray& bytes) {
-    const char* format = pictureFormat(bytes);
+    const char* format = resourceFormat(bytes);
     if (format == nullptr) {
         return {};
     }
     QImage still = DecodeGifStill(bytes);
-    return still.isNull() ? decoded(QImage::fromData(bytes, format), format) : still;
+    return still.isNull() ? decodeAs(bytes, format) : still;
 }
 
-QImage decodeDesignPicture(const QString& path) {
-    const QResource resource(u":/design/"_s + path);
-    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
-        QImage still = DecodeGifStill(QByteArrayView(resource.data(), resource.size()));
-        if (!still.isNull()) {
-            return still;
-        }
+// A resource's bytes; the embedded ones are read in place, as they live as long as the program.
+QByteArray resourceBytes(const QResource& resource) {
+    if (resource.compressionAlgorithm() == QResource::NoCompression) {
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                       static_cast<qsizetype>(resource.size()));
     }
-    QImageReader reader(u":/design/"_s + path);
+    return resource.uncompressedData();
+}
+
+QString designResource(const QString& path) {
+    return u":/design/"_s + path;
+}
+
+QByteArray designBytes(const QString& path) {
+    const QResource resource(designResource(path));
+    return resource.isValid() ? resourceBytes(resource) : QByteArray();
+}
+
+// GIFs and icons stored as PNG are decoded without the platform's picture plug-ins, whose loading
+// costs more than the decoding.
+QImage decodeDesignPicture(const QString& path) {
+    const QByteArray bytes = designBytes(path);
+    QImage still = DecodeGifStill(bytes);
+    if (!still.isNull()) {
+        return still;
+    }
+    if (const QByteArrayView png = IconPngImage(bytes); !png.isEmpty()) {
+        return decodeAs(png.toByteArray(), "png");
+    }
+    if (const char* format = designFormat(bytes)) {
+        return decodeAs(bytes, format);
+    }
+    QImageReader reader(designResource(path));
     return decoded(reader.read(), reader.format());
 }
 
@@ -66,12 +119,7 @@ std::optional<QByteArray> PictureResourceBytes(std::int16_t resId, const QString
     if (!resource.isValid()) {
         return std::nullopt;
     }
-    if (resource.compressionAlgorithm() == QResource::NoCompression) {
-        // The embedded bytes live as long as the program: no copy needed.
-        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                       static_cast<qsizetype>(resource.size()));
-    }
-    return resource.uncompressedData();
+    return resourceBytes(resource);
 }
 
 QImage LoadGifPicture(std::int16_t resId, const QString& resType) {
@@ -83,6 +131,12 @@ QImage LoadGifPicture(std::int16_t resId, const QString& resType) {
         const std::optional<QByteArray> bytes = PictureResourceBytes(resId, resType);
         return bytes ? decodeResource(*bytes) : QImage();
     });
+}
+
+QSize DesignPictureSize(const QString& path) {
+    registerEmbeddedPictures();
+    const QSize size = PictureHeaderSize(designBytes(path));
+    return size.isEmpty() ? QImageReader(designResource(path)).size() : size;
 }
 
 QImage LoadDesignPicture(const QString& path) {

@@ -34,6 +34,8 @@ concept PictureHolder = requires(T control, const QImage& picture) {
 /// ("MainForm/Pic1.gif", "ChuPai/Label1.png"); a null picture when there is none. Decoded once
 /// and shared as `LoadGifPicture`'s are.
 [[nodiscard]] QImage LoadDesignPicture(const QString& path);
+/// The size of that picture, read from its file's header; empty when there is none.
+[[nodiscard]] QSize DesignPictureSize(const QString& path);
 
 /// Puts the resource into `img`'s picture: 1 on success; 0 on any failure, and `img` keeps the
 /// picture it had.

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 
 using namespace Qt::StringLiterals;
 
@@ -49,9 +48,7 @@ forms::DeferredPicture WindowPictures::stored(const QString& name, int index) co
     if (path.isEmpty()) {
         return {};
     }
-    // Every stored format (GIF, JPEG, BMP, PNG, ICO) tells its size from its header.
-    const QSize size = QImageReader(kDesignFolder + path).size();
-    return {size, [path] {
+    return {common::DesignPictureSize(path), [path] {
                 return common::LoadDesignPicture(path);
             }};
 }
