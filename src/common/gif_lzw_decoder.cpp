@@ -13,28 +13,27 @@ constexpr int kMaxCodes = 4096;
 constexpr int kMaxCodeWidth = 12;
 constexpr int kMaxCodeSize = 8;
 
-// The image data's sub-blocks joined into one run of bytes, read least significant bit first.
+// The image data's sub-blocks read as one run of bytes, least significant bit first, in place.
 class CodeReader {
 public:
-    CodeReader(QByteArrayView block, qsizetype from) {
-        data_.reserve(static_cast<std::size_t>(block.size()));
-        qsizetype at = from;
-        while (at < block.size() && block[at] != 0) {
-            const qsizetype size = static_cast<std::uint8_t>(block[at]);
-            const qsizetype take = std::min(size, block.size() - at - 1);
-            data_.insert(data_.end(), block.begin() + at + 1, block.begin() + at + 1 + take);
-            at += size + 1;
-        }
-    }
+    CodeReader(QByteArrayView block, qsizetype from) : block_(block), at_(from) {}
 
     // The next code of `width` bits, or -1 when the data has run out.
     int next(int width) {
         while (bits_ < width) {
-            if (pos_ >= data_.size()) {
+            if (left_ == 0) {
+                // A sub-block's length byte; 0 is the terminator.
+                if (at_ >= block_.size() || block_[at_] == 0) {
+                    return -1;
+                }
+                left_ = static_cast<std::uint8_t>(block_[at_++]);
+            }
+            if (at_ >= block_.size()) {
                 return -1;
             }
-            accumulator_ |= std::uint64_t{data_[pos_++]} << bits_;
+            accumulator_ |= std::uint64_t{static_cast<std::uint8_t>(block_[at_++])} << bits_;
             bits_ += 8;
+            --left_;
         }
         const int code = static_cast<int>(accumulator_ & ((1U << width) - 1));
         accumulator_ >>= width;
@@ -43,8 +42,9 @@ public:
     }
 
 private:
-    std::vector<std::uint8_t> data_;
-    std::size_t pos_ = 0;
+    QByteArrayView block_;
+    qsizetype at_;
+    int left_ = 0;
     std::uint64_t accumulator_ = 0;
     int bits_ = 0;
 };
@@ -146,22 +146,25 @@ bool DecodeGifImage(QByteArrayView block, std::uint8_t* dest, qsizetype stride) 
         return true;
     }
     const auto total = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    const auto rowBytes = static_cast<std::size_t>(width);
+    CodeReader reader(block, at + 1);
+    const bool interlaced = (flags & 0x40U) != 0;
+    if (!interlaced && stride == width) {
+        // The rows lie in the picture just as they are decoded: no copy.
+        std::memset(dest, 0, total);
+        decodeCodes(reader, minCodeSize, dest, total);
+        return true;
+    }
     static thread_local std::vector<std::uint8_t> pixels;
     pixels.assign(total, 0);
-    CodeReader reader(block, at + 1);
     decodeCodes(reader, minCodeSize, pixels.data(), total);
-
-    const bool interlaced = (flags & 0x40U) != 0;
     static constexpr std::array<int, 4> kPassStart{0, 4, 2, 1};
     static constexpr std::array<int, 4> kPassStep{8, 8, 4, 2};
-    int line = 0;
-    for (std::size_t pass = 0; pass < (interlaced ? 4U : 1U); ++pass) {
+    std::size_t line = 0;
+    for (std::size_t pass = 0; pass < (interlaced ? kPassStart.size() : 1U); ++pass) {
         const int step = interlaced ? kPassStep[pass] : 1;
         for (int row = interlaced ? kPassStart[pass] : 0; row < height; row += step) {
-            std::memcpy(dest + row * stride,
-                        pixels.data() +
-                            static_cast<std::size_t>(line) * static_cast<std::size_t>(width),
-                        static_cast<std::size_t>(width));
+            std::memcpy(dest + row * stride, pixels.data() + line * rowBytes, rowBytes);
             ++line;
         }
     }
