@@ -3,6 +3,7 @@
 #include "forms/qt/qt_window_system.h"
 #include "forms/qt/web_browser_widget.h"
 #include "forms/web_browser.h"
+#include "platform/qt/font_config_warm_up.h"
 #include "platform/qt/qt_platform.h"
 #include "table/main_form.h"
 
@@ -12,6 +13,8 @@
 using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv) {
+    // Reading the font configuration takes about as long as starting the application beside it.
+    qv::platform::qt::FontConfigWarmUp fonts;
     // Web views share the application's graphics context; it must be set before the application.
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
@@ -22,6 +25,7 @@ int main(int argc, char** argv) {
     // The web engine itself loads only when the first web view is shown.
     windows.registerWidgetFactory(QString::fromUtf16(qv::forms::kWebBrowserKind),
                                   qv::forms::qt::webBrowserWidgetFactory());
+    fonts.finish();
     // The lobby passes one line; the program reads it whole, as the platform hands it over.
     qv::app::StartOnTable(client, client.forms.get<qv::table::MainForm>(),
                           QApplication::arguments().mid(1).join(u' '));
