@@ -1,5 +1,7 @@
 #include "common/picture_header.h"
 
+#include <QtEndian>
+
 #include <cstdint>
 #include <limits>
 
@@ -24,10 +26,18 @@ struct Bytes {
     [[nodiscard]] std::uint32_t byte(qsizetype at) const {
         return static_cast<std::uint8_t>(data[at]);
     }
-    [[nodiscard]] std::uint32_t le16(qsizetype at) const { return byte(at) | byte(at + 1) << 8; }
-    [[nodiscard]] std::uint32_t le32(qsizetype at) const { return le16(at) | le16(at + 2) << 16; }
-    [[nodiscard]] std::uint32_t be16(qsizetype at) const { return byte(at) << 8 | byte(at + 1); }
-    [[nodiscard]] std::uint32_t be32(qsizetype at) const { return be16(at) << 16 | be16(at + 2); }
+    [[nodiscard]] std::uint32_t le16(qsizetype at) const {
+        return qFromLittleEndian<quint16>(data.data() + at);
+    }
+    [[nodiscard]] std::uint32_t le32(qsizetype at) const {
+        return qFromLittleEndian<quint32>(data.data() + at);
+    }
+    [[nodiscard]] std::uint32_t be16(qsizetype at) const {
+        return qFromBigEndian<quint16>(data.data() + at);
+    }
+    [[nodiscard]] std::uint32_t be32(qsizetype at) const {
+        return qFromBigEndian<quint32>(data.data() + at);
+    }
 };
 
 QSize sized(std::int64_t width, std::int64_t height) {
