@@ -1,3 +1,5 @@
+#include "common/gif_still.h"
+#include "common/picture_header.h"
 #include "controls/gif/gif_animation.h"
 #include "controls/gif/gif_lzw_encoder.h"
 
@@ -8,10 +10,13 @@
 #include <cstddef>
 #include <cstdint>
 
-// Random bytes as a GIF file: read, every frame built, painted in order with and without
-// stretching, flipped, and the first frame written back out.
+// Random bytes as a GIF file: its header read, decoded as a still, read as an animation, every
+// frame built, painted in order with and without stretching, flipped, and the first frame
+// written back out.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArrayView gif(data, static_cast<qsizetype>(size));
+    (void)qv::common::PictureHeaderSize(gif);
+    (void)qv::common::IconPngImage(gif);
     qv::controls::GifAnimation animation;
     animation.setBlocks(qv::common::ParseGifBlocks(gif));
     if (animation.frameCount() == 0) {
@@ -27,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         stripPixels > 1 << 20 || !animation.createBitmaps(false)) {
         return 0;
     }
+    (void)qv::common::DecodeGifStill(gif);
     for (int i = 1; i <= animation.frameCount(); ++i) {
         animation.buildFrame(i, gif);
     }
