@@ -119,6 +119,48 @@ void decodeCodes(CodeReader& reader, int minCodeSize, std::uint8_t* out, std::si
     }
 }
 
+// For each row of the picture, where it comes among the decoded rows. An interlaced picture
+// sends every eighth row from 0, then every eighth from 4, every fourth from 2 and every second
+// from 1.
+std::vector<int> decodedLineOfRow(int height, bool interlaced) {
+    std::vector<int> lineOfRow(static_cast<std::size_t>(height));
+    static constexpr std::array<int, 4> kPassStart{0, 4, 2, 1};
+    static constexpr std::array<int, 4> kPassStep{8, 8, 4, 2};
+    int line = 0;
+    for (std::size_t pass = 0; pass < (interlaced ? kPassStart.size() : 1U); ++pass) {
+        const int step = interlaced ? kPassStep[pass] : 1;
+        for (int row = interlaced ? kPassStart[pass] : 0; row < height; row += step) {
+            lineOfRow[static_cast<std::size_t>(row)] = line++;
+        }
+    }
+    return lineOfRow;
+}
+
+// Moves rows lying in decoded order to their places, one cycle of the permutation at a time with
+// one row held aside.
+void placeRows(std::uint8_t* rows, std::size_t width, const std::vector<int>& lineOfRow) {
+    const auto rowAt = [&](std::size_t index) {
+        return rows + index * width;
+    };
+    std::vector<bool> placed(lineOfRow.size());
+    std::vector<std::uint8_t> held(width);
+    for (std::size_t start = 0; start < lineOfRow.size(); ++start) {
+        if (placed[start]) {
+            continue;
+        }
+        std::memcpy(held.data(), rowAt(start), width);
+        std::size_t at = start;
+        for (auto from = static_cast<std::size_t>(lineOfRow[at]); from != start;
+             from = static_cast<std::size_t>(lineOfRow[at])) {
+            std::memcpy(rowAt(at), rowAt(from), width);
+            placed[at] = true;
+            at = from;
+        }
+        std::memcpy(rowAt(at), held.data(), width);
+        placed[at] = true;
+    }
+}
+
 } // namespace
 
 bool DecodeGifImage(QByteArrayView block, std::uint8_t* dest, qsizetype stride) {
@@ -149,24 +191,25 @@ bool DecodeGifImage(QByteArrayView block, std::uint8_t* dest, qsizetype stride) 
     const auto rowBytes = static_cast<std::size_t>(width);
     CodeReader reader(block, at + 1);
     const bool interlaced = (flags & 0x40U) != 0;
-    if (!interlaced && stride == width) {
-        // The rows lie in the picture just as they are decoded: no copy.
+    if (stride == width) {
+        // The picture's own rows hold the decoding, then are put in order: no other buffer.
         std::memset(dest, 0, total);
         decodeCodes(reader, minCodeSize, dest, total);
+        if (interlaced) {
+            placeRows(dest, rowBytes, decodedLineOfRow(height, true));
+        }
         return true;
     }
     static thread_local std::vector<std::uint8_t> pixels;
     pixels.assign(total, 0);
     decodeCodes(reader, minCodeSize, pixels.data(), total);
-    static constexpr std::array<int, 4> kPassStart{0, 4, 2, 1};
-    static constexpr std::array<int, 4> kPassStep{8, 8, 4, 2};
-    std::size_t line = 0;
-    for (std::size_t pass = 0; pass < (interlaced ? kPassStart.size() : 1U); ++pass) {
-        const int step = interlaced ? kPassStep[pass] : 1;
-        for (int row = interlaced ? kPassStart[pass] : 0; row < height; row += step) {
-            std::memcpy(dest + row * stride, pixels.data() + line * rowBytes, rowBytes);
-            ++line;
-        }
+    const std::vector<int> lineOfRow = decodedLineOfRow(height, interlaced);
+    for (int row = 0; row < height; ++row) {
+        std::memcpy(dest + row * stride,
+                    pixels.data() +
+                        static_cast<std::size_t>(lineOfRow[static_cast<std::size_t>(row)]) *
+                            rowBytes,
+                    rowBytes);
     }
     return true;
 }

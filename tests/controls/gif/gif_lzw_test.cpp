@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -131,6 +132,43 @@ TEST(GifLzwTest, InterlacedRowsLandInTheirPlaces) {
     QByteArray block = imageBlock(1, 5, 3, {{8, 4}, {0, 4}, {4, 4}, {2, 4}, {1, 4}, {3, 4}});
     block[9] = '\x40';
     EXPECT_EQ(decode(block, 1, 5), (std::vector<int>{0, 1, 2, 3, 4}));
+}
+
+TEST(GifLzwTest, InterlacedPicturesLandInOrderWhateverTheStrideAndWhereverTheDataEnds) {
+    // Eleven rows of two pixels, each pixel its row * 10 + its column, stored in the interlaced
+    // order: rows 0 and 8, then 4, then 2, 6 and 10, then the odd rows.
+    constexpr int kWidth = 2;
+    constexpr int kHeight = 11;
+    const std::vector<int> stored{0, 8, 4, 2, 6, 10, 1, 3, 5, 7, 9};
+    const auto blockOf = [&](std::size_t storedRows) {
+        std::vector<std::pair<int, int>> codes{{128, 8}};
+        for (std::size_t i = 0; i < storedRows; ++i) {
+            for (int column = 0; column < kWidth; ++column) {
+                codes.emplace_back(stored[i] * 10 + column, 8);
+            }
+        }
+        QByteArray block = imageBlock(kWidth, kHeight, 7, codes);
+        block[9] = '\x40';
+        return block;
+    };
+    for (const int stride : {kWidth, kWidth + 3}) {
+        for (const std::size_t storedRows : {stored.size(), std::size_t{7}}) {
+            std::vector<std::uint8_t> picture(static_cast<std::size_t>(stride * kHeight), 0xEE);
+            ASSERT_TRUE(common::DecodeGifImage(blockOf(storedRows), picture.data(), stride));
+            for (int row = 0; row < kHeight; ++row) {
+                const bool reached =
+                    std::find(stored.begin(), stored.begin() + static_cast<long>(storedRows),
+                              row) != stored.begin() + static_cast<long>(storedRows);
+                for (int column = 0; column < stride; ++column) {
+                    const int expected =
+                        column >= kWidth ? 0xEE : (reached ? row * 10 + column : 0);
+                    EXPECT_EQ(picture[static_cast<std::size_t>(row * stride + column)], expected)
+                        << "stride " << stride << ", " << storedRows << " rows stored, row " << row
+                        << ", column " << column;
+                }
+            }
+        }
+    }
 }
 
 } // namespace
