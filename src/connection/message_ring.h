@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 namespace qv::connection {
 
@@ -13,6 +14,11 @@ namespace qv::connection {
 class MessageRing {
 public:
     static constexpr int kSize = 0x22000;
+
+    MessageRing();
+    MessageRing(const MessageRing& other);
+    MessageRing& operator=(const MessageRing& other);
+    ~MessageRing() = default;
 
     /// Bytes waiting to be read.
     [[nodiscard]] int waiting() const { return (writePos_ + kSize - readPos_) % kSize; }
@@ -34,10 +40,15 @@ public:
     /// Puts the last taken message back at the head of the ring.
     void untakeMessage();
 
-    friend bool operator==(const MessageRing&, const MessageRing&) = default;
+    friend bool operator==(const MessageRing& a, const MessageRing& b);
 
 private:
-    std::array<std::uint8_t, kSize> bytes_{};
+    struct Free {
+        void operator()(std::uint8_t* bytes) const;
+    };
+    // Zeroed by the system, which hands out such pages untouched: a ring costs memory only as
+    // far as it has been written.
+    std::unique_ptr<std::uint8_t[], Free> bytes_;
     int readPos_ = 0;
     int writePos_ = 0;
 };
