@@ -52,9 +52,8 @@ void StartOnTable(Client& client, table::MainForm& form, const QString& commandL
                                    [&client] { connection::InstallLobbyLink(client.conn); });
     // Opening the sound output loads the whole sound system and asks the sound server, which takes
     // longer than drawing the table: the music starts once the table is on the screen.
-    setIfEmpty(hooks.startSound, [&client, &form] {
-        form.whenDrawn([&client] { client.services.time.post([&client] { startSound(client); }); });
-    });
+    setIfEmpty(hooks.startSound,
+               [&client, &form] { form.whenDrawn([&client] { startSound(client); }); });
     setIfEmpty(form.resizeHooks.minimizeLobby,
                [&client] { connection::MinimizeLobby(client.conn); });
     form.seatHooks.detail = [&client](int seat) {

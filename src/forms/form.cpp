@@ -185,7 +185,7 @@ void Form::refresh() {
 
 void Form::whenDrawn(std::function<void()> step) {
     if (drawn_ || host_->windowSystem() == nullptr) {
-        step();
+        time().post(std::move(step));
         return;
     }
     afterDrawing_.push_back(std::move(step));
@@ -193,7 +193,6 @@ void Form::whenDrawn(std::function<void()> step) {
 
 void Form::drawn() {
     drawn_ = true;
-    // A step may ask for another; that one runs at once.
     for (const std::function<void()>& step : std::exchange(afterDrawing_, {})) {
         step();
     }

@@ -95,10 +95,10 @@ public:
     void beginMove();
     /// Paints the window again now, without waiting for the event loop.
     void refresh();
-    /// Runs `step` once the form's window has been drawn on the screen for the first time, after
-    /// that drawing; at once when it already has been, or when nothing draws forms.
+    /// Runs `step` from the event loop once the form's window has been drawn on the screen for the
+    /// first time; as a posted event when it already has been, or when nothing draws forms.
     void whenDrawn(std::function<void()> step);
-    /// The window system reports the window's drawing over.
+    /// The window system reports, from the event loop, that the window's first drawing is over.
     void drawn();
     /// Unloads the form as code does; false when a handler cancelled.
     bool unload();

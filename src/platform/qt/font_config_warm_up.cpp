@@ -4,7 +4,7 @@
 
 namespace qv::platform::qt {
 
-// Qt reads the configuration through the same call, which returns at once once it has been read.
+// Qt reads the configuration through the same call, which does nothing more once it has been read.
 FontConfigWarmUp::FontConfigWarmUp() : reader_([] { FcInit(); }) {}
 
 FontConfigWarmUp::~FontConfigWarmUp() {
