@@ -101,22 +101,39 @@ QSize bmpSize(const Bytes& b) {
 
 } // namespace
 
-QSize PictureHeaderSize(QByteArrayView bytes) {
-    const Bytes b{bytes};
+QByteArray PictureFormat(QByteArrayView bytes) {
     if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) {
-        return b.has(10) ? sized(b.le16(6), b.le16(8)) : QSize();
+        return "gif";
     }
     if (bytes.startsWith(kPngSignature)) {
+        return "png";
+    }
+    if (bytes.startsWith("\xFF\xD8\xFF")) {
+        return "jpeg";
+    }
+    if (bytes.startsWith("BM")) {
+        return "bmp";
+    }
+    return isIcon(Bytes{bytes}) ? "ico" : QByteArray();
+}
+
+QSize PictureHeaderSize(QByteArrayView bytes) {
+    const Bytes b{bytes};
+    const QByteArray format = PictureFormat(bytes);
+    if (format == "gif") {
+        return b.has(10) ? sized(b.le16(6), b.le16(8)) : QSize();
+    }
+    if (format == "png") {
         return b.has(kPngSizeEnd) && bytes.sliced(12, 4) == "IHDR" ? sized(b.be32(16), b.be32(20))
                                                                    : QSize();
     }
-    if (bytes.startsWith("\xFF\xD8")) {
+    if (format == "jpeg") {
         return jpegSize(b);
     }
-    if (bytes.startsWith("BM")) {
+    if (format == "bmp") {
         return bmpSize(b);
     }
-    if (isIcon(b)) {
+    if (format == "ico") {
         const auto side = [&](qsizetype at) {
             return b.byte(at) == 0 ? kIconFullSide : static_cast<int>(b.byte(at));
         };

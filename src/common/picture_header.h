@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QSize>
 
 namespace qv::common {
+
+/// The format a picture file's first bytes name, as the platform's image readers call it: "gif",
+/// "png", "jpeg", "bmp" or "ico"; empty for any other bytes.
+[[nodiscard]] QByteArray PictureFormat(QByteArrayView bytes);
 
 /// The size a picture file's header gives, read without decoding it or loading any decoder:
 /// GIF (its canvas), PNG, JPEG, BMP and ICO (its first image). An empty size when the bytes are

@@ -19,32 +19,10 @@ namespace {
 // Windows matches resource type names without regard to case; the store holds one type.
 constexpr auto kPictureType = u"GIF";
 
-// The resource store holds GIF and JPEG pictures, known by their first bytes.
-const char* resourceFormat(QByteArrayView bytes) {
-    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) {
-        return "gif";
-    }
-    if (bytes.startsWith("\xFF\xD8\xFF")) {
-        return "jpeg";
-    }
-    return nullptr;
-}
-
-// Designs also hold PNG, BMP and icons.
-const char* designFormat(QByteArrayView bytes) {
-    if (const char* format = resourceFormat(bytes)) {
-        return format;
-    }
-    if (bytes.startsWith("\x89PNG")) {
-        return "png";
-    }
-    if (bytes.startsWith("BM")) {
-        return "bmp";
-    }
-    if (bytes.startsWith(QByteArrayView("\0\0\1\0", 4))) {
-        return "ico";
-    }
-    return nullptr;
+// The resource store holds GIF and JPEG pictures.
+QByteArray resourceFormat(QByteArrayView bytes) {
+    QByteArray format = PictureFormat(bytes);
+    return format == "gif" || format == "jpeg" ? format : QByteArray();
 }
 
 // A GIF is a palette picture whatever form the decoder gives it; other formats stay as decoded.
@@ -54,7 +32,7 @@ QImage decoded(QImage picture, const QByteArray& format) {
 
 // Decodes with the one decoder that reads `format`. Left to guess, the platform's loader would
 // load every picture plug-in it has to ask each of them.
-QImage decodeAs(const QByteArray& bytes, const char* format) {
+QImage decodeAs(const QByteArray& bytes, const QByteArray& format) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -64,8 +42,8 @@ QImage decodeAs(const QByteArray& bytes, const char* format) {
 }
 
 QImage decodeResource(const QByteArray& bytes) {
-    const char* format = resourceFormat(bytes);
-    if (format == nullptr) {
+    const QByteArray format = resourceFormat(bytes);
+    if (format.isEmpty()) {
         return {};
     }
     QImage still = DecodeGifStill(bytes);
@@ -101,7 +79,7 @@ QImage decodeDesignPicture(const QString& path) {
     if (const QByteArrayView png = IconPngImage(bytes); !png.isEmpty()) {
         return decodeAs(png.toByteArray(), "png");
     }
-    if (const char* format = designFormat(bytes)) {
+    if (const QByteArray format = PictureFormat(bytes); !format.isEmpty()) {
         return decodeAs(bytes, format);
     }
     QImageReader reader(designResource(path));

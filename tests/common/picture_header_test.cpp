@@ -96,6 +96,16 @@ TEST(PictureHeaderTest, HeadersGiveTheirSizeAndCutOrUnknownOnesNone) {
     }
 }
 
+TEST(PictureHeaderTest, TheFirstBytesNameTheFormat) {
+    for (const QString& path : designFiles()) {
+        EXPECT_EQ(PictureFormat(designFile(path)), QImageReader(u":/design/"_s + path).format())
+            << path.toStdString();
+    }
+    EXPECT_EQ(PictureFormat(QByteArray("\xFF\xD8\x00", 3)), QByteArray());
+    EXPECT_EQ(PictureFormat(bytes({0, 0, 1, 0, 1, 0})), QByteArray()) << "an icon cut short";
+    EXPECT_EQ(PictureFormat(QByteArray("hello, world")), QByteArray());
+}
+
 TEST(PictureHeaderTest, AnIconsPngImageIsFoundOnlyWithinTheFile) {
     const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + "rest";
     const QByteArray directory = bytes({0, 0, 1, 0, 1, 0, 16, 16, 0, 0, 1, 0, 32, 0});
