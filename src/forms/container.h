@@ -94,14 +94,19 @@ public:
     /// Clears what was painted; the background colour and picture stay.
     void cls();
     /// Paints `picture` at (x, y), stretched to width x height when given; the source rectangle
-    /// defaults to the whole picture. All values count in this container's unit.
-    void paintPicture(const QImage& picture, double x, double y,
+    /// defaults to the whole picture. All values count in this container's unit. A deferred
+    /// picture's pixels are read when the surface is first drawn.
+    void paintPicture(const DeferredPicture& picture, double x, double y,
                       std::optional<double> width = std::nullopt,
                       std::optional<double> height = std::nullopt,
                       std::optional<double> sourceX = std::nullopt,
                       std::optional<double> sourceY = std::nullopt,
                       std::optional<double> sourceWidth = std::nullopt,
                       std::optional<double> sourceHeight = std::nullopt);
+    template <typename... SizeAndSource>
+    void paintPicture(const QImage& picture, double x, double y, SizeAndSource... area) {
+        paintPicture(DeferredPicture(picture), x, y, area...);
+    }
     [[nodiscard]] double currentX() const { return currentX_; }
     [[nodiscard]] double currentY() const { return currentY_; }
     void setCurrentX(double x) { currentX_ = x; }
@@ -137,7 +142,7 @@ private:
     [[nodiscard]] std::vector<Control*>& layerOf(const Control& control);
     /// A picture painted on the surface: the picture is shared, not copied.
     struct PaintedPicture {
-        QImage picture;
+        DeferredPicture picture;
         QRectF target;
         QRectF source;
     };

@@ -91,7 +91,7 @@ void Container::addStroke(std::variant<PaintedPicture, PrintedText> what) {
     if (strokes_.size() >= kMostStrokes) {
         const QImage pixels = drawing();
         const QRect whole(QPoint(), pixels.size());
-        strokes_.assign(1, Stroke{PaintedPicture{pixels, whole, whole}, whole});
+        strokes_.assign(1, Stroke{PaintedPicture{DeferredPicture(pixels), whole, whole}, whole});
     }
     drawingSize_ = drawingSize_.expandedTo(ceilSize(innerPixelSize()).expandedTo({1, 1}));
     strokes_.push_back(Stroke{std::move(what), QRect(QPoint(), drawingSize_)});
@@ -105,7 +105,7 @@ void Container::drawDrawing(QPainter& painter) const {
         painter.setClipRect(stroke.clip, Qt::IntersectClip);
         if (const auto* picture = std::get_if<PaintedPicture>(&stroke.what)) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(picture->target, picture->picture, picture->source);
+            painter.drawImage(picture->target, picture->picture.image(), picture->source);
         } else {
             const auto& text = std::get<PrintedText>(stroke.what);
             painter.setFont(text.font);
@@ -126,17 +126,18 @@ const QImage& Container::drawing() const {
     return drawing_;
 }
 
-void Container::paintPicture(const QImage& picture, double x, double y, std::optional<double> width,
-                             std::optional<double> height, std::optional<double> sourceX,
-                             std::optional<double> sourceY, std::optional<double> sourceWidth,
+void Container::paintPicture(const DeferredPicture& picture, double x, double y,
+                             std::optional<double> width, std::optional<double> height,
+                             std::optional<double> sourceX, std::optional<double> sourceY,
+                             std::optional<double> sourceWidth,
                              std::optional<double> sourceHeight) {
     if (picture.isNull()) {
         return;
     }
     const QRectF source(sourceX ? widthToPixels(*sourceX) : 0.0,
                         sourceY ? heightToPixels(*sourceY) : 0.0,
-                        sourceWidth ? widthToPixels(*sourceWidth) : picture.width(),
-                        sourceHeight ? heightToPixels(*sourceHeight) : picture.height());
+                        sourceWidth ? widthToPixels(*sourceWidth) : picture.size().width(),
+                        sourceHeight ? heightToPixels(*sourceHeight) : picture.size().height());
     const QRectF target(xToPixels(x), yToPixels(y), width ? widthToPixels(*width) : source.width(),
                         height ? heightToPixels(*height) : source.height());
     addStroke(PaintedPicture{picture, target, source});

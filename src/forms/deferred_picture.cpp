@@ -18,12 +18,18 @@ const QImage& DeferredPicture::image() const {
         return kNone;
     }
     if (state_->decode) {
-        state_->image = state_->decode();
+        state_->image = state_->reading.valid() ? state_->reading.get() : state_->decode();
         state_->decode = nullptr;
         // The pixels decide: a file whose header promised another size keeps what it holds.
         state_->size = state_->image.size();
     }
     return state_->image;
+}
+
+void DeferredPicture::prefetch() const {
+    if (state_ && state_->decode && !state_->reading.valid()) {
+        state_->reading = std::async(std::launch::async, state_->decode);
+    }
 }
 
 } // namespace qv::forms

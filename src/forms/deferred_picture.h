@@ -4,13 +4,15 @@
 #include <QSize>
 
 #include <functional>
+#include <future>
 #include <memory>
 
 namespace qv::forms {
 
 /// A control's picture whose pixels are read only when something first needs them (the renderer
 /// painting a shown control, or code reading the picture); its size is known before. Copies
-/// share one reading, so a picture copied to a new array element is still decoded once.
+/// share one reading, so a picture copied to a new array element is still decoded once. A picture
+/// is used from one thread; only its decoder may run on another (`prefetch`).
 class DeferredPicture {
 public:
     using Decoder = std::function<QImage()>;
@@ -25,8 +27,12 @@ public:
     [[nodiscard]] bool isNull() const { return size().isEmpty(); }
     /// The size, without reading the pixels.
     [[nodiscard]] QSize size() const;
-    /// The pixels, read now if they were not yet.
+    /// The pixels, read now if they were not yet, or once the reading `prefetch` started is over.
     [[nodiscard]] const QImage& image() const;
+    /// Starts reading the pixels on a thread of their own, for a large picture that will soon be
+    /// drawn: the decoder must be safe to run on any thread. Does nothing when the pixels have been
+    /// read or are being read.
+    void prefetch() const;
     /// Whether the pixels have been read (a picture given in memory always has).
     [[nodiscard]] bool decoded() const { return !state_ || !state_->decode; }
 
@@ -37,6 +43,7 @@ private:
     struct State {
         QSize size{};
         Decoder decode{};
+        std::future<QImage> reading{};
         QImage image{};
     };
     std::shared_ptr<State> state_;

@@ -64,6 +64,7 @@ forms::ControlArray<controls::ucAniGIF>::ElementFactory MainForm::aniGifElements
 
 void MainForm::Form_Load() {
     try {
+        prefetchBackground();
         runHook(loadHooks.beforeScreenFit);
         WebBrowser1.setVisible(false);
         WebBrowser2.setVisible(false);
@@ -82,6 +83,14 @@ void MainForm::Form_Load() {
         }
         loadHooks.startupFailed(failure);
     }
+}
+
+void MainForm::prefetchBackground() {
+    // The background is by far the largest picture the table draws; it is decoded while the rest
+    // of the window is set up.
+    const QSize screen = context_->services.screen.size();
+    const bool small = fitToScreen(screen.width(), screen.height()).smallTable();
+    (small ? Pic2 : Pic1).heldPicture().prefetch();
 }
 
 void MainForm::ShowTable() {
@@ -113,7 +122,7 @@ void MainForm::FitToScreen(QSize screenPx) {
 
     if (fit.smallTable()) {
         Pic1.setPicture(QImage());
-        Pic1.paintPicture(Pic2.picture(), 0, 0);
+        Pic1.paintPicture(Pic2.heldPicture(), 0, 0);
         Pic1.zOrder(1);
         Sysmsg(0).setFontSize(kSmallTickerFont);
         Sysmsg(1).setFontSize(kSmallTickerFont);

@@ -148,6 +148,23 @@ TEST(PictureBoxTest, KeepsAPaintedPictureSharedAndCutToTheBoxAsItWasThen) {
     EXPECT_EQ(box.point(30 * 15, 30 * 15), rgb(0, 0, 255));
 }
 
+TEST(PictureBoxTest, ADeferredPicturePaintedOnItIsReadWhenItIsDrawn) {
+    FormFixture f;
+    PictureBox box(f.form, u"box"_s);
+    box.move(0, 0, 20 * 15, 20 * 15);
+    box.setBackColor(rgb(0, 0, 255));
+    int decodes = 0;
+    const DeferredPicture red(QSize(10, 10), [&decodes] {
+        ++decodes;
+        return solidPicture(10, 10, Qt::red);
+    });
+    box.paintPicture(red, 0, 0);
+    EXPECT_EQ(decodes, 0);
+    EXPECT_EQ(box.point(9 * 15, 9 * 15), rgb(255, 0, 0));
+    EXPECT_EQ(box.point(10 * 15, 10 * 15), rgb(0, 0, 255));
+    EXPECT_EQ(decodes, 1);
+}
+
 TEST(PictureBoxTest, ManyPaintingsWithoutClsAreKeptAsPixelsAndStillShow) {
     FormFixture f;
     PictureBox box(f.form, u"box"_s);

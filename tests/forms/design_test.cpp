@@ -1,6 +1,8 @@
 #include "test_form.h"
 
+#include <atomic>
 #include <gmock/gmock.h>
+#include <thread>
 
 namespace qv::forms::test {
 namespace {
@@ -89,6 +91,27 @@ TEST(DesignTest, AsksOnlyFlaggedControlsForPicturesAndDecodesThemWhenRead) {
     EXPECT_TRUE(form.marks(0).heldPicture().decoded());
     EXPECT_EQ(form.marks(0).picture().size(), QSize(30, 20));
     EXPECT_EQ(f.pictures.decodes, 1);
+}
+
+// A picture read ahead is decoded once, on a thread of its own, and what that made is what is then
+// read; reading ahead a picture that is read or being read does nothing.
+TEST(DesignTest, APictureReadAheadIsDecodedOnceOnAThreadOfItsOwn) {
+    std::atomic<int> decodes = 0;
+    std::thread::id decodedOn;
+    const DeferredPicture picture(QSize(3, 2), [&] {
+        ++decodes;
+        decodedOn = std::this_thread::get_id();
+        return solidPicture(3, 2, Qt::red);
+    });
+    picture.prefetch();
+    picture.prefetch();
+    EXPECT_FALSE(picture.decoded());
+    EXPECT_EQ(picture.image().pixelColor(2, 1), QColor(Qt::red));
+    EXPECT_TRUE(picture.decoded());
+    picture.prefetch();
+    EXPECT_EQ(picture.image().size(), QSize(3, 2));
+    EXPECT_EQ(decodes, 1);
+    EXPECT_NE(decodedOn, std::this_thread::get_id());
 }
 
 } // namespace

@@ -87,9 +87,9 @@ QStringList decodedNames(const std::vector<DesignedPicture>& pictures) {
 
 struct Screen {
     QSize size;
-    /// The pictures the start-up itself reads: the frame that the skin paints, and the small
-    /// table's background.
-    QStringList readByTheLayout;
+    /// The hidden pictures painted on a shown control, read when that control is drawn: the
+    /// small table's background.
+    QStringList paintedOnTheTable;
 };
 
 void PrintTo(const Screen& screen, std::ostream* out) {
@@ -108,14 +108,13 @@ QImage tableBefore(QSize size) {
     return QImage(file).convertToFormat(QImage::Format_ARGB32);
 }
 
-// Each design picture is decoded when its control is first drawn (or its picture read by the
-// layout), never before; the table looks as it did when every design picture was decoded at
-// load (the fixtures are renderings from then).
+// Each design picture is decoded when its control is first drawn (or the control it is painted
+// on), never before; the table looks as it did when every design picture was decoded at load
+// (the fixtures are renderings from then).
 TEST_P(DesignPictures, AreDecodedWhenTheirControlIsFirstDrawnAndDrawAsBefore) {
     EXPECT_TRUE(decodedNames(pictures).isEmpty());
     MainForm& form = fixture.loaded();
-    EXPECT_EQ(decodedNames(pictures).join(u' ').toStdString(),
-              GetParam().readByTheLayout.join(u' ').toStdString());
+    EXPECT_TRUE(decodedNames(pictures).isEmpty());
 
     const QImage before = tableBefore(GetParam().size);
     ASSERT_FALSE(before.isNull());
@@ -127,7 +126,7 @@ TEST_P(DesignPictures, AreDecodedWhenTheirControlIsFirstDrawnAndDrawAsBefore) {
     for (const DesignedPicture& designed : pictures) {
         const QString name = nameOf(*designed.control);
         if ((drawn(*designed.control) && designed.held()) ||
-            GetParam().readByTheLayout.contains(name)) {
+            GetParam().paintedOnTheTable.contains(name)) {
             drawnOrRead.append(name);
         }
     }
