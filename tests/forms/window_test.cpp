@@ -162,6 +162,50 @@ TEST(WindowTest, AUserControlKindWithAFactoryGetsThatWidgetKeptInPlace) {
     EXPECT_EQ(windows.widgetOf(form)->findChildren<QLabel*>().size(), 1);
 }
 
+// A control gets its widget when it is first shown, in its place among its siblings; a shown
+// control that is hidden again keeps its widget, hidden.
+TEST(WindowTest, AHiddenControlGetsItsWidgetWhenFirstShown) {
+    platform::fake::FakeTimeService time;
+    FormHost host(time);
+    qt::QtWindowSystem windows(host);
+    windows.registerWidgetFactory(u"WebBrowser"_s, [](UserControl& control, QWidget* parent) {
+        auto* view = new QLabel(parent);
+        view->setObjectName(control.name());
+        return view;
+    });
+    SmallTable& form = host.get<SmallTable>();
+    UserControl below(form.pic1, u"below"_s, u"WebBrowser"_s);
+    UserControl hidden(form.pic1, u"hidden"_s, u"WebBrowser"_s);
+    UserControl above(form.pic1, u"above"_s, u"WebBrowser"_s);
+    hidden.setVisible(false);
+    form.show();
+    const auto views = [&windows, &form] {
+        QStringList names;
+        for (const QObject* child : windows.widgetOf(form)->findChildren<QLabel*>()) {
+            names.append(child->objectName());
+        }
+        return names;
+    };
+    EXPECT_EQ(views(), QStringList({u"below"_s, u"above"_s}));
+
+    hidden.setVisible(true);
+    QApplication::processEvents();
+    auto* shown = windows.widgetOf(form)->findChild<QLabel*>(u"hidden"_s);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    // Qt lists a parent's children from the bottom up.
+    const QObjectList order = shown->parentWidget()->children();
+    EXPECT_LT(order.indexOf(windows.widgetOf(form)->findChild<QLabel*>(u"below"_s)),
+              order.indexOf(shown));
+    EXPECT_LT(order.indexOf(shown),
+              order.indexOf(windows.widgetOf(form)->findChild<QLabel*>(u"above"_s)));
+
+    hidden.setVisible(false);
+    QApplication::processEvents();
+    EXPECT_EQ(windows.widgetOf(form)->findChild<QLabel*>(u"hidden"_s), shown);
+    EXPECT_TRUE(shown->isHidden());
+}
+
 // Counts the paints of every widget.
 class PaintCounter : public QObject {
 public:

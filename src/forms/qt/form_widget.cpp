@@ -175,6 +175,11 @@ void FormWidget::syncWindowLook() {
 
 void FormWidget::syncContainer(Container& container, QWidget& surface) {
     for (Control* control : container.windowedControls()) {
+        // A window holds many controls that stay hidden for a long time or for good: a control
+        // gets its widget when it is first shown.
+        if (!control->visible() && !children_.contains(control)) {
+            continue;
+        }
         QWidget& widget = widgetFor(*control, surface);
         if (auto* box = dynamic_cast<PictureBox*>(control)) {
             syncContainer(*box, widget);
