@@ -1,8 +1,10 @@
 #include "forms/qt/qt_window_system.h"
 
+#include "forms/fonts.h"
 #include "forms/form.h"
 #include "forms/form_host.h"
 
+#include <QApplication>
 #include <QWindow>
 
 namespace qv::forms::qt {
@@ -21,6 +23,9 @@ void deleteLater(FormWidget* widget) {
 
 QtWindowSystem::QtWindowSystem(FormHost& host) : host_(&host) {
     host_->setWindowSystem(this);
+    // Widgets lay out their text as they are made, before they are given their control's font:
+    // with the forms' own default font that first layout loads no font the forms do not use.
+    QApplication::setFont(pixelFont(defaultFont()));
 }
 
 QtWindowSystem::~QtWindowSystem() {
