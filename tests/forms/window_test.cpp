@@ -138,71 +138,68 @@ TEST(WindowTest, KeysReachTheFocusedTextBoxThroughItsHandlers) {
                                            u"bc"_s));
 }
 
-TEST(WindowTest, AUserControlKindWithAFactoryGetsThatWidgetKeptInPlace) {
+/// A table whose web browsers are made as labels named for their controls.
+struct LabelViewsFixture {
     platform::fake::FakeTimeService time;
-    FormHost host(time);
-    qt::QtWindowSystem windows(host);
-    windows.registerWidgetFactory(u"WebBrowser"_s, [](UserControl& control, QWidget* parent) {
-        auto* view = new QLabel(parent);
-        view->setObjectName(control.name());
-        return view;
-    });
+    FormHost host{time};
+    qt::QtWindowSystem windows{host};
     SmallTable& form = host.get<SmallTable>();
-    UserControl banner(form.pic1, u"WebBrowser1"_s, u"WebBrowser"_s);
-    banner.move(20, 30, 82, 80);
-    UserControl painted(form.pic1, u"ucAni_BBQS"_s, u"ucAniGIF"_s);
-    form.show();
 
-    auto* view = windows.widgetOf(form)->findChild<QLabel*>(u"WebBrowser1"_s);
+    LabelViewsFixture() {
+        windows.registerWidgetFactory(u"WebBrowser"_s, [](UserControl& control, QWidget* parent) {
+            auto* view = new QLabel(parent);
+            view->setObjectName(control.name());
+            return view;
+        });
+    }
+
+    [[nodiscard]] QLabel* view(const QString& name) const {
+        return windows.widgetOf(form)->findChild<QLabel*>(name);
+    }
+};
+
+TEST(WindowTest, AUserControlKindWithAFactoryGetsThatWidgetKeptInPlace) {
+    LabelViewsFixture f;
+    UserControl banner(f.form.pic1, u"WebBrowser1"_s, u"WebBrowser"_s);
+    banner.move(20, 30, 82, 80);
+    UserControl painted(f.form.pic1, u"ucAni_BBQS"_s, u"ucAniGIF"_s);
+    f.form.show();
+
+    QLabel* view = f.view(u"WebBrowser1"_s);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->geometry(), QRect(20, 30, 82, 80));
     banner.setVisible(false);
     QApplication::processEvents();
     EXPECT_TRUE(view->isHidden());
-    EXPECT_EQ(windows.widgetOf(form)->findChildren<QLabel*>().size(), 1);
+    EXPECT_EQ(f.windows.widgetOf(f.form)->findChildren<QLabel*>().size(), 1);
 }
 
 // A control gets its widget when it is first shown, in its place among its siblings; a shown
 // control that is hidden again keeps its widget, hidden.
 TEST(WindowTest, AHiddenControlGetsItsWidgetWhenFirstShown) {
-    platform::fake::FakeTimeService time;
-    FormHost host(time);
-    qt::QtWindowSystem windows(host);
-    windows.registerWidgetFactory(u"WebBrowser"_s, [](UserControl& control, QWidget* parent) {
-        auto* view = new QLabel(parent);
-        view->setObjectName(control.name());
-        return view;
-    });
-    SmallTable& form = host.get<SmallTable>();
-    UserControl below(form.pic1, u"below"_s, u"WebBrowser"_s);
-    UserControl hidden(form.pic1, u"hidden"_s, u"WebBrowser"_s);
-    UserControl above(form.pic1, u"above"_s, u"WebBrowser"_s);
+    LabelViewsFixture f;
+    UserControl below(f.form.pic1, u"below"_s, u"WebBrowser"_s);
+    UserControl hidden(f.form.pic1, u"hidden"_s, u"WebBrowser"_s);
+    UserControl above(f.form.pic1, u"above"_s, u"WebBrowser"_s);
     hidden.setVisible(false);
-    form.show();
-    const auto views = [&windows, &form] {
-        QStringList names;
-        for (const QObject* child : windows.widgetOf(form)->findChildren<QLabel*>()) {
-            names.append(child->objectName());
-        }
-        return names;
-    };
-    EXPECT_EQ(views(), QStringList({u"below"_s, u"above"_s}));
+    f.form.show();
+    EXPECT_NE(f.view(u"below"_s), nullptr);
+    EXPECT_NE(f.view(u"above"_s), nullptr);
+    EXPECT_EQ(f.view(u"hidden"_s), nullptr);
 
     hidden.setVisible(true);
     QApplication::processEvents();
-    auto* shown = windows.widgetOf(form)->findChild<QLabel*>(u"hidden"_s);
+    QLabel* shown = f.view(u"hidden"_s);
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isVisible());
     // Qt lists a parent's children from the bottom up.
     const QObjectList order = shown->parentWidget()->children();
-    EXPECT_LT(order.indexOf(windows.widgetOf(form)->findChild<QLabel*>(u"below"_s)),
-              order.indexOf(shown));
-    EXPECT_LT(order.indexOf(shown),
-              order.indexOf(windows.widgetOf(form)->findChild<QLabel*>(u"above"_s)));
+    EXPECT_LT(order.indexOf(f.view(u"below"_s)), order.indexOf(shown));
+    EXPECT_LT(order.indexOf(shown), order.indexOf(f.view(u"above"_s)));
 
     hidden.setVisible(false);
     QApplication::processEvents();
-    EXPECT_EQ(windows.widgetOf(form)->findChild<QLabel*>(u"hidden"_s), shown);
+    EXPECT_EQ(f.view(u"hidden"_s), shown);
     EXPECT_TRUE(shown->isHidden());
 }
 
