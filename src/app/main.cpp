@@ -15,14 +15,13 @@ using namespace Qt::StringLiterals;
 int main(int argc, char** argv) {
     // Reading the font configuration takes about as long as starting the application beside it.
     qv::platform::qt::FontConfigWarmUp fonts;
-    // Web views share the application's graphics context; it must be set before the application.
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Quorvale"_s);
     qv::platform::qt::QtPlatform platform(u"quorvale"_s);
     qv::Client client(platform.services);
     qv::forms::qt::QtWindowSystem windows(client.forms);
-    // The web engine itself loads only when the first web view is shown.
+    // The web engine itself, and the graphics context its views share, are set up only when the
+    // first web view is shown.
     windows.registerWidgetFactory(QString::fromUtf16(qv::forms::kWebBrowserKind),
                                   qv::forms::qt::webBrowserWidgetFactory());
     fonts.finish();

@@ -112,9 +112,12 @@ TEST(WebEngineTest, TheEngineLoadsOnlyWhenAViewIsShownAndThenShowsTheLocalPage) 
     f.view.navigate(u"http://127.0.0.1:%1/ad.html"_s.arg(server.port()));
     QApplication::processEvents();
     EXPECT_FALSE(webEngineLoaded()) << "nothing shown yet";
+    EXPECT_FALSE(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts));
 
     EXPECT_EQ(f.showAndWait(), std::optional(true));
     EXPECT_TRUE(webEngineLoaded());
+    // The views' shared graphics context is asked for with the engine, not at start.
+    EXPECT_TRUE(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts));
 }
 
 TEST(WebEngineTest, APageThatCannotBeReachedIsANavigationError) {

@@ -31,8 +31,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     isolateEnvironment(home);
-    // Web views share the application's graphics context; it is set before the application.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     testing::InitGoogleMock(&argc, argv);
     return RUN_ALL_TESTS();

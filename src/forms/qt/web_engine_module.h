@@ -36,4 +36,9 @@ struct EngineViewEvents {
 using CreateEngineView = EngineView* (*)(QWidget* parent, EngineViewEvents events);
 inline constexpr char kCreateEngineViewSymbol[] = "qvCreateEngineView";
 
+/// Sets up the graphics context the engine's views share, unless the application made one as it
+/// started; run once, before the first view is made. Exported as `kShareGraphicsContextSymbol`.
+using ShareGraphicsContext = void (*)();
+inline constexpr char kShareGraphicsContextSymbol[] = "qvShareGraphicsContext";
+
 } // namespace qv::forms::qt

@@ -1,10 +1,17 @@
 #include "forms/qt/web_engine_module.h"
 
 #include <QContextMenuEvent>
+#include <QOpenGLContext>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
 // The web engine module: the only code that links the web engine.
+
+namespace QtWebEngineCore {
+/// The engine's own set-up of the graphics context its views share (exported by the engine, not
+/// declared in its public headers).
+Q_DECL_IMPORT void initialize();
+} // namespace QtWebEngineCore
 
 namespace qv::forms::qt {
 namespace {
@@ -40,6 +47,14 @@ private:
 
 } // namespace
 } // namespace qv::forms::qt
+
+extern "C" Q_DECL_EXPORT void qvShareGraphicsContext() {
+    // The engine does this itself before the application exists when it is linked to the program;
+    // loaded later, as it is here, it leaves the same call to the program.
+    if (QOpenGLContext::globalShareContext() == nullptr) {
+        QtWebEngineCore::initialize();
+    }
+}
 
 extern "C" Q_DECL_EXPORT qv::forms::qt::EngineView*
 qvCreateEngineView(QWidget* parent, qv::forms::qt::EngineViewEvents events) {
