@@ -20,7 +20,10 @@ HttpClient::RequestId QtHttpClient::get(const QString& url, Handlers handlers) {
     QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkReply* reply = manager_.get(request);
+    if (!manager_) {
+        manager_ = std::make_unique<QNetworkAccessManager>();
+    }
+    QNetworkReply* reply = manager_->get(request);
     const RequestId id = ++lastId_;
     pending_.emplace(id, std::make_pair(reply, std::move(handlers)));
     QObject::connect(reply, &QNetworkReply::finished, reply, [this, id] { finished(id); });

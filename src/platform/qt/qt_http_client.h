@@ -5,6 +5,7 @@
 #include <QNetworkAccessManager>
 
 #include <map>
+#include <memory>
 
 class QNetworkReply;
 
@@ -24,7 +25,8 @@ public:
 private:
     void finished(RequestId id);
 
-    QNetworkAccessManager manager_;
+    /// Made with the first download: making it looks for network plug-ins.
+    std::unique_ptr<QNetworkAccessManager> manager_;
     RequestId lastId_ = 0;
     std::map<RequestId, std::pair<QNetworkReply*, Handlers>> pending_;
 };
