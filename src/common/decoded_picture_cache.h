@@ -5,7 +5,6 @@
 
 #include <concepts>
 #include <mutex>
-#include <optional>
 
 namespace qv::common {
 
@@ -19,8 +18,11 @@ class DecodedPictureCache {
 public:
     template <std::invocable Decode>
     QImage get(const Key& key, Decode&& decode) {
-        if (const std::optional<QImage> kept = find(key)) {
-            return *kept;
+        {
+            const std::lock_guard lock(mutex_);
+            if (const auto found = pictures_.constFind(key); found != pictures_.constEnd()) {
+                return *found;
+            }
         }
         QImage picture = decode();
         if (picture.isNull()) {
@@ -35,12 +37,6 @@ public:
     }
 
 private:
-    std::optional<QImage> find(const Key& key) {
-        const std::lock_guard lock(mutex_);
-        const auto found = pictures_.constFind(key);
-        return found == pictures_.constEnd() ? std::nullopt : std::optional(*found);
-    }
-
     std::mutex mutex_;
     QHash<Key, QImage> pictures_;
 };
