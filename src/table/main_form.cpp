@@ -64,7 +64,6 @@ forms::ControlArray<controls::ucAniGIF>::ElementFactory MainForm::aniGifElements
 
 void MainForm::Form_Load() {
     try {
-        prefetchBackground();
         runHook(loadHooks.beforeScreenFit);
         WebBrowser1.setVisible(false);
         WebBrowser2.setVisible(false);
@@ -85,14 +84,6 @@ void MainForm::Form_Load() {
     }
 }
 
-void MainForm::prefetchBackground() {
-    // The background is by far the largest picture the table draws; it is decoded while the rest
-    // of the window is set up.
-    const QSize screen = context_->services.screen.size();
-    const bool small = fitToScreen(screen.width(), screen.height()).smallTable();
-    (small ? Pic2 : Pic1).heldPicture().prefetch();
-}
-
 void MainForm::ShowTable() {
     show();
     LayoutTable(*this);
@@ -100,6 +91,9 @@ void MainForm::ShowTable() {
 
 void MainForm::FitToScreen(QSize screenPx) {
     const ScreenFit fit = fitToScreen(screenPx.width(), screenPx.height());
+    // The background this screen shows is by far the largest picture the table draws; it is
+    // decoded while the rest of the window is set up.
+    (fit.smallTable() ? Pic2 : Pic1).heldPicture().prefetch();
     TableState& table = context_->state;
     table.ScaleX = fit.scale;
     table.ScaleY = fit.scale;

@@ -310,8 +310,6 @@ public:
     [[nodiscard]] TableContext& context() const { return *context_; }
 
 private:
-    /// Starts decoding the background the table will show on this screen.
-    void prefetchBackground();
     /// Makes the animated GIF players of the window on the client's services.
     [[nodiscard]] forms::ControlArray<controls::ucAniGIF>::ElementFactory aniGifElements() const;
 };
