@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <gmock/gmock.h>
 
@@ -103,6 +104,28 @@ TEST(WindowTest, SelectingALineOfAOneLineListShowsThatLine) {
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(2))));
+}
+
+TEST(WindowTest, AListShowsItsScrollBarOnlyForMoreLinesThanItsWholeRowsAndAtLeastOne) {
+    struct Case {
+        int height;
+        int lines;
+        bool scrollBar;
+    };
+    // The ticker is one row high and lower than its font's rows.
+    for (const auto& [height, lines, scrollBar] :
+         {Case{13, 1, false}, Case{13, 2, true}, Case{60, 2, false}, Case{60, 9, true}}) {
+        SCOPED_TRACE(testing::Message() << height << " px, " << lines << " lines");
+        WindowFixture f;
+        f.form.ticker.move(10, 80, 180, height);
+        for (int line = 0; line < lines; ++line) {
+            f.form.ticker.addItem(u"第%1行"_s.arg(line));
+        }
+        QApplication::processEvents();
+        auto* list = f.window->findChild<QListWidget*>();
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->verticalScrollBar()->isVisible(), scrollBar);
+    }
 }
 
 TEST(WindowTest, KeysReachTheFocusedTextBoxThroughItsHandlers) {

@@ -4,7 +4,10 @@
 #include "forms/list_box.h"
 
 #include <QFontMetrics>
+#include <QResizeEvent>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace qv::forms::qt {
 
@@ -53,6 +56,7 @@ void ListBoxWidget::syncFromModel() {
         clear();
         addItems(list_->items());
     }
+    showScrollBarForMoreLinesThanAPage();
     if (list_->topIndex() != shownTopIndex_ && list_->topIndex() < count()) {
         scrollToItem(item(list_->topIndex()), QAbstractItemView::PositionAtTop);
     }
@@ -65,6 +69,20 @@ void ListBoxWidget::syncFromModel() {
         }
     }
     syncing_ = false;
+}
+
+// The platform's list counts as its page the whole rows that fit, and at least one, and shows its
+// scroll bar only for more lines than that; Qt's would show one as soon as a row is cut, so a
+// one-line ticker lower than its font would carry a scroll bar beside its only line.
+void ListBoxWidget::showScrollBarForMoreLinesThanAPage() {
+    const int rowHeight = std::max(1, QFontMetrics(font()).height());
+    const int page = std::max(1, viewport()->height() / rowHeight);
+    setVerticalScrollBarPolicy(count() > page ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+void ListBoxWidget::resizeEvent(QResizeEvent* event) {
+    QListWidget::resizeEvent(event);
+    showScrollBarForMoreLinesThanAPage();
 }
 
 } // namespace qv::forms::qt

@@ -17,7 +17,12 @@ public:
     ListBoxWidget(ListBox& list, QWidget* parent);
     void syncFromModel() override;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void showScrollBarForMoreLinesThanAPage();
+
     ListBox* list_;
     int shownTopIndex_ = -1;
     bool syncing_ = false;
