@@ -19,12 +19,13 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(u"Quorvale"_s);
     qv::platform::qt::QtPlatform platform(u"quorvale"_s);
     qv::Client client(platform.services);
+    // The window system chooses its default font among those installed, which needs the reading.
+    fonts.finish();
     qv::forms::qt::QtWindowSystem windows(client.forms);
     // The web engine itself, and the graphics context its views share, are set up only when the
     // first web view is shown.
     windows.registerWidgetFactory(QString::fromUtf16(qv::forms::kWebBrowserKind),
                                   qv::forms::qt::webBrowserWidgetFactory());
-    fonts.finish();
     // The lobby passes one line; the program reads it whole, as the platform hands it over.
     qv::app::StartOnTable(client, client.forms.get<qv::table::MainForm>(),
                           QApplication::arguments().mid(1).join(u' '));

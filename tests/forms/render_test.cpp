@@ -41,6 +41,21 @@ TEST(RenderTest, PngOfAFormShowsThePictureAndChineseGlyphsInTheLabelBox) {
     EXPECT_EQ(countNear(image, QRect(0, 80, 200, 40), QColor(0, 128, 0)), 200 * 40);
 }
 
+TEST(RenderTest, AFontIsAskedForByAFamilyThisSystemHasAndSizedInPixels) {
+    installFontSubstitutions();
+    // The designed Chinese face is not installed here; its stand-in is.
+    for (const auto& [designed, asked] : {std::pair(u"宋体"_s, u"WenQuanYi Zen Hei"_s),
+                                          std::pair(u"DejaVu Sans"_s, u"DejaVu Sans"_s),
+                                          std::pair(u"No Such Face"_s, u"No Such Face"_s)}) {
+        QFont font(designed);
+        font.setPointSizeF(12);
+        const QFont sized = pixelFont(font);
+        EXPECT_EQ(sized.family(), asked) << designed.toStdString();
+        EXPECT_EQ(sized.pixelSize(), 16) << designed.toStdString();
+        EXPECT_EQ(font.family(), designed);
+    }
+}
+
 TEST(RenderTest, WindowedControlsCoverWindowlessOnesWhateverTheirOrder) {
     RenderFixture f;
     f.form.ticker.move(20, 20, 100, 30);
