@@ -111,6 +111,11 @@ QImage LoadGifPicture(std::int16_t resId, const QString& resType) {
     });
 }
 
+QSize PictureResourceSize(std::int16_t resId, const QString& resType) {
+    const std::optional<QByteArray> bytes = PictureResourceBytes(resId, resType);
+    return bytes && !resourceFormat(*bytes).isEmpty() ? PictureHeaderSize(*bytes) : QSize();
+}
+
 QSize DesignPictureSize(const QString& path) {
     registerEmbeddedPictures();
     const QSize size = PictureHeaderSize(designBytes(path));

@@ -29,6 +29,9 @@ concept PictureHolder = requires(T control, const QImage& picture) {
 /// call, and every control given the picture, shares the same pixels. A GIF comes as an 8-bit
 /// palette image.
 [[nodiscard]] QImage LoadGifPicture(std::int16_t resId, const QString& resType);
+/// The size of the picture `LoadGifPicture` gives, read from the resource's header without
+/// decoding it; empty when it gives none.
+[[nodiscard]] QSize PictureResourceSize(std::int16_t resId, const QString& resType);
 
 /// A picture stored with a window design, by its path below the design folder
 /// ("MainForm/Pic1.gif", "ChuPai/Label1.png"); a null picture when there is none. Decoded once

@@ -20,6 +20,7 @@ const QImage& DeferredPicture::image() const {
     if (state_->decode) {
         state_->image = state_->reading.valid() ? state_->reading.get() : state_->decode();
         state_->decode = nullptr;
+        state_->reader.reset();
         // The pixels decide: a file whose header promised another size keeps what it holds.
         state_->size = state_->image.size();
     }
@@ -29,6 +30,40 @@ const QImage& DeferredPicture::image() const {
 void DeferredPicture::prefetch() const {
     if (state_ && state_->decode && !state_->reading.valid()) {
         state_->reading = std::async(std::launch::async, state_->decode);
+    }
+}
+
+void DeferredPicture::prefetchInTurn(const std::vector<DeferredPicture>& pictures) {
+    struct Reading {
+        Decoder decode;
+        std::promise<QImage> read;
+    };
+    auto readings = std::make_shared<std::vector<Reading>>();
+    std::vector<State*> waiting;
+    for (const DeferredPicture& picture : pictures) {
+        State* state = picture.state_.get();
+        if (state == nullptr || !state->decode || state->reading.valid()) {
+            continue;
+        }
+        readings->push_back({state->decode, {}});
+        state->reading = readings->back().read.get_future();
+        waiting.push_back(state);
+    }
+    if (waiting.empty()) {
+        return;
+    }
+    const auto reader =
+        std::make_shared<std::future<void>>(std::async(std::launch::async, [readings] {
+            for (Reading& reading : *readings) {
+                try {
+                    reading.read.set_value(reading.decode());
+                } catch (...) {
+                    reading.read.set_exception(std::current_exception());
+                }
+            }
+        }));
+    for (State* state : waiting) {
+        state->reader = reader;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <vector>
 
 namespace qv::forms {
 
@@ -33,6 +34,10 @@ public:
     /// drawn: the decoder must be safe to run on any thread. Does nothing when the pixels have been
     /// read or are being read.
     void prefetch() const;
+    /// Starts reading, on one thread and in their order, the pixels of those `pictures` not read
+    /// nor being read: for pictures about to be drawn one after the other, so that the drawing
+    /// finds each read or waits only for the one it needs next.
+    static void prefetchInTurn(const std::vector<DeferredPicture>& pictures);
     /// Whether the pixels have been read (a picture given in memory always has).
     [[nodiscard]] bool decoded() const { return !state_ || !state_->decode; }
 
@@ -44,6 +49,8 @@ private:
         QSize size{};
         Decoder decode{};
         std::future<QImage> reading{};
+        /// The thread reading this picture in turn with others, kept until its reading is taken.
+        std::shared_ptr<std::future<void>> reader{};
         QImage image{};
     };
     std::shared_ptr<State> state_;

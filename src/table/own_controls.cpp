@@ -25,8 +25,10 @@ void setUpButton(controls::inode_pic& button, int normal, int hover, const QStri
     if (hover != 0) {
         button.setMouseInPic(common::LoadGifPicture(static_cast<std::int16_t>(hover), u"GIF"_s));
     }
-    button.setICaption(caption);
+    // The size is stored before the caption, whose store draws it, so that the caption is drawn
+    // in one size only and no font is loaded for the other.
     button.setIFontSize(12);
+    button.setICaption(caption);
     button.setIColor(kButtonCaptionColor);
     button.setTag(u"0"_s);
     button.refresh();

@@ -28,9 +28,12 @@ TEST(PictureCacheTest, EveryResourceGivesTheFreshDecodesPixelsEveryTime) {
         const auto resId = static_cast<std::int16_t>(id);
         const std::optional<QByteArray> bytes = PictureResourceBytes(resId, u"GIF"_s);
         const QImage first = LoadGifPicture(resId, u"GIF"_s);
+        const QSize headerSize = PictureResourceSize(resId, u"GIF"_s);
         if (!bytes || first.isNull()) {
+            EXPECT_TRUE(headerSize.isEmpty()) << id;
             continue;
         }
+        EXPECT_EQ(headerSize, first.size()) << id;
         ++pictures;
         SCOPED_TRACE(id);
         const QImage fresh = QImage::fromData(*bytes);

@@ -2,7 +2,11 @@
 
 #include <atomic>
 #include <gmock/gmock.h>
+#include <mutex>
+#include <stdexcept>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace qv::forms::test {
 namespace {
@@ -112,6 +116,38 @@ TEST(DesignTest, APictureReadAheadIsDecodedOnceOnAThreadOfItsOwn) {
     EXPECT_EQ(picture.image().size(), QSize(3, 2));
     EXPECT_EQ(decodes, 1);
     EXPECT_NE(decodedOn, std::this_thread::get_id());
+}
+
+TEST(DesignTest, PicturesReadAheadInTurnAreEachDecodedOnceInTheirOrderOnOneOtherThread) {
+    std::mutex lock;
+    std::vector<std::pair<int, std::thread::id>> reads;
+    const auto picture = [&](int number) {
+        return DeferredPicture(QSize(2, 2), [&lock, &reads, number] {
+            const std::scoped_lock guard(lock);
+            reads.emplace_back(number, std::this_thread::get_id());
+            return solidPicture(2, 2, number == 2 ? Qt::red : Qt::blue);
+        });
+    };
+    const DeferredPicture first = picture(1);
+    const DeferredPicture second = picture(2);
+    const DeferredPicture readBefore = picture(3);
+    const DeferredPicture unreadable(QSize(1, 1),
+                                     []() -> QImage { throw std::runtime_error("unreadable"); });
+    (void)readBefore.image();
+
+    DeferredPicture::prefetchInTurn(
+        {first, second, readBefore, second, unreadable, DeferredPicture(), DeferredPicture()});
+    EXPECT_EQ(second.image().pixelColor(1, 1), QColor(Qt::red));
+    EXPECT_EQ(first.image().size(), QSize(2, 2));
+    EXPECT_THROW((void)unreadable.image(), std::runtime_error);
+
+    const std::thread::id here = std::this_thread::get_id();
+    ASSERT_EQ(reads.size(), 3U);
+    EXPECT_EQ(reads[0], std::pair(3, here));
+    EXPECT_EQ(reads[1].first, 1);
+    EXPECT_EQ(reads[2].first, 2);
+    EXPECT_NE(reads[1].second, here);
+    EXPECT_EQ(reads[1].second, reads[2].second);
 }
 
 } // namespace

@@ -11,6 +11,9 @@
 #include <QScrollBar>
 
 #include <gmock/gmock.h>
+#include <map>
+#include <mutex>
+#include <thread>
 
 namespace qv::forms::test {
 namespace {
@@ -126,6 +129,36 @@ TEST(WindowTest, AListShowsItsScrollBarOnlyForMoreLinesThanItsWholeRowsAndAtLeas
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(list->verticalScrollBar()->isVisible(), scrollBar);
     }
+}
+
+TEST(WindowTest, TheFirstSyncOfAShownFormReadsTheShownPicturesOnAnotherThread) {
+    platform::fake::FakeTimeService time;
+    FormHost host{time};
+    qt::QtWindowSystem windows{host};
+    SmallTable& form = host.get<SmallTable>();
+    std::mutex lock;
+    std::map<QString, std::thread::id> readOn;
+    const auto picture = [&](const QString& name) {
+        return DeferredPicture(QSize(8, 8), [&lock, &readOn, name] {
+            const std::scoped_lock guard(lock);
+            readOn[name] = std::this_thread::get_id();
+            return solidPicture(8, 8, Qt::blue);
+        });
+    };
+    Image hidden(form.pic1, u"hidden"_s);
+    hidden.setVisible(false);
+    hidden.setPicture(picture(u"hidden"_s));
+    form.card.setPicture(picture(u"card"_s));
+    form.pic1.setPicture(picture(u"table"_s));
+
+    form.show();
+    QApplication::processEvents();
+    (void)form.card.picture();
+    (void)form.pic1.picture();
+    const std::scoped_lock guard(lock);
+    EXPECT_THAT(readOn, testing::ElementsAre(testing::Key(u"card"_s), testing::Key(u"table"_s)));
+    EXPECT_NE(readOn[u"card"_s], std::this_thread::get_id());
+    EXPECT_EQ(readOn[u"card"_s], readOn[u"table"_s]);
 }
 
 TEST(WindowTest, KeysReachTheFocusedTextBoxThroughItsHandlers) {

@@ -1,6 +1,8 @@
+#include "common/picture_resources.h"
 #include "forms/image.h"
 #include "forms/picture_box.h"
 #include "forms/qt/render_to_image.h"
+#include "table/table_pictures.h"
 #include "table_fixture.h"
 
 #include <QDir>
@@ -135,6 +137,23 @@ TEST_P(DesignPictures, AreDecodedWhenTheirControlIsFirstDrawnAndDrawAsBefore) {
     // The other scale's backgrounds, which only other windows use, stay as stored.
     EXPECT_FALSE(form.pic3.heldPicture().decoded());
     EXPECT_FALSE(form.pic4.heldPicture().decoded());
+}
+
+// Many of the table's pictures from the resource store wait hidden until a player sits down.
+TEST(TablePictures, AreReadWhenFirstDrawnAndAFailedLoadKeepsThePicture) {
+    TableFixture fixture{{1024, 768}};
+    forms::Image probe(fixture.loaded().Pic1, u"probe"_s);
+    ASSERT_EQ(LoadTablePicture(303, probe), 1);
+    EXPECT_FALSE(probe.heldPicture().decoded());
+    const QImage card = common::LoadGifPicture(303, u"GIF"_s);
+    EXPECT_EQ(probe.heldPicture().size(), card.size());
+    EXPECT_EQ(probe.picture().constBits(), card.constBits());
+
+    const forms::DeferredPicture held = probe.heldPicture();
+    for (const int id : {0, 34, 5000}) {
+        EXPECT_EQ(LoadTablePicture(id, probe), 0) << id;
+        EXPECT_TRUE(probe.heldPicture() == held) << id;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, DesignPictures,

@@ -6,6 +6,7 @@
 #include "forms/picture_box.h"
 #include "forms/qt/cursors.h"
 #include "forms/qt/list_box_widget.h"
+#include "forms/qt/surface_painter.h"
 #include "forms/qt/surface_widget.h"
 #include "forms/qt/text_box_widget.h"
 #include "forms/text_box.h"
@@ -91,6 +92,12 @@ void FormWidget::syncNow() {
         return;
     }
     syncing_ = true;
+    if (!picturesReadAhead_ && form_->visible()) {
+        // The first paint waits for every picture it shows: they are read while the widgets are
+        // made.
+        picturesReadAhead_ = true;
+        DeferredPicture::prefetchInTurn(picturesToPaint(*form_));
+    }
     syncWindow();
     for (auto& [control, child] : children_) {
         child.fresh = false;

@@ -102,6 +102,7 @@ private:
     bool syncing_ = false;
     bool detached_ = false;
     bool drawnReported_ = false;
+    bool picturesReadAhead_ = false;
     bool replayingKey_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "forms/qt/surface_painter.h"
 
 #include "forms/container.h"
+#include "forms/control.h"
 #include "forms/fonts.h"
 #include "forms/image.h"
 #include "forms/label.h"
@@ -46,6 +47,28 @@ void paintUserControl(QPainter& painter, const UserControl& control, const QRect
     painter.restore();
 }
 
+// What lies outside the surface would be clipped away: its picture is not even read.
+bool isPainted(const Control& control, const QRectF& area) {
+    return control.visible() && control.pixelRect().intersects(area);
+}
+
+void collectPicturesToPaint(const Container& container, std::vector<DeferredPicture>& pictures) {
+    const QRectF area(QPointF(), container.innerPixelSize());
+    pictures.push_back(container.heldPicture());
+    for (const Control* control : container.windowlessControls()) {
+        if (const auto* image = dynamic_cast<const Image*>(control);
+            image != nullptr && isPainted(*image, area)) {
+            pictures.push_back(image->heldPicture());
+        }
+    }
+    for (const Control* control : container.windowedControls()) {
+        if (const auto* inner = dynamic_cast<const Container*>(control);
+            inner != nullptr && control->visible()) {
+            collectPicturesToPaint(*inner, pictures);
+        }
+    }
+}
+
 } // namespace
 
 void paintSurface(QPainter& painter, const Container& container) {
@@ -54,11 +77,10 @@ void paintSurface(QPainter& painter, const Container& container) {
     painter.drawImage(QPointF(), container.picture());
     container.drawDrawing(painter);
     for (const Control* control : container.windowlessControls()) {
-        const QRectF rect = control->pixelRect();
-        // What lies outside the surface would be clipped away: its picture is not even read.
-        if (!control->visible() || !rect.intersects(area)) {
+        if (!isPainted(*control, area)) {
             continue;
         }
+        const QRectF rect = control->pixelRect();
         if (const auto* image = dynamic_cast<const Image*>(control)) {
             paintImage(painter, *image, rect);
         } else if (const auto* label = dynamic_cast<const Label*>(control)) {
@@ -67,6 +89,12 @@ void paintSurface(QPainter& painter, const Container& container) {
             paintUserControl(painter, *user, rect);
         }
     }
+}
+
+std::vector<DeferredPicture> picturesToPaint(const Container& container) {
+    std::vector<DeferredPicture> pictures;
+    collectPicturesToPaint(container, pictures);
+    return pictures;
 }
 
 } // namespace qv::forms::qt
