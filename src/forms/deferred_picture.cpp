@@ -1,5 +1,7 @@
 #include "forms/deferred_picture.h"
 
+#include <system_error>
+
 namespace qv::forms {
 
 DeferredPicture::DeferredPicture(QImage picture)
@@ -52,8 +54,9 @@ void DeferredPicture::prefetchInTurn(const std::vector<DeferredPicture>& picture
     if (waiting.empty()) {
         return;
     }
-    const auto reader =
-        std::make_shared<std::future<void>>(std::async(std::launch::async, [readings] {
+    std::shared_ptr<std::future<void>> reader;
+    try {
+        reader = std::make_shared<std::future<void>>(std::async(std::launch::async, [readings] {
             for (Reading& reading : *readings) {
                 try {
                     reading.read.set_value(reading.decode());
@@ -62,6 +65,13 @@ void DeferredPicture::prefetchInTurn(const std::vector<DeferredPicture>& picture
                 }
             }
         }));
+    } catch (const std::system_error&) {
+        // No thread to read them on: each is read when first needed, as without reading ahead.
+        for (State* state : waiting) {
+            state->reading = {};
+        }
+        return;
+    }
     for (State* state : waiting) {
         state->reader = reader;
     }
