@@ -30,9 +30,7 @@ const QImage& DeferredPicture::image() const {
 }
 
 void DeferredPicture::prefetch() const {
-    if (state_ && state_->decode && !state_->reading.valid()) {
-        state_->reading = std::async(std::launch::async, state_->decode);
-    }
+    prefetchInTurn({*this});
 }
 
 void DeferredPicture::prefetchInTurn(const std::vector<DeferredPicture>& pictures) {

@@ -13,7 +13,7 @@ namespace qv::forms {
 /// A control's picture whose pixels are read only when something first needs them (the renderer
 /// painting a shown control, or code reading the picture); its size is known before. Copies
 /// share one reading, so a picture copied to a new array element is still decoded once. A picture
-/// is used from one thread; only its decoder may run on another (`prefetch`).
+/// is used from one thread; only its decoder may run on another (`prefetch`, `prefetchInTurn`).
 class DeferredPicture {
 public:
     using Decoder = std::function<QImage()>;
@@ -28,7 +28,7 @@ public:
     [[nodiscard]] bool isNull() const { return size().isEmpty(); }
     /// The size, without reading the pixels.
     [[nodiscard]] QSize size() const;
-    /// The pixels, read now if they were not yet, or once the reading `prefetch` started is over.
+    /// The pixels, read now if they were not yet, or once the reading started ahead is over.
     [[nodiscard]] const QImage& image() const;
     /// Starts reading the pixels on a thread of their own, for a large picture that will soon be
     /// drawn: the decoder must be safe to run on any thread. Does nothing when the pixels have been

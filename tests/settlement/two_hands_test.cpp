@@ -72,8 +72,9 @@ TEST(TwoHandsTest, EachHandIsSettledAndTheCountdownStartsTheNext) {
     EXPECT_FALSE(client.table.g_bHiddenPlay);
     auto log = test::readTableLog(logPath);
     EXPECT_EQ(countMessages(log, false, 9, -1), 2);
-    // The ready countdown runs from the result, for the table's turn time (two seconds here): it
-    // may already have readied the player by the time the sheet shows.
+    // The ready countdown starts when the sheet is written and runs for the table's turn time (two
+    // seconds here), as the Score window waits two seconds more: it may already have readied the
+    // player by the time the window shows.
     EXPECT_EQ(readiesBeforeTheResult(log), 1);
     client.forms.get<Score>().hide();
 
