@@ -177,6 +177,10 @@ private:
         }
         cursor_.ReadGifByte();
         cursor_.SkipSubBlocks();
+        if (cursor_.left() < 0) {
+            // The data's terminator was never reached: the frame was cut, and ends the file.
+            throw EndOfFile{};
+        }
         block.Length = static_cast<std::int32_t>(cursor_.position() - block.ImageStart);
         if (block.Length >= 3) {
             out.frames.push_back(pending_);
