@@ -16,6 +16,7 @@
 #include "hand/hand_state.h"
 #include "hand/register_branches.h"
 #include "match/match.h"
+#include "match/match_panels.h"
 #include "platform/services.h"
 #include "plugin/plugin.h"
 #include "rules/hint_list.h"
@@ -54,6 +55,9 @@ public:
     /// The hint list of the player's turn.
     rules::HintState hints;
     connection::Connection conn{services, {table, hand, chat, plugin, match, sound}};
+    /// The tournament panels; a stand-in until they are built.
+    match::LeastMatchPanels leastMatchPanels{match};
+    match::MatchPanels* matchPanels = &leastMatchPanels;
     table::TableContext tableContext{services, imageRes, table, plugin, match};
     /// The hand on the table window, while the window is there.
     [[nodiscard]] hand::HandContext* handOnTable();

@@ -3,6 +3,8 @@
 #include "common/gbk.h"
 #include "common/runtime_errors.h"
 
+#include <cmath>
+
 namespace qv {
 
 QString vbLeft(const QString& s, qsizetype n) {
@@ -56,6 +58,43 @@ qsizetype vbInStr(qsizetype start, const QString& s, const QString& find) {
 
 qsizetype ansiLength(const QString& s) {
     return toAnsi(s).size();
+}
+
+double leadingNumber(const QString& text) {
+    int end = 0;
+    const QString t = text.trimmed();
+    const auto digitsFrom = [&t](int at) {
+        while (at < t.size() && t[at].isDigit()) {
+            ++at;
+        }
+        return at;
+    };
+    if (end < t.size() && (t[end] == u'+' || t[end] == u'-')) {
+        ++end;
+    }
+    const int intStart = end;
+    end = digitsFrom(end);
+    bool anyDigit = end > intStart;
+    if (end < t.size() && t[end] == u'.') {
+        const int fracEnd = digitsFrom(end + 1);
+        anyDigit = anyDigit || fracEnd > end + 1;
+        end = fracEnd;
+    }
+    if (!anyDigit) {
+        return 0.0;
+    }
+    if (end < t.size() && (t[end] == u'e' || t[end] == u'E')) {
+        int exp = end + 1;
+        if (exp < t.size() && (t[exp] == u'+' || t[exp] == u'-')) {
+            ++exp;
+        }
+        const int expEnd = digitsFrom(exp);
+        if (expEnd > exp) {
+            end = expEnd;
+        }
+    }
+    const double value = t.left(end).toDouble();
+    return std::isfinite(value) ? value : 0.0;
 }
 
 } // namespace qv

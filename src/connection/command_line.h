@@ -52,7 +52,4 @@ struct CommandLineResult {
 /// 16-bit signed value, rounded half to even.
 CommandLineResult ReadCommandLine(const QString& commandLine);
 
-/// The runtime's leading-number reading: the number at the start of the text, 0 when none.
-double leadingNumber(const QString& text);
-
 } // namespace qv::connection

@@ -87,8 +87,8 @@ public:
     ProxyConnect* proxy = &socks;
     FrmReconnect frmReconnect{*this};
     Reconnect* reconnect = &frmReconnect;
-    match::LeastMatchReset leastMatchReset;
-    match::MatchReset* matchReset = &leastMatchReset;
+    match::MatchData matchData{match};
+    match::MatchReset* matchReset = &matchData;
     plugin::LeastPropPlugin leastPropPlugin{plugin};
     plugin::PropPlugin* propPlugin = &leastPropPlugin;
     shop::LeastChips leastChips;
