@@ -3,6 +3,7 @@
 #include "app/client.h"
 #include "common/picture_resources.h"
 #include "forms/form.h"
+#include "match/panels/table_layout.h"
 #include "table/main_form.h"
 
 using namespace Qt::StringLiterals;
@@ -96,8 +97,7 @@ void MainFormView::hideMatchPanels() {
 }
 
 void MainFormView::hidePrizePanel() {
-    form_.Pic_prize.setVisible(false);
-    form_.bt_prizesort.setVisible(false);
+    match::panels::HidePrizePanel(form_);
 }
 
 } // namespace qv::app

@@ -196,29 +196,32 @@ public:
     Image ImgOpenMatchBtn{Pic1, u"ImgOpenMatchBtn"_s, {.left = 472, .top = 400, .width = 25, .height = 17, .visible = false}};
     controls::moveWord moveWord1{Pic1, u"moveWord1"_s, {.left = 600, .top = 352, .width = 89, .height = 33, .visible = false}};
     PictureBox Pic_matchDetail{Pic1, u"Pic_matchDetail"_s, {.left = 672, .top = 184, .width = 278, .height = 57, .visible = false, .unit = Unit::UserTwips15, .picture = true}};
-    controls::inode_pic ImgMatchListName{Pic_matchDetail, u"ImgMatchListName"_s, {.width = 16, .height = 16}};
+    controls::inode_pic ImgMatchListName{Pic_matchDetail, u"ImgMatchListName"_s, {.width = 105, .height = 65}};
     PictureBox LMatchShow{Pic_matchDetail, u"LMatchShow"_s, {.width = 324, .height = 166, .picture = true}};
-    ControlArray<Label> LblInfoLMatch{LMatchShow, u"LblInfoLMatch"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
-    ControlArray<Label> LblPrizeInfo{Pic_matchDetail, u"LblPrizeInfo"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
-    Label LblPrizeTip{Pic_matchDetail, u"LblPrizeTip"_s, {.width = 80, .height = 17}};
-    Label LblNote{Pic_matchDetail, u"LblNote"_s, {.width = 80, .height = 17}};
-    ControlArray<Label> LblShowInfo{Pic_matchDetail, u"LblShowInfo"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
-    ControlArray<Label> LblShowTip{Pic_matchDetail, u"LblShowTip"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
-    Label LblShowName{Pic_matchDetail, u"LblShowName"_s, {.width = 80, .height = 17}};
-    ControlArray<Label> LblMathNum{Pic_matchDetail, u"LblMathNum"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
-    ControlArray<Label> LblMathLeft{Pic_matchDetail, u"LblMathLeft"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
-    ControlArray<Label> LblMathStart{Pic_matchDetail, u"LblMathStart"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
-    ControlArray<Label> LblMathName{Pic_matchDetail, u"LblMathName"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}}};
+    ControlArray<Label> LblInfoLMatch{LMatchShow, u"LblInfoLMatch"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17, .fontName = kSansSerif}}};
+    ControlArray<Label> LblPrizeInfo{Pic_matchDetail, u"LblPrizeInfo"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17, .autoSize = true}}};
+    Label LblPrizeTip{Pic_matchDetail, u"LblPrizeTip"_s, {.width = 80, .height = 17, .foreColor = kWhite, .autoSize = true}};
+    Label LblNote{Pic_matchDetail, u"LblNote"_s, {.width = 80, .height = 17, .foreColor = rgb(0xC0, 0xC0, 0x00)}};
+    ControlArray<Label> LblShowInfo{Pic_matchDetail, u"LblShowInfo"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17, .autoSize = true}}};
+    ControlArray<Label> LblShowTip{Pic_matchDetail, u"LblShowTip"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17, .autoSize = true}}};
+    Label LblShowName{Pic_matchDetail, u"LblShowName"_s, {.width = 80, .height = 17, .fontName = kSansSerif, .fontSize = 13.5, .bold = true, .foreColor = kYellow}};
+    ControlArray<Label> LblMathNum{Pic_matchDetail, u"LblMathNum"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 96, .height = 17, .foreColor = kWhite}}};
+    ControlArray<Label> LblMathLeft{Pic_matchDetail, u"LblMathLeft"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17, .foreColor = kWhite}}};
+    ControlArray<Label> LblMathStart{Pic_matchDetail, u"LblMathStart"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17, .foreColor = kWhite, .autoSize = true}}};
+    ControlArray<Label> LblMathName{Pic_matchDetail, u"LblMathName"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17, .fontName = kSansSerif, .fontSize = 13.5, .bold = true, .foreColor = kYellow}}};
     ControlArray<Image> ImgMatch{Pic_matchDetail, u"ImgMatch"_s, {{.firstIndex = 0, .lastIndex = 0, .width = 16, .height = 16}}};
     Image ImgShowSign{Pic_matchDetail, u"ImgShowSign"_s, {.width = 16, .height = 16, .visible = false}};
     Image ImgSign{Pic_matchDetail, u"ImgSign"_s, {.width = 16, .height = 16, .visible = false}};
-    Label LblShowLeftTime{Pic_matchDetail, u"LblShowLeftTime"_s, {.width = 80, .height = 17}};
-    Label LblServerTime{Pic_matchDetail, u"LblServerTime"_s, {.width = 80, .height = 17}};
+    Label LblShowLeftTime{Pic_matchDetail, u"LblShowLeftTime"_s, {.width = 80, .height = 17, .fontName = kSansSerif, .foreColor = kWhite, .alignment = Align::Centre}};
+    Label LblServerTime{Pic_matchDetail, u"LblServerTime"_s, {.width = 80, .height = 17, .fontName = kSansSerif, .fontSize = 13.5, .foreColor = kRed, .autoSize = true}};
     PictureBox Pic_sortDetail{Pic1, u"Pic_sortDetail"_s, {.left = 696, .top = 144, .width = 222, .height = 33, .visible = false, .picture = true}};
     ListBox ListSort{Pic_sortDetail, u"ListSort"_s, {.width = 100, .height = 100, .visible = false}};
-    Label LblSortTime{Pic_sortDetail, u"LblSortTime"_s, {.width = 80, .height = 17}};
+    Label LblSortTime{Pic_sortDetail, u"LblSortTime"_s, {.width = 80, .height = 17, .fontName = kSansSerif, .fontSize = 13.5, .foreColor = kRed, .autoSize = true}};
     Image ImgRefresh{Pic_sortDetail, u"ImgRefresh"_s, {.width = 16, .height = 16}};
-    ControlArray<Label> LblSortInfo{Pic_sortDetail, u"LblSortInfo"_s, {{.firstIndex = 0, .lastIndex = 4, .width = 80, .height = 17}}};
+    ControlArray<Label> LblSortInfo{Pic_sortDetail, u"LblSortInfo"_s, {
+        {.firstIndex = 0, .lastIndex = 2, .width = 80, .height = 17, .fontName = kSansSerif, .fontSize = 12},
+        {.firstIndex = 3, .lastIndex = 3, .width = 80, .height = 17, .fontName = kSansSerif, .fontSize = 12, .foreColor = kWhite},
+        {.firstIndex = 4, .lastIndex = 4, .width = 80, .height = 17, .fontName = kSansSerif, .fontSize = 12}}};
     // Element 0 of each in the match panel, element 1 in the ranking panel.
     SpreadControlArray<Image> ImgCloseList{u"ImgCloseList"_s, {
         {&Pic_matchDetail, {.firstIndex = 0, .lastIndex = 0, .width = 16, .height = 16}},
@@ -230,8 +233,8 @@ public:
         {&Pic_matchDetail, {.firstIndex = 0, .lastIndex = 0, .width = 16, .height = 16}},
         {&Pic_sortDetail, {.firstIndex = 1, .lastIndex = 1, .width = 16, .height = 16}}}};
     SpreadControlArray<Label> LblshowPage{u"LblshowPage"_s, {
-        {&Pic_matchDetail, {.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17}},
-        {&Pic_sortDetail, {.firstIndex = 1, .lastIndex = 1, .width = 80, .height = 17}}}};
+        {&Pic_matchDetail, {.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17, .fontName = kSansSerif, .fontSize = 12, .foreColor = kWhite, .alignment = Align::Centre}},
+        {&Pic_sortDetail, {.firstIndex = 1, .lastIndex = 1, .width = 80, .height = 17, .fontName = kSansSerif, .fontSize = 12, .foreColor = kWhite}}}};
 
     // Prizes, chips, shop and jade tasks.
     PictureBox Pic_prize{Pic1, u"Pic_prize"_s, {.left = 112, .top = 656, .width = 525, .height = 36, .unit = Unit::Twips, .picture = true}};

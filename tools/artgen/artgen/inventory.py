@@ -281,14 +281,13 @@ def design():
         d[f"MainForm/Picture_ani_{i}.gif"] = gif(p(panels.countdown_digit, w, h, 3 - i))
     d["MainForm/Imgwealth.gif"] = gif(p(marks.plate, 120, 32, "财富加倍", DEEP_RED, size=13))
     d["MainForm/pic_matchinfo.gif"] = gif(p(panels.strip, 526, 34, PLUM))
+    # The list's title button covers the top left corner, so the match panel has no tab.
     d["MainForm/Pic_matchDetail.jpg"] = Entry("jpeg", p(
-        panels.panel, 620, 400, "比赛详情",
-        [(14, 44, 360, 388), (370, 44, 528, 130), (370, 132, 588, 214), (370, 217, 606, 325)],
+        panels.panel, 620, 400, "",
+        [(10, 50, 346, 370), (374, 47, 523, 127), (374, 135, 583, 211), (374, 220, 602, 322)],
         PLUM))
     d["MainForm/LMatchShow.gif"] = gif(p(panels.champion_box, 324, 166), wood)
-    d["MainForm/Pic_sortDetail.jpg"] = Entry("jpeg", p(
-        panels.panel, 620, 400, "比赛排名", [(17, 59, 331, 388), (349, 55, 601, 211),
-                                          (349, 239, 601, 342)], PLUM))
+    d["MainForm/Pic_sortDetail.jpg"] = Entry("jpeg", p(panels.ranking_panel, 620, 400, PLUM))
     d["MainForm/Pic_prize.jpg"] = Entry("jpeg", p(panels.strip, 526, 34, DEEP_RED))
     d["MainForm/Img_add_bt.gif"] = gif(p(buttons.icon_button, 19, 19, "plus", "gold"), wood)
     d["MainForm/Img_reduce_bt.gif"] = gif(p(buttons.icon_button, 19, 19, "minus", "gold"), wood)

@@ -226,13 +226,31 @@ def vip_window(w, h, level):
 
 
 def champion_box(w, h):
+    """The finished-run box laid over a list row: the row's name band at the top, then the
+    fixed words of the four lines whose values stand from x 96 on (own place, own prize, the
+    champion, the champion's prize)."""
     c = Canvas(w, h, scale=2)
-    c.rrect((0, 0, w, h), 12, fill=DARK_GOLD)
-    c.gradient((3, 3, w - 3, h - 3), (255, 236, 170), GOLD, r=10)
-    c.rrect((8, 8, w - 8, h - 8), 8, outline=DEEP_RED, width=1.5)
-    c.polygon([(w / 2 - 30, 70), (w / 2 - 34, 34), (w / 2 - 14, 52), (w / 2, 26), (w / 2 + 14, 52),
-               (w / 2 + 34, 34), (w / 2 + 30, 70)], fill=DEEP_RED)
-    c.text((w / 2, 112), "冠军", 34, DEEP_RED, stroke=1.5, stroke_fill=LIGHT_GOLD)
+    c.rrect((0, 0, w, h), 10, fill=DARK_GOLD)
+    c.gradient((2, 2, w - 2, h - 2), LIGHT_WOOD, DARK_WOOD, r=9)
+    c.gradient((6, 4, w - 6, 52), mix(DEEP_RED, GOLD, .25), DEEP_RED, r=7)
+    c.polygon([(286, 46), (282, 16), (296, 30), (304, 10), (312, 30), (318, 16), (314, 46)],
+              fill=GOLD, outline=DARK_GOLD)
+    c.line([(12, 56), (w - 12, 56)], fill=GOLD, width=1)
+    for i, words in enumerate(("我的名次", "我的奖励", "冠　　军", "冠军奖励")):
+        y = 60 + 27 * i + 10
+        c.rrect((12, y - 10, 88, y + 10), 4, fill=darker(DARK_WOOD, .3), outline=DARK_GOLD)
+        c.text((50, y), words, 13, LIGHT_GOLD)
+    return c.image()
+
+
+def ranking_panel(w, h, colour):
+    """The ranking panel: its title tab, the list frame, the box whose fixed words stand
+    beside the own place, score and gap (values from x 486), and the rules box."""
+    c = Canvas(w, h, scale=1)
+    c.paste(panel(w, h, "比赛排名", [(17, 59, 331, 388), (349, 55, 601, 211),
+                                    (349, 239, 601, 342)], colour), (0, 0))
+    for y, words in ((90, "我的名次："), (140, "我的积分："), (195, "距第一名：")):
+        c.text((476, y), words, 16, LIGHT_GOLD, anchor="rm")
     return c.image()
 
 
