@@ -151,6 +151,12 @@ struct MatchState {
     float SortLeft = 0.0F;
     float SortTop = 0.0F;
 
+    /// The name of the match last linked to its definition: the list title's caption.
+    QString ListTitleName;
+    /// The openers of the match and ranking panels are running, their zooms included.
+    bool ShowMatchBusy = false;
+    bool ShowSortBusy = false;
+
     int juNum = 0;
     int ownPKValue = -1;
 

@@ -17,6 +17,10 @@ struct TableState {
     /// Per-seat wealth multiple of the table, 0 for none; written when players take their seats.
     std::array<std::int32_t, 4> SeatWealth{};
 
+    /// Where the left button went down on a panel being dragged, in the panel's pixels.
+    float PanelDragX = 0.0F;
+    float PanelDragY = 0.0F;
+
     /// The table's wealth-doubling multiple, 0 for none.
     std::int32_t WealthOdds = 0;
     /// A web view's navigation failed: it stays hidden for the rest of the run.
