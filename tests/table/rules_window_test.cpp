@@ -1,5 +1,6 @@
 #include "common/gbk.h"
 #include "forms/form_host.h"
+#include "support/label_fit.h"
 #include "table/rules_window.h"
 #include "table/table_fixture.h"
 
@@ -59,6 +60,21 @@ TEST(RulesWindowTest, TheTextIsReadOnceWhenTheWindowIsCreated) {
     window.show();
     window.hide();
     EXPECT_EQ(f.host.get<rule>().Label2.caption(), u"旧"_s);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+TEST(RulesWindowTest, TheRulesBesideTheProgramReadAsWrittenAndFitTheirLabel) {
+    RulesFixture f(fileBytes(QStringLiteral(QV_CLIENT_FOLDER "/rule.ini")));
+    const rule& window = f.host.get<rule>();
+    const QString written = QString::fromUtf8(fileBytes(QStringLiteral(QV_RULES_TEXT)));
+    EXPECT_GT(written.size(), 300);
+    EXPECT_EQ(window.Label2.caption(), written);
+    EXPECT_TRUE(test::LabelTextFits(window.Label2));
 }
 
 } // namespace

@@ -12,9 +12,11 @@
 #include "platform/fake/fake_platform.h"
 #include "rules/double_deck.h"
 #include "table/main_form.h"
+#include "table/rules_window.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QSize>
 
 #include <algorithm>
@@ -163,6 +165,18 @@ bool renderMidHand(QSize screen, const QString& path) {
     return qv::forms::qt::saveFormPng(table.form, path);
 }
 
+/// The rules window opened over the table, with the rules text the build puts beside the client.
+bool renderRules(QSize screen, const QString& path) {
+    LoadedTable table(screen);
+    const QString folder = table.platform.appFolder.path();
+    if (!QFile::copy(QStringLiteral(QV_CLIENT_FOLDER "/rule.ini"), folder + u"/rule.ini"_s)) {
+        return false;
+    }
+    auto& rules = table.client.forms.get<qv::table::rule>();
+    rules.show();
+    return qv::forms::qt::saveFormPng(rules, path);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -179,8 +193,10 @@ int main(int argc, char** argv) {
         const char16_t* prefix;
         bool (*render)(QSize, const QString&);
     };
-    const Picture pictures[] = {
-        {u"table", renderTable}, {u"dealt", renderDealtTable}, {u"mid-hand", renderMidHand}};
+    const Picture pictures[] = {{u"table", renderTable},
+                                {u"dealt", renderDealtTable},
+                                {u"mid-hand", renderMidHand},
+                                {u"rules", renderRules}};
     int status = 0;
     for (const QSize screen : {QSize(1024, 768), QSize(800, 600)}) {
         for (const Picture& picture : pictures) {
