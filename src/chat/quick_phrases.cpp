@@ -27,7 +27,7 @@ constexpr int kRightTab = 517;
 constexpr int kLeftTabHover = 518;
 constexpr int kRightTabHover = 519;
 
-void fill(forms::ListBox& list, const classIniFile& ini, const QString& section) {
+void fill(forms::ListBox& list, const IniKeys& ini, const QString& section) {
     const int count = std::min(PhraseCount(ini.GetIniKey(section, u"num"_s)), kMostPhrases);
     for (int i = 1; i <= count; ++i) {
         list.addItem(ini.GetIniKey(section, QString::number(i)));
@@ -84,8 +84,9 @@ void huifu_Form_Load(const ChatContext& ctx, table::huifu& phrases) {
     if (!QFileInfo(path).isFile()) {
         return;
     }
-    classIniFile ini;
-    ini.setINIFileName(path);
+    classIniFile file;
+    file.setINIFileName(path);
+    const IniKeys ini = file.ReadIniKeys();
     fill(phrases.List1, ini, u"Phrase1"_s);
     fill(phrases.List2, ini, u"Phrase2"_s);
 }

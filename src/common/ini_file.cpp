@@ -1,10 +1,10 @@
 #include "common/ini_file.h"
 
 #include "common/gbk.h"
-#include "common/ini_profile.h"
 #include "common/vb_text.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QSaveFile>
 
 #include <optional>
@@ -12,6 +12,11 @@
 namespace qv {
 
 namespace {
+
+/// How long a change waits for another program's change of the same file. A change holds the
+/// lock for milliseconds, and the lock of a program that ended is taken over at once; one held
+/// longer belongs to a program that hangs, and the change then goes ahead without it.
+constexpr int kLockWaitMs = 2000;
 
 /// The file's bytes: nullopt when it does not exist or cannot be read.
 std::optional<QByteArray> readAll(const QString& path) {
@@ -31,6 +36,8 @@ void writeAll(const QString& path, const QByteArray& content) {
     }
     if (file.write(content) != content.size() || !file.flush()) {
         file.cancelWriting();
+    } else if (classIniFile::beforeReplace) {
+        classIniFile::beforeReplace();
     }
     file.commit();
 }
@@ -53,46 +60,59 @@ QByteArray cutValue(const QByteArray& value) {
 
 } // namespace
 
-void classIniFile::WriteIniKey(const QString& section, const QString& key,
-                               const QString& value) const {
-    const auto content = readAll(fileName_);
-    // A file that is there but cannot be read is not replaced by one holding only this key.
-    if (!content && QFile::exists(fileName_)) {
-        return;
-    }
-    if (const auto updated = ini::writeValue(content.value_or(QByteArray()), section, key, value)) {
-        writeAll(fileName_, *updated);
-    }
-}
-
-QString classIniFile::GetIniKey(const QString& section, const QString& key) const {
-    const auto content = readAll(fileName_);
-    const auto value = content ? ini::readValue(*content, section, key) : std::nullopt;
+QString IniKeys::GetIniKey(const QString& section, const QString& key) const {
+    const auto value = document_.value(section, key);
     if (!value) {
         return {};
     }
     return vbTrim(fromGbkLenient(cutValue(*value))).remove(QChar(0));
 }
 
-void classIniFile::DelIniKey(const QString& section, const QString& key) const {
-    const auto content = readAll(fileName_);
-    if (!content) {
+void IniKeys::WriteIniKey(const QString& section, const QString& key, const QString& value) {
+    document_.write(section, key, value);
+}
+
+void IniKeys::DelIniKey(const QString& section, const QString& key) {
+    document_.write(section, key, std::nullopt);
+}
+
+void IniKeys::DelIniSec(const QString& section) {
+    document_.removeSection(section);
+}
+
+IniKeys classIniFile::ReadIniKeys() const {
+    return IniKeys(readAll(fileName_).value_or(QByteArray()));
+}
+
+void classIniFile::ChangeIniKeys(const std::function<void(IniKeys&)>& change) const {
+    QLockFile lock(fileName_ + QStringLiteral(".lock"));
+    lock.tryLock(kLockWaitMs);
+    auto content = readAll(fileName_);
+    if (!content && QFile::exists(fileName_)) {
         return;
     }
-    if (const auto updated = ini::writeValue(*content, section, key, std::nullopt);
-        updated && *updated != *content) {
-        writeAll(fileName_, *updated);
+    IniKeys keys(content.value_or(QByteArray()));
+    change(keys);
+    if (QByteArray updated = keys.bytes(); updated != content.value_or(QByteArray())) {
+        writeAll(fileName_, updated);
     }
 }
 
+void classIniFile::WriteIniKey(const QString& section, const QString& key,
+                               const QString& value) const {
+    ChangeIniKeys([&](IniKeys& keys) { keys.WriteIniKey(section, key, value); });
+}
+
+QString classIniFile::GetIniKey(const QString& section, const QString& key) const {
+    return ReadIniKeys().GetIniKey(section, key);
+}
+
+void classIniFile::DelIniKey(const QString& section, const QString& key) const {
+    ChangeIniKeys([&](IniKeys& keys) { keys.DelIniKey(section, key); });
+}
+
 void classIniFile::DelIniSec(const QString& section) const {
-    const auto content = readAll(fileName_);
-    if (!content) {
-        return;
-    }
-    if (const QByteArray updated = ini::removeSection(*content, section); updated != *content) {
-        writeAll(fileName_, updated);
-    }
+    ChangeIniKeys([&](IniKeys& keys) { keys.DelIniSec(section); });
 }
 
 } // namespace qv

@@ -45,7 +45,7 @@ std::optional<qint64> numberIn(const QString& text, qint64 low, qint64 high) {
 }
 
 /// The lists up to the first whose count is missing or damaged; false when one was.
-bool loadLists(const classIniFile& ini, const QString& sec, ScoreSheet& sheet) {
+bool loadLists(const IniKeys& ini, const QString& sec, ScoreSheet& sheet) {
     for (int j = 0; j < static_cast<int>(sheet.lists.size()); ++j) {
         const auto count = numberIn(ini.GetIniKey(sec, countKey(j)), 0, kMostSheetLines);
         if (!count) {
@@ -60,7 +60,7 @@ bool loadLists(const classIniFile& ini, const QString& sec, ScoreSheet& sheet) {
     return true;
 }
 
-void loadColours(const classIniFile& ini, const QString& sec, ScoreSheet& sheet) {
+void loadColours(const IniKeys& ini, const QString& sec, ScoreSheet& sheet) {
     const auto colourAt = [&](const QString& key) {
         return numberIn(ini.GetIniKey(sec, colourKey(key)), 0, kLargestColour);
     };
@@ -85,35 +85,38 @@ QString storedLine(const QString& value) {
     return line.isEmpty() ? u" "_s : line;
 }
 
-void SaveScoreSheet(const classIniFile& ini, int juNum, const ScoreSheet& sheet) {
-    const QString sec = section(juNum);
-    for (int i = 0; i < 4; ++i) {
-        const auto seat = static_cast<std::size_t>(i);
-        ini.WriteIniKey(sec, nameKey(i), sheet.names.at(seat));
-        ini.WriteIniKey(sec, pictureKey(i), sheet.pictures.at(seat));
-    }
-    for (int j = 0; j < static_cast<int>(sheet.lists.size()); ++j) {
-        const QStringList& lines = sheet.lists.at(static_cast<std::size_t>(j));
-        ini.WriteIniKey(sec, countKey(j), QString::number(lines.size()));
-        for (int k = 0; k < static_cast<int>(lines.size()); ++k) {
-            ini.WriteIniKey(sec, lineKey(j, k), lines.at(k));
+void SaveScoreSheet(const classIniFile& file, int juNum, const ScoreSheet& sheet) {
+    file.ChangeIniKeys([&](IniKeys& ini) {
+        const QString sec = section(juNum);
+        for (int i = 0; i < 4; ++i) {
+            const auto seat = static_cast<std::size_t>(i);
+            ini.WriteIniKey(sec, nameKey(i), sheet.names.at(seat));
+            ini.WriteIniKey(sec, pictureKey(i), sheet.pictures.at(seat));
         }
-    }
-    for (int i = 0; i < 4; ++i) {
-        ini.WriteIniKey(sec, colourKey(nameKey(i)),
-                        sheet.nameColours.at(static_cast<std::size_t>(i)) == kNameBlue ? u"1"_s
-                                                                                       : u"0"_s);
-    }
-    for (int l = 0; l < static_cast<int>(sheet.listColours.size()); ++l) {
-        ini.WriteIniKey(sec, colourKey(countKey(l)),
-                        QString::number(sheet.listColours.at(static_cast<std::size_t>(l))));
-    }
+        for (int j = 0; j < static_cast<int>(sheet.lists.size()); ++j) {
+            const QStringList& lines = sheet.lists.at(static_cast<std::size_t>(j));
+            ini.WriteIniKey(sec, countKey(j), QString::number(lines.size()));
+            for (int k = 0; k < static_cast<int>(lines.size()); ++k) {
+                ini.WriteIniKey(sec, lineKey(j, k), lines.at(k));
+            }
+        }
+        for (int i = 0; i < 4; ++i) {
+            ini.WriteIniKey(
+                sec, colourKey(nameKey(i)),
+                sheet.nameColours.at(static_cast<std::size_t>(i)) == kNameBlue ? u"1"_s : u"0"_s);
+        }
+        for (int l = 0; l < static_cast<int>(sheet.listColours.size()); ++l) {
+            ini.WriteIniKey(sec, colourKey(countKey(l)),
+                            QString::number(sheet.listColours.at(static_cast<std::size_t>(l))));
+        }
+    });
 }
 
-void LoadScoreSheet(const classIniFile& ini, int juNum, ScoreSheet& sheet) {
+void LoadScoreSheet(const classIniFile& file, int juNum, ScoreSheet& sheet) {
     if (juNum == 0) {
         return;
     }
+    const IniKeys ini = file.ReadIniKeys();
     const QString sec = section(juNum);
     for (int i = 0; i < 4; ++i) {
         const auto seat = static_cast<std::size_t>(i);

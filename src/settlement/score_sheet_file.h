@@ -34,14 +34,14 @@ struct ScoreSheet {
     std::array<forms::OleColor, 8> listColours{};
 };
 
-/// Stores the sheet as section "juNum:" & `juNum`.
-void SaveScoreSheet(const classIniFile& ini, int juNum, const ScoreSheet& sheet);
+/// Stores the sheet as section "juNum:" & `juNum`, replacing the file once with every key written.
+void SaveScoreSheet(const classIniFile& file, int juNum, const ScoreSheet& sheet);
 
 /// Reads section "juNum:" & `juNum` into `sheet`: the names (empty when missing), the pictures
 /// that are given, the lists up to the first whose count is missing or damaged, and, when every
 /// list was there, the colours. A picture number outside 0 to 19 or a colour that is no colour is
-/// taken as missing. `juNum` 0 reads nothing.
-void LoadScoreSheet(const classIniFile& ini, int juNum, ScoreSheet& sheet);
+/// taken as missing. `juNum` 0 reads nothing; any other reads the file once.
+void LoadScoreSheet(const classIniFile& file, int juNum, ScoreSheet& sheet);
 
 /// The text of line `k` as a list shows it after a load: stored blanks are not kept, and an empty
 /// line comes back as one blank.

@@ -129,6 +129,71 @@ TEST_F(IniFileTest, ValuesRoundTripAndTheLastWriteWins) {
     EXPECT_EQ(ini_.GetIniKey(u"s"_s, u"long"_s), QString(1023, u'y'));
 }
 
+TEST_F(IniFileTest, KeysReadTogetherAreThoseOfOneReadAndTheNextReadSeesAChange) {
+    setFile("[a]\r\nx=1\r\ny=2\r\n");
+    const IniKeys keys = ini_.ReadIniKeys();
+    ini_.WriteIniKey(u"a"_s, u"x"_s, u"3"_s);
+    EXPECT_EQ(keys.GetIniKey(u"a"_s, u"x"_s), u"1"_s);
+    EXPECT_EQ(keys.GetIniKey(u"A"_s, u"Y"_s), u"2"_s);
+    EXPECT_EQ(ini_.ReadIniKeys().GetIniKey(u"a"_s, u"x"_s), u"3"_s);
+}
+
+// Many changes made in memory and written once leave the bytes that the same changes leave made
+// one file operation at a time.
+TEST_F(IniFileTest, AChangeOfManyKeysWritesWhatOneCallPerKeyWrites) {
+    enum class Kind { Write, DeleteKey, DeleteSection };
+    struct Step {
+        Kind kind;
+        QString section;
+        QString key;
+        QString value;
+    };
+    const std::vector<Step> steps{
+        {Kind::Write, u"a"_s, u"x"_s, u"9"_s},          {Kind::Write, u"a"_s, u"new"_s, u"1"_s},
+        {Kind::Write, u"b"_s, u"k"_s, u"2"_s},          {Kind::DeleteKey, u"a"_s, u"y"_s, {}},
+        {Kind::Write, u"A"_s, u"Y"_s, u"again"_s},      {Kind::Write, u"a"_s, u"[no]"_s, u"v"_s},
+        {Kind::DeleteSection, u"c"_s, {}, {}},          {Kind::Write, u"c"_s, u"z"_s, u"3"_s},
+        {Kind::Write, u"聊天"_s, u"短语"_s, u"你好"_s}, {Kind::DeleteKey, u"a"_s, u"x"_s, {}},
+        {Kind::Write, u"a"_s, u"x"_s, u"last"_s},
+    };
+    const std::vector<QByteArray> files{
+        "",
+        "[a]\r\nx=1\r\ny=2\r\n\r\n[c]\r\nq=1\r\n",
+        "[a]\nx=1",
+        "[a]\r\nx=1\r",
+        "top=1\r\n[b]\nk=0\n[A]\r\ny=2",
+        "[a]\r\n[c]\r\n[a]\r\nx=dup\r\ny=dup\r\n\r\n",
+        "; only a comment",
+    };
+    const auto apply = [](auto& target, const Step& step) {
+        switch (step.kind) {
+        case Kind::Write:
+            target.WriteIniKey(step.section, step.key, step.value);
+            break;
+        case Kind::DeleteKey:
+            target.DelIniKey(step.section, step.key);
+            break;
+        case Kind::DeleteSection:
+            target.DelIniSec(step.section);
+            break;
+        }
+    };
+    for (const QByteArray& before : files) {
+        setFile(before);
+        for (const Step& step : steps) {
+            apply(ini_, step);
+        }
+        const QByteArray oneByOne = file();
+        setFile(before);
+        ini_.ChangeIniKeys([&](IniKeys& keys) {
+            for (const Step& step : steps) {
+                apply(keys, step);
+            }
+        });
+        EXPECT_EQ(file(), oneByOne) << before.toStdString();
+    }
+}
+
 TEST_F(IniFileTest, DeletesKeysAndSections) {
     setFile("[a]\r\nx=1\r\ny=2\r\n[b]\r\nz=3\r\n");
     ini_.DelIniKey(u"A"_s, u"X"_s);

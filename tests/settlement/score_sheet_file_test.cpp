@@ -5,7 +5,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -29,6 +32,33 @@ protected:
         return sheet;
     }
 
+    /// A sample sheet told apart by its first name.
+    static ScoreSheet sampleNamed(const QString& name) {
+        ScoreSheet sheet = sample();
+        sheet.names[0] = name;
+        return sheet;
+    }
+
+    /// Hand `juNum` loads as `saved` was: lines without their blanks, empty ones as one blank.
+    void expectStored(int juNum, const ScoreSheet& saved) const {
+        ScoreSheet loaded;
+        LoadScoreSheet(ini, juNum, loaded);
+        ScoreSheet expected = saved;
+        for (QStringList& list : expected.lists) {
+            list.replaceInStrings(QRegularExpression(u"^$"_s), u" "_s);
+        }
+        EXPECT_EQ(loaded.names, expected.names) << juNum;
+        EXPECT_EQ(loaded.pictures, expected.pictures) << juNum;
+        EXPECT_EQ(loaded.lists, expected.lists) << juNum;
+        EXPECT_EQ(loaded.nameColours, expected.nameColours) << juNum;
+        EXPECT_EQ(loaded.listColours, expected.listColours) << juNum;
+    }
+
+    [[nodiscard]] QByteArray file() const {
+        QFile file(ini.INIFileName());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
     /// Writes a file of the given lines.
     void writeFile(const QByteArray& content) const {
         QFile file(ini.INIFileName());
@@ -43,17 +73,70 @@ protected:
 TEST_F(ScoreSheetFile, RoundTripsNamesPicturesLinesAndColours) {
     SaveScoreSheet(ini, 1, sample());
     SaveScoreSheet(ini, 2, ScoreSheet{});
-    ScoreSheet loaded;
-    LoadScoreSheet(ini, 1, loaded);
-    ScoreSheet expected = sample();
-    for (QStringList& list : expected.lists) {
-        list.replaceInStrings(QRegularExpression(u"^$"_s), u" "_s);
+    expectStored(1, sample());
+    expectStored(2, ScoreSheet{});
+}
+
+TEST_F(ScoreSheetFile, AWriterKilledBeforeTheReplacementLeavesTheOldFileWhole) {
+    SaveScoreSheet(ini, 1, sample());
+    const QByteArray before = file();
+    EXPECT_EXIT(
+        {
+            classIniFile::beforeReplace = [] {
+                std::raise(SIGKILL);
+            };
+            SaveScoreSheet(ini, 2, sample());
+        },
+        testing::KilledBySignal(SIGKILL), "");
+    EXPECT_EQ(file(), before);
+    // The lock the killed writer left behind is taken over at once.
+    SaveScoreSheet(ini, 2, sampleNamed(u"next"_s));
+    expectStored(1, sample());
+    expectStored(2, sampleNamed(u"next"_s));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{kScoreSheetFile});
+}
+
+TEST_F(ScoreSheetFile, TwoProgramsSavingAtOnceKeepEveryKeyOfBoth) {
+    constexpr int kHands = 25;
+    const auto juNum = [](int writer, int hand) {
+        return writer * 100 + hand;
+    };
+    const auto sheetOf = [&](int writer, int hand) {
+        return sampleNamed(QString::number(juNum(writer, hand)));
+    };
+    std::array<int, 2> gate{};
+    ASSERT_EQ(::pipe(gate.data()), 0);
+    std::vector<pid_t> writers;
+    for (int writer = 0; writer < 2; ++writer) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            // Both start when the gate closes.
+            ::close(gate[1]);
+            char byte = 0;
+            if (::read(gate[0], &byte, 1) != 0) {
+                ::_exit(1);
+            }
+            for (int hand = 1; hand <= kHands; ++hand) {
+                SaveScoreSheet(ini, juNum(writer, hand), sheetOf(writer, hand));
+            }
+            ::_exit(0);
+        }
+        writers.push_back(pid);
     }
-    EXPECT_EQ(loaded.names, expected.names);
-    EXPECT_EQ(loaded.pictures, expected.pictures);
-    EXPECT_EQ(loaded.lists, expected.lists);
-    EXPECT_EQ(loaded.nameColours, expected.nameColours);
-    EXPECT_EQ(loaded.listColours, expected.listColours);
+    ::close(gate[0]);
+    ::close(gate[1]);
+    for (const pid_t pid : writers) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (int writer = 0; writer < 2; ++writer) {
+        for (int hand = 1; hand <= kHands; ++hand) {
+            expectStored(juNum(writer, hand), sheetOf(writer, hand));
+        }
+    }
 }
 
 TEST_F(ScoreSheetFile, KeepsItsKeyLayout) {
