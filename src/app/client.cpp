@@ -11,6 +11,7 @@
 #include "settlement/result_branch.h"
 #include "settlement/score_sheet_view.h"
 #include "settlement/show_settlement.h"
+#include "shop/register_shop.h"
 #include "table/main_form.h"
 #include "table/system_ticker.h"
 #include "table/vos_set.h"
@@ -30,10 +31,13 @@ Client::Client(platform::Services& platformServices) : services(platformServices
             settlement::PostGameSequence(*ctx);
         }
     });
+    shop::RegisterShop(conn, [this] { return shopOnTable(); });
+    conn.chips = &chips;
     conn.tableExit = &settlementTableExit;
     table::registerTableForms(forms, tableContext, [this](table::MainForm& form) {
         hand::InstallPlayInput(form, [this] { return handOnTable(); });
         chat::wireChatControls(form, [this] { return chatOnTable(); });
+        shop::WireShopControls(form, [this] { return shopOnTable(); });
     });
     chat::registerChatForms(forms, services, chat, [this] { return chatOnTable(); });
     chat::registerChatSteps(conn, [this] { return chatOnTable(); });
@@ -99,6 +103,17 @@ chat::ChatContext* Client::chatOnTable() {
                               }});
     }
     return &*chatContext_;
+}
+
+shop::ShopContext* Client::shopOnTable() {
+    auto* form = forms.find<table::MainForm>();
+    if (form == nullptr) {
+        return nullptr;
+    }
+    if (!shopContext_ || &shopContext_->form != form) {
+        shopContext_.emplace(shop::ShopContext{*form, conn, shop, *jadeReward});
+    }
+    return &*shopContext_;
 }
 
 } // namespace qv

@@ -24,6 +24,10 @@
 #include "settlement/settlement_context.h"
 #include "settlement/settlement_exit.h"
 #include "settlement/settlement_state.h"
+#include "shop/chip_box.h"
+#include "shop/jade_reward.h"
+#include "shop/shop_context.h"
+#include "shop/shop_state.h"
 #include "table/table_context.h"
 #include "table/table_state.h"
 
@@ -51,6 +55,7 @@ public:
     chat::ChatState chat;
     plugin::PluginState plugin;
     match::MatchState match;
+    shop::ShopState shop;
     rules::RulesState rules;
     /// The hint list of the player's turn.
     rules::HintState hints;
@@ -90,6 +95,16 @@ public:
     chat::TableChatSender chatSender{[this] {
         return chatOnTable();
     }};
+    /// The prize bar, chips, purchase and item bag on the table window, while the window is
+    /// there.
+    [[nodiscard]] shop::ShopContext* shopOnTable();
+    /// The jade reward display that a prize notice starts.
+    shop::LeastJadeReward leastJadeReward;
+    shop::JadeReward* jadeReward = &leastJadeReward;
+    /// The chip setting as the table refreshes it.
+    shop::TableChips chips{shop, [this] {
+                               return shopOnTable();
+                           }};
     /// The windows; declared last so they go first, while the state their handlers use is there.
     forms::FormHost forms{services.time};
 
@@ -98,6 +113,7 @@ private:
     std::optional<between::BetweenContext> betweenContext_;
     std::optional<settlement::SettlementContext> settlementContext_;
     std::optional<chat::ChatContext> chatContext_;
+    std::optional<shop::ShopContext> shopContext_;
 };
 
 } // namespace qv

@@ -4,6 +4,7 @@
 #include "common/picture_resources.h"
 #include "forms/form.h"
 #include "match/panels/table_layout.h"
+#include "shop/prize_panel.h"
 #include "table/main_form.h"
 
 using namespace Qt::StringLiterals;
@@ -94,6 +95,12 @@ void MainFormView::hideMatchPanels() {
     form_.Pic_sortDetail.setVisible(false);
     form_.ImgShowMatch.setVisible(false);
     form_.ImgShowSort.setVisible(false);
+}
+
+void MainFormView::initPrizePanel() {
+    if (shop::ShopContext* shop = client_.shopOnTable()) {
+        shop::InitPrizePanel(*shop);
+    }
 }
 
 void MainFormView::hidePrizePanel() {

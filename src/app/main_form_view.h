@@ -30,6 +30,7 @@ public:
     void stopCountdownAnimation() override;
     void showBanner(const QString& url) override;
     void hideMatchPanels() override;
+    void initPrizePanel() override;
     void hidePrizePanel() override;
 
 private:

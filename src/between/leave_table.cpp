@@ -200,8 +200,7 @@ void LeaveTableReset(BetweenContext& ctx) {
     conn.g_bBuyDeferred = false;
     conn.PendingSmokeOrder = false;
     conn.PendingSmokeNum = 0;
-    // The prize panel is laid out anew, which skips the next forced chip refresh once.
-    conn.chips->isUpdateChipNum = true;
+    conn.view->initPrizePanel();
 
     form.ImgShowMatch.setVisible(false);
     form.ImgShowMatch.setEnabled(false);

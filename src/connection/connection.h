@@ -91,8 +91,8 @@ public:
     match::MatchReset* matchReset = &matchData;
     plugin::LeastPropPlugin leastPropPlugin{plugin};
     plugin::PropPlugin* propPlugin = &leastPropPlugin;
-    shop::LeastChips leastChips;
-    shop::Chips* chips = &leastChips;
+    /// The chip setting, put in place by the assembly.
+    shop::Chips* chips = nullptr;
 
     /// What the connection shows: a log until the table window is there.
     std::unique_ptr<TableView> view = std::make_unique<TableLog>();

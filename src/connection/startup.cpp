@@ -77,6 +77,7 @@ void OpenConnection(Connection& conn, const QString& commandLine) {
     auto& services = conn.services;
     conn.matchReset->initMatchData();
     conn.match.G_MatchType = 0;
+    conn.view->initPrizePanel();
     // The prize bar waits hidden until the prize pool is known.
     conn.view->hidePrizePanel();
     conn.match.ownPKValue = -1;

@@ -35,6 +35,8 @@ public:
     virtual void showBanner(const QString& url) = 0;
     /// The tournament detail panels and their buttons are hidden.
     virtual void hideMatchPanels() = 0;
+    /// `InitPrizePanel`: the prize bar and its panels laid out anew, their state reset.
+    virtual void initPrizePanel() = 0;
     /// `HidePrizePanel`: the prize bar `Pic_prize` and its winners button `bt_prizesort` hidden.
     virtual void hidePrizePanel() = 0;
 };
@@ -60,6 +62,7 @@ public:
     void stopCountdownAnimation() override { ++countdownAnimationStops; }
     void showBanner(const QString& url) override { banner = url; }
     void hideMatchPanels() override { matchPanelsHidden = true; }
+    void initPrizePanel() override { ++prizePanelInits; }
     void hidePrizePanel() override { ++prizePanelHides; }
 
     std::array<QStringList, 2> sysmsg;
@@ -73,6 +76,7 @@ public:
     int countdownAnimationStops = 0;
     QString banner;
     bool matchPanelsHidden = false;
+    int prizePanelInits = 0;
     int prizePanelHides = 0;
 };
 

@@ -44,11 +44,14 @@ void SetUpOwnControls(MainForm& form) {
     setUpButton(form.ImgShowMatch, 1510, 1511, u"Quorvale"_s);
     setUpButton(form.ImgShowSort, 1512, 1513, u" "_s);
     setUpButton(form.ImgMatchListName, 1520, 0, u"Quorvale"_s);
+    PlaceBanner(form);
+}
 
+void PlaceBanner(MainForm& form) {
     const TableState& table = form.context().state;
     form.moveWord1.move(156 * table.ScaleX, 97 * table.ScaleY, 728 * table.ScaleX,
                         25 * table.ScaleY);
-    form.moveWord1.setFontSize(table.ScaleX == 1.0F ? 12 : 10);
+    form.moveWord1.setFontSize(table.ScaleX >= 1.0F ? 12 : 10);
 }
 
 void wireSeatsAndDecoration(MainForm& form) {

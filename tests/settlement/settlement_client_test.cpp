@@ -113,41 +113,36 @@ TEST(SettlementClient, TwoResultMessagesStoreTheRowsAndSettleOnce) {
     EXPECT_EQ(t.hero.Num.listCount(), 1);
 }
 
-/// Counts the forced refreshes of the chip setting.
-struct RecordingChips final : shop::Chips {
-    void RefreshChip(bool force) override { forced += force ? 1 : 0; }
-    int forced = 0;
-};
-
 // Cigarettes ordered during the hand go out with the first result only; each result refreshes
 // the chips with force, but the first after the prize panel's layout only clears its flag.
 TEST(SettlementClient, TheResultSendsThePendingOrderAndRefreshesTheChips) {
     SettlementTable t;
     auto& conn = t.client.conn;
-    RecordingChips chips;
-    conn.chips = &chips;
+    t.client.shop.goods.MyGoods.push_back({3, 20, 0});
     conn.PendingSmokeOrder = true;
     conn.PendingSmokeNum = 5;
     conn.g_bBuyDeferred = true;
+    const auto shopMessages = [&conn] {
+        std::vector<std::array<std::uint32_t, 3>> sent;
+        while (conn.SendRing.hasMessage()) {
+            const connection::GameMessage m = conn.SendRing.takeMessage();
+            if (m.command() == connection::MsgShopOrder) {
+                sent.push_back({m.u8(16), m.u32le(17), m.u32le(21)});
+            }
+        }
+        return sent;
+    };
     t.result({}, t.record(2, 8, 1, 400, 1), t.record(4, 1, 2, 400, 3));
-    ASSERT_TRUE(conn.SendRing.hasMessage());
-    const connection::GameMessage order = conn.SendRing.takeMessage();
-    EXPECT_EQ(order.command(), connection::MsgShopOrder);
-    EXPECT_EQ(order.u8(16), 2);
-    EXPECT_EQ(order.u32le(17), 3U);
-    EXPECT_EQ(order.u32le(21), 5U);
+    using Sent = std::vector<std::array<std::uint32_t, 3>>;
+    EXPECT_EQ(shopMessages(), (Sent{{2, 3, 5}}));
     EXPECT_FALSE(conn.PendingSmokeOrder);
     EXPECT_EQ(conn.PendingSmokeNum, 0);
     EXPECT_FALSE(conn.g_bBuyDeferred);
-    EXPECT_FALSE(chips.isUpdateChipNum);
-    EXPECT_EQ(chips.forced, 0);
+    EXPECT_FALSE(t.client.shop.isUpdateChipNum);
     EXPECT_EQ(t.form.Img_chip_bt.tag(), u"0"_s);
 
     t.result({}, t.record(8, 2, 1, 400, 2), t.record(1, 4, 2, 400, 4));
-    EXPECT_EQ(chips.forced, 1);
-    while (conn.SendRing.hasMessage()) {
-        EXPECT_NE(conn.SendRing.takeMessage().command(), connection::MsgShopOrder);
-    }
+    EXPECT_EQ(shopMessages(), (Sent{{3, 3, 1}}));
 }
 
 TEST(SettlementClient, TheBombLogGoesToTheRowOfItsLastBomb) {
