@@ -34,6 +34,12 @@ void ReconnectStep(Connection& conn) {
     conn.reconnecting = true;
     conn.g_bGameData = true;
     conn.services.winsock.Close();
+    // What was queued for the lost connection would reach the new one before its request. The
+    // bytes of a message cut by the drop would hold the request back, which goes out only from an
+    // empty receive ring, and put every later message out of step; the whole messages before them
+    // are still worked off, and the server sends again what comes after the last one.
+    conn.SendRing.reset();
+    conn.RecvRing.dropCutMessage();
     ConnectByProxyType(conn);
 }
 

@@ -28,6 +28,10 @@ public:
     [[nodiscard]] int writePos() const { return writePos_; }
 
     void reset() { readPos_ = writePos_ = 0; }
+    /// Forgets the bytes after the last whole message, those of a message cut off.
+    void dropCutMessage() {
+        writePos_ = (readPos_ + waiting() / kMessageSize * kMessageSize) % kSize;
+    }
 
     /// Appends one byte; false when the write position has caught up with the read position,
     /// which means the ring was overrun.

@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -280,11 +281,25 @@ TEST_F(RealPeersTest, AProxyRefusesAWrongPassword) {
     EXPECT_FALSE(client.conn.g_bLoggedIn);
 }
 
-// The server drops the connection in the middle of the hand; the client reconnects unseen, the
-// server sends what it missed, and the hand goes on to its result.
-TEST_F(RealPeersTest, ADroppedConnectionIsResumedAndTheHandEnds) {
-    ServerProcess server({u"--seed"_s, u"5"_s, u"--delay"_s, u"20"_s, u"--drop-after-plays"_s,
-                          u"6"_s, u"--reconnect"_s, u"accept"_s});
+class DroppedConnectionTest : public RealPeersTest,
+                              public testing::WithParamInterface<const char*> {};
+
+/// The time in milliseconds of the first line of the table server's log holding `text`.
+std::optional<int> loggedAt(const QString& log, const QString& text) {
+    for (const QString& line : log.split(u'\n')) {
+        if (line.contains(text)) {
+            return line.section(u' ', 0, 0).toInt();
+        }
+    }
+    return std::nullopt;
+}
+
+// The server drops the connection in the middle of the hand, after a play message or in the
+// middle of one; the client's reconnect request follows within a second, the server sends what
+// it missed, and the hand goes on to its result.
+TEST_P(DroppedConnectionTest, TheHandIsResumedAndEnds) {
+    ServerProcess server({u"--seed"_s, u"5"_s, u"--delay"_s, u"20"_s,
+                          QString::fromLatin1(GetParam()), u"6"_s, u"--reconnect"_s, u"accept"_s});
     start(directLine(server.port()));
     ASSERT_TRUE(runUntil([&] { return results >= 2; })) << server.logText().toStdString();
     EXPECT_TRUE(client.conn.g_bReconnected);
@@ -292,11 +307,20 @@ TEST_F(RealPeersTest, ADroppedConnectionIsResumedAndTheHandEnds) {
     EXPECT_FALSE(client.conn.frmReconnect.loaded());
     EXPECT_EQ(rounds, 1);
     const QString log = server.logText();
-    EXPECT_TRUE(log.contains(u"dropping the connection"_s));
-    EXPECT_TRUE(log.contains(u" in 28 "_s));
+    const auto dropped = loggedAt(log, u"dropping the connection"_s);
+    const auto request = loggedAt(log, u" in 28 "_s);
+    ASSERT_TRUE(dropped && request) << log.toStdString();
+    EXPECT_LT(*request - *dropped, 1000);
     EXPECT_TRUE(log.contains(u"reconnect accepted"_s));
     EXPECT_EQ(client.conn.LoginBuffer.command(), MsgLogin);
 }
+
+INSTANTIATE_TEST_SUITE_P(Drops, DroppedConnectionTest,
+                         testing::Values("--drop-after-plays", "--cut-at-play"),
+                         [](const auto& param) {
+                             return std::string(param.param) == "--cut-at-play" ? "MidMessage"
+                                                                                : "AfterAMessage";
+                         });
 
 // The server refuses the reconnect: the notice, the lobby back, and the program ends.
 TEST_F(RealPeersTest, ARefusedReconnectEndsWithItsNotice) {

@@ -95,6 +95,29 @@ TEST_F(ReconnectTest, BackAtTheFirstAttemptTheRequestGoesOutAndTheWindowGoes) {
     EXPECT_EQ(view().sysmsg[0], QStringList{u"正在重连服务器，请等待...！"_s});
 }
 
+// The connection drops in the middle of a message: the whole message before it is still worked
+// off, the cut one's bytes go with the connection, so the request goes out naming the last message
+// taken and the messages after it are read whole.
+TEST_F(ReconnectTest, AMessageCutByTheDropGoesWithTheConnection) {
+    playing();
+    platform.winsock.scriptConnect(0);
+    GameMessage whole = message(MsgChat, {{kSeqNumByte, 7}, {kSeqNumByte + 1, 6}});
+    platform.winsock.receive(whole.toByteArray() +
+                             message(MsgPlayMade, {{11, 1}}).toByteArray().left(100));
+    loseTheConnection();
+    platform.time.advance(500);
+    tick(4);
+    const auto sent = takeSent();
+    ASSERT_EQ(sent.size(), 1U);
+    EXPECT_EQ(sent[0], BuildReconnectRequest(client.conn.LoginBuffer, {7, 6}, 511));
+    EXPECT_TRUE(client.conn.RecvRing.empty());
+
+    receive(message(MsgReconnectReply, {{15, 1}}));
+    tick(2);
+    EXPECT_TRUE(client.conn.g_bReconnected);
+    EXPECT_TRUE(client.conn.RecvRing.empty());
+}
+
 TEST_F(ReconnectTest, AConnectSlowerThanTheCadenceIsWaitedFor) {
     playing();
     platform.winsock.scriptConnect(std::nullopt);

@@ -102,6 +102,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption dropOpt(u"drop-after-plays"_s,
                                      u"Drop the connection once, after this many play messages"_s,
                                      u"n"_s, u"0"_s);
+    const QCommandLineOption cutOpt(
+        u"cut-at-play"_s,
+        u"Drop the connection once, in the middle of this play message (its first 100 bytes sent)"_s,
+        u"n"_s, u"0"_s);
     const QCommandLineOption reconnectOpt(u"reconnect"_s, u"Reconnect requests: accept or refuse"_s,
                                           u"mode"_s, u"accept"_s);
     const QCommandLineOption turnOpt(u"turn-seconds"_s,
@@ -119,8 +123,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption atHandEndOpt(
         u"at-hand-end"_s, u"Run this trigger line at the end of every hand (repeatable)"_s,
         u"line"_s);
-    parser.addOptions({portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, reconnectOpt,
-                       logOpt, dealAfterOpt, turnOpt, phrasesOpt, atHandEndOpt});
+    parser.addOptions({portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, cutOpt,
+                       reconnectOpt, logOpt, dealAfterOpt, turnOpt, phrasesOpt, atHandEndOpt});
     parser.process(app);
 
     const QString reconnect = parser.value(reconnectOpt);
@@ -136,6 +140,14 @@ int main(int argc, char** argv) {
     options.delayMs = parser.value(delayOpt).toInt();
     options.hands = parser.value(handsOpt).toInt();
     options.dropAfterPlays = parser.value(dropOpt).toInt();
+    if (parser.isSet(cutOpt)) {
+        if (parser.isSet(dropOpt)) {
+            std::fprintf(stderr, "table_server: take --drop-after-plays or --cut-at-play\n");
+            return 2;
+        }
+        options.dropAfterPlays = parser.value(cutOpt).toInt();
+        options.dropMidMessage = true;
+    }
     options.acceptReconnect = reconnect == u"accept"_s;
     options.logPath = parser.value(logOpt);
     options.turnSeconds = parser.value(turnOpt).toInt();

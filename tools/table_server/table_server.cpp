@@ -22,6 +22,7 @@ constexpr std::uint32_t kThreadBase = 0x1000;
 /// Mixed into the seed for the phrases' generator.
 constexpr std::uint32_t kPhraseSalt = 0x5EED0F0EU;
 constexpr int kMsPerSecond = 1000;
+constexpr int kCutMessageBytes = 100;
 
 const char* refusalText(Hand::Refusal refusal) {
     switch (refusal) {
@@ -489,18 +490,24 @@ void TableServer::send(GameMessage message) {
     seq_ = static_cast<std::uint16_t>(seq_ + 1);
     message.setU16le(kSeqNumByte, seq_);
     history_.push_back(message);
-    if (present()) {
-        write(message);
-    }
-    if (message.command() != MsgPlayMade || options_.dropAfterPlays <= 0 || dropped_) {
+    const bool drop = message.command() == MsgPlayMade && options_.dropAfterPlays > 0 &&
+                      !dropped_ && ++playsSent_ == options_.dropAfterPlays;
+    if (!drop) {
+        if (present()) {
+            write(message);
+        }
         return;
     }
-    if (++playsSent_ == options_.dropAfterPlays) {
-        dropped_ = true;
-        note(u"dropping the connection"_s);
-        detachClient();
-        connectionLost();
+    dropped_ = true;
+    if (present() && options_.dropMidMessage) {
+        client_->write(message.toByteArray().left(kCutMessageBytes));
+        note(u"the play message cut after %1 bytes"_s.arg(kCutMessageBytes));
+    } else if (present()) {
+        write(message);
     }
+    note(u"dropping the connection"_s);
+    detachClient();
+    connectionLost();
 }
 
 void TableServer::write(const GameMessage& message) {

@@ -32,6 +32,8 @@ public:
         int hands = 0;
         /// Drop the connection after this many play messages (once); 0 never.
         int dropAfterPlays = 0;
+        /// The drop comes in the middle of that play message: only its first bytes go out.
+        bool dropMidMessage = false;
         bool acceptReconnect = true;
         QString logPath;
         /// Seconds of every turn and of the partner call, sent with the deal and every play.
