@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::int16_t kLogWidth = 44;
 constexpr qsizetype kTickerCharacters = 45;
+/// Far more than a player scrolls back through, and a bound on what a long stay costs.
+constexpr int kMostLogLines = 300;
 
 bool onlySpaces(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar ch) { return ch == u' '; });
@@ -35,6 +37,9 @@ void AddSystemMessage(MainForm& form, QString& text) {
 QString PostToLogAndTicker(MainForm& form, const QString& line) {
     ListBox& log = form.host().get<Talk>().Text1;
     WrapToList(log, line, kLogWidth);
+    while (log.listCount() > kMostLogLines) {
+        log.removeItem(0);
+    }
     if (log.listCount() >= 1) {
         log.setTopIndex(log.listCount() - 1);
     }

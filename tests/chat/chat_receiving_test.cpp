@@ -74,6 +74,24 @@ TEST(ChatReceiving, LongLineWrapsInTheLogAndIsCutInTheTicker) {
     EXPECT_EQ(t.form.Sysmsg(0).list(0), QString(45, u'a'));
 }
 
+// A long stay at the table: the log keeps its newest lines, the oldest going first, and a
+// message wrapped over the bound keeps its last lines.
+TEST(ChatReceiving, TheLogKeepsItsNewestThreeHundredLines) {
+    ChatTable t;
+    const forms::ListBox& log = t.client.forms.get<table::Talk>().Text1;
+    for (int n = 0; n < 1000; ++n) {
+        t.client.chatReceiver.OnChatMessage(chatFromServer({{6, 4}}, QString::number(n)));
+    }
+    ASSERT_EQ(log.listCount(), 300);
+    EXPECT_EQ(log.list(0), u"700"_s);
+    EXPECT_EQ(log.list(299), u"999"_s);
+    EXPECT_EQ(log.topIndex(), 299);
+    t.client.chatReceiver.OnChatMessage(chatFromServer({{6, 4}}, QString(200, u'b')));
+    EXPECT_EQ(log.listCount(), 300);
+    EXPECT_EQ(log.list(294), u"999"_s);
+    EXPECT_TRUE(log.list(295).startsWith(u"bbbb"_s));
+}
+
 /// The quick-phrase world: a phrase file and the voice folder with one voice in it.
 struct VoicedPhraseTable : ChatTable {
     VoicedPhraseTable() {
