@@ -5,6 +5,7 @@
 #include "chat/register_chat.h"
 #include "hand/chu_pai.h"
 #include "hand/play_input.h"
+#include "match/register_match.h"
 #include "platform/services.h"
 #include "settlement/hero_window.h"
 #include "settlement/post_game.h"
@@ -26,6 +27,8 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     hand::RegisterBranches(conn, [this] { return handOnTable(); });
     between::RegisterBranches(conn, [this] { return betweenOnTable(); });
     settlement::RegisterBranches(conn, [this] { return settlementOnTable(); });
+    // The tournament clock is the pump's first step.
+    match::RegisterMatch(conn, matchDownload, [this] { return matchOnTable(); });
     conn.pumpSteps.on(connection::PumpStep::Panels, [this] {
         if (auto* ctx = settlementOnTable()) {
             settlement::PostGameSequence(*ctx);
@@ -89,6 +92,17 @@ settlement::SettlementContext* Client::settlementOnTable() {
             settlement::SettlementContext{*handCtx, settlement, forms, *handEnd});
     }
     return &*settlementContext_;
+}
+
+match::MatchContext* Client::matchOnTable() {
+    auto* form = forms.find<table::MainForm>();
+    if (form == nullptr) {
+        return nullptr;
+    }
+    if (!matchContext_ || &matchContext_->form != form || &matchContext_->panels != matchPanels) {
+        matchContext_.emplace(match::MatchContext{*form, match, conn, hand, *matchPanels});
+    }
+    return &*matchContext_;
 }
 
 chat::ChatContext* Client::chatOnTable() {

@@ -15,7 +15,9 @@
 #include "hand/hand_end.h"
 #include "hand/hand_state.h"
 #include "hand/register_branches.h"
+#include "match/config_download.h"
 #include "match/match.h"
+#include "match/match_context.h"
 #include "match/match_panels.h"
 #include "platform/services.h"
 #include "plugin/plugin.h"
@@ -63,6 +65,12 @@ public:
     /// The tournament panels; a stand-in until they are built.
     match::LeastMatchPanels leastMatchPanels{match};
     match::MatchPanels* matchPanels = &leastMatchPanels;
+    /// The tournament model on the table window, while the window is there.
+    [[nodiscard]] match::MatchContext* matchOnTable();
+    /// The tournament configuration's download.
+    match::ConfigDownload matchDownload{services, [this] {
+                                            return matchOnTable();
+                                        }};
     table::TableContext tableContext{services, imageRes, table, plugin, match};
     /// The hand on the table window, while the window is there.
     [[nodiscard]] hand::HandContext* handOnTable();
@@ -114,6 +122,7 @@ private:
     std::optional<settlement::SettlementContext> settlementContext_;
     std::optional<chat::ChatContext> chatContext_;
     std::optional<shop::ShopContext> shopContext_;
+    std::optional<match::MatchContext> matchContext_;
 };
 
 } // namespace qv

@@ -288,6 +288,7 @@ void ToggleExitDialog(BetweenContext& ctx) {
 void pbCloseMe_Click(BetweenContext& ctx) {
     Connection& conn = ctx.hand.conn;
     conn.g_bLeftTable = true;
+    ctx.match.g_bLeavingTable = true;
     if (ctx.hand.plugin.loaded()) {
         QVariantList args{false};
         ctx.hand.plugin.Prop_GameDll->call(u"UpdataMyProp"_s, args);

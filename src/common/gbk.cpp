@@ -71,6 +71,16 @@ std::optional<QByteArray> toGbk(const QString& text) {
     return out;
 }
 
+std::optional<QByteArray> gb18030ToUtf8(const QByteArray& bytes) {
+    Converter converter("UTF-8", "GB18030");
+    QByteArray out;
+    qsizetype pos = 0;
+    if (!converter.convert(bytes, pos, out)) {
+        return std::nullopt;
+    }
+    return out;
+}
+
 std::optional<QString> fromGbk(const QByteArray& bytes) {
     Converter converter("UTF-8", "GBK");
     QByteArray out;

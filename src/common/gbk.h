@@ -11,6 +11,8 @@ namespace qv {
 [[nodiscard]] std::optional<QByteArray> toGbk(const QString& text);
 /// GBK bytes to text; nullopt when the bytes are not valid GBK (a stray or cut-off byte).
 [[nodiscard]] std::optional<QString> fromGbk(const QByteArray& bytes);
+/// GB18030 bytes (and so GBK and GB2312 ones) to UTF-8; nullopt when they are not valid.
+[[nodiscard]] std::optional<QByteArray> gb18030ToUtf8(const QByteArray& bytes);
 /// GBK bytes to text for showing what a file holds: each invalid byte becomes U+FFFD.
 [[nodiscard]] QString fromGbkLenient(const QByteArray& bytes);
 

@@ -41,6 +41,7 @@ LoginReply::Result resultOf(std::uint8_t byte) {
 void accept(Connection& conn, const LoginReply& reply) {
     auto& view = *conn.view;
     conn.g_bLoggedIn = true;
+    conn.match.g_bLeavingTable = false;
     PostToLobby(conn, LobbyMsgConnected);
     conn.AutoPlayAfter = reply.autoPlayAfter;
     view.sysmsgClear(0);

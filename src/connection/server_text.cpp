@@ -53,6 +53,28 @@ QString DoubleByteText(const GameMessage& message, int offset, int length) {
     return text;
 }
 
+QString MatchText(const GameMessage& message, int offset, int last, int* end) {
+    QString text;
+    int p = offset;
+    while (p <= last) {
+        const std::uint8_t byte = message.u8(p);
+        if (byte == 0) {
+            break;
+        }
+        if (byte >= kLeadByte && p + 1 < kMessageSize) {
+            text.append(pairChar(byte, message.u8(p + 1)));
+            p += 2;
+        } else {
+            text.append(singleChar(byte));
+            ++p;
+        }
+    }
+    if (end != nullptr) {
+        *end = p;
+    }
+    return text;
+}
+
 QString SingleByteText(const GameMessage& message, int offset, int length) {
     return QString::fromLatin1(message.textField(offset, length));
 }
