@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libxkbcommon-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev libpugixml-dev
   fonts-wqy-zenhei xvfb xauth gstreamer1.0-plugins-good pulseaudio
-  microsocks dante-server python3 python3-pil
+  microsocks dante-server python3 python3-pil espeak-ng
 )
 
 missing=()

@@ -1,9 +1,11 @@
+#include "common/ini_file.h"
 #include "common/sound.h"
 #include "platform/qt/qt_sound_device.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDeadlineTimer>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -166,6 +168,73 @@ TEST(SoundPulseTest, PlaysOnceAndLoopingThroughARealServer) {
     sound.StopSound();
     EXPECT_TRUE(waitFor([&] { return !device.playing(); }, 5000));
     EXPECT_TRUE(sound.g_bSoundOn);
+}
+
+/// The wave files the client plays, as it names them: the shared folder's music, the play
+/// effects, and each voice's quick phrases as many as the phrase file lists.
+QStringList gameSounds(const Sound& sound, const QString& clientFolder) {
+    const QString common = clientFolder + u"/../common/"_s;
+    QStringList files = {sound.SoundFile[kBackgroundMusic], sound.SoundFile[kWarningSound],
+                         sound.VoicePath1 + u"sys110.wav"_s, common + u"voices/sys010.wav"_s};
+    for (const char* effect : {"sys020", "sys030", "sys070", "sys080", "sys121", "sys150"}) {
+        files.append(common + u"pk/"_s + QString::fromLatin1(effect) + u".wav"_s);
+    }
+    if (QV_VOICES_SPOKEN) {
+        classIniFile phrases;
+        phrases.setINIFileName(clientFolder + u"/chat.ini"_s);
+        const int count = phrases.GetIniKey(u"Phrase2"_s, u"num"_s).toInt();
+        for (const QString& voice : {u"10"_s, u"20"_s, u"30"_s, u"40"_s}) {
+            for (const QString& sexAndKind : {u"02"_s, u"13"_s}) {
+                for (int number = 1; number <= count; ++number) {
+                    files.append(sound.VoicePath2 + u"v27"_s + voice + sexAndKind + u'a' +
+                                 QString::number(number) + u".wav"_s);
+                }
+            }
+        }
+    }
+    return files;
+}
+
+// The sounds the build synthesises beside the client are the ones it plays, and each plays
+// through a real output: the effects to their end, the music and the spoken phrases until they
+// are heard (the next play replaces a sound, as in the game).
+TEST(SoundPulseTest, EveryGameSoundIsBesideTheClientAndPlays) {
+    const QString program = QStandardPaths::findExecutable(u"pulseaudio"_s);
+    if (program.isEmpty()) {
+        GTEST_SKIP() << "pulseaudio is not installed";
+    }
+    PulseServer server(program);
+    ASSERT_TRUE(server.waitReady());
+    qputenv("PULSE_SERVER", server.address().toUtf8());
+    platform::qt::QtSoundDevice device;
+    FixedFolder folder(QStringLiteral(QV_CLIENT_FOLDER));
+    Sound sound(device, folder);
+    sound.LoadSoundPaths();
+    sound.InitSound();
+    ASSERT_TRUE(sound.g_bSoundOn);
+
+    const QStringList named = gameSounds(sound, folder.path());
+    QStringList made;
+    for (QDirIterator it(folder.path() + u"/../common"_s, {u"*.wav"_s}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        made.append(QFileInfo(it.next()).canonicalFilePath());
+    }
+    for (const QString& file : named) {
+        EXPECT_TRUE(made.contains(QFileInfo(file).canonicalFilePath())) << file.toStdString();
+    }
+    EXPECT_EQ(made.size(), named.size());
+
+    for (const QString& file : made) {
+        SCOPED_TRACE(file.toStdString());
+        sound.PlaySoundFile(file, false);
+        sound.SetSoundVolume(kFullVolume);
+        ASSERT_TRUE(waitFor([&] { return device.playing(); }, 10000));
+        if (QFileInfo(file).size() < 60000) {
+            EXPECT_TRUE(waitFor([&] { return !device.playing(); }, 10000));
+        }
+    }
+    sound.StopSound();
 }
 
 TEST(SoundPulseTest, NoServerMeansNoDeviceAndSilence) {
