@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang lld libclang-rt-14-dev ccache pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libxkbcommon-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev libpugixml-dev
-  fonts-wqy-zenhei xvfb xauth gstreamer1.0-plugins-good pulseaudio
+  fonts-wqy-zenhei fonts-arphic-uming xvfb xauth gstreamer1.0-plugins-good pulseaudio
   microsocks dante-server python3 python3-pil espeak-ng
 )
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 namespace qv::forms {
 
@@ -53,10 +54,18 @@ QString installedFamily(const QString& family) {
 } // namespace
 
 void installFontSubstitutions() {
-    const QString cjk = u"WenQuanYi Zen Hei"_s;
-    for (const QString& name : {u"宋体"_s, u"MS Sans Serif"_s}) {
-        if (!QFont::substitutes(name).contains(cjk)) {
-            QFont::insertSubstitution(name, cjk);
+    // The windows were laid out in a Song face whose Chinese characters are one em wide and whose
+    // Latin letters and digits are half an em: AR PL UMing has those widths, the sans-serif face
+    // only the first.
+    const QString song = u"AR PL UMing CN"_s;
+    const QString sans = u"WenQuanYi Zen Hei"_s;
+    const std::pair<QString, QStringList> substitutions[] = {{u"宋体"_s, {song, sans}},
+                                                             {u"MS Sans Serif"_s, {sans}}};
+    for (const auto& [name, faces] : substitutions) {
+        for (const QString& face : faces) {
+            if (!QFont::substitutes(name).contains(face)) {
+                QFont::insertSubstitution(name, face);
+            }
         }
     }
 }

@@ -5,7 +5,7 @@
 namespace qv::forms {
 
 /// Maps the font names the windows are designed with ("宋体", "MS Sans Serif") to fonts this
-/// system has. Safe to call more than once.
+/// system may have, the nearest in metrics first. Safe to call more than once.
 void installFontSubstitutions();
 
 /// The font controls start with: "宋体" 9 pt, as on the system the windows were designed for.

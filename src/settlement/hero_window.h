@@ -31,11 +31,13 @@ public:
         {.firstIndex = 1, .lastIndex = 1, .left = 262, .top = 10, .width = 41, .height = 41, .stretch = true},
         {.firstIndex = 2, .lastIndex = 2, .left = 392, .top = 10, .width = 41, .height = 41, .stretch = true},
         {.firstIndex = 3, .lastIndex = 3, .left = 525, .top = 10, .width = 41, .height = 41, .stretch = true}}};
+    // The names reach to the next column: a name of three characters in the designed face is
+    // wider than the 38 pixels first laid out for it.
     ControlArray<Label> ID{*this, u"ID"_s, {
-        {.firstIndex = 0, .lastIndex = 0, .left = 176, .top = 30, .width = 38, .height = 14, .text = u"玩家0", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
-        {.firstIndex = 1, .lastIndex = 1, .left = 304, .top = 30, .width = 38, .height = 14, .text = u"玩家1", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
-        {.firstIndex = 2, .lastIndex = 2, .left = 432, .top = 30, .width = 38, .height = 14, .text = u"玩家2", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
-        {.firstIndex = 3, .lastIndex = 3, .left = 568, .top = 30, .width = 38, .height = 14, .text = u"玩家3", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow}}};
+        {.firstIndex = 0, .lastIndex = 0, .left = 176, .top = 30, .width = 80, .height = 14, .text = u"玩家0", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
+        {.firstIndex = 1, .lastIndex = 1, .left = 304, .top = 30, .width = 80, .height = 14, .text = u"玩家1", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
+        {.firstIndex = 2, .lastIndex = 2, .left = 432, .top = 30, .width = 80, .height = 14, .text = u"玩家2", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
+        {.firstIndex = 3, .lastIndex = 3, .left = 568, .top = 30, .width = 80, .height = 14, .text = u"玩家3", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow}}};
     ControlArray<ListBox> Grade{*this, u"Grade"_s, {
         {.firstIndex = 0, .lastIndex = 0, .left = 133, .top = 72, .width = 120, .height = 310, .fontName = kSong, .fontSize = 10.5, .bold = true, .backColor = kListBack},
         {.firstIndex = 1, .lastIndex = 1, .left = 263, .top = 72, .width = 120, .height = 310, .fontName = kSong, .fontSize = 10.5, .bold = true, .backColor = kListBack},

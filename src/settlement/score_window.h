@@ -68,11 +68,13 @@ public:
         {.firstIndex = 1, .lastIndex = 1, .left = 168, .top = 10, .width = 45, .height = 41, .stretch = true},
         {.firstIndex = 2, .lastIndex = 2, .left = 328, .top = 10, .width = 45, .height = 41, .stretch = true},
         {.firstIndex = 3, .lastIndex = 3, .left = 488, .top = 10, .width = 45, .height = 41, .stretch = true}}};
+    // The names reach to the next column: a name of three characters in the designed face is
+    // wider than the 38 pixels first laid out for it.
     ControlArray<Label> ID{*this, u"ID"_s, {
-        {.firstIndex = 0, .lastIndex = 0, .left = 56, .top = 30, .width = 38, .height = 14, .text = u"玩家0", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
-        {.firstIndex = 1, .lastIndex = 1, .left = 216, .top = 30, .width = 38, .height = 14, .text = u"玩家1", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
-        {.firstIndex = 2, .lastIndex = 2, .left = 376, .top = 30, .width = 38, .height = 14, .text = u"玩家2", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
-        {.firstIndex = 3, .lastIndex = 3, .left = 536, .top = 30, .width = 38, .height = 14, .text = u"玩家3", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow}}};
+        {.firstIndex = 0, .lastIndex = 0, .left = 56, .top = 30, .width = 96, .height = 14, .text = u"玩家0", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
+        {.firstIndex = 1, .lastIndex = 1, .left = 216, .top = 30, .width = 96, .height = 14, .text = u"玩家1", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
+        {.firstIndex = 2, .lastIndex = 2, .left = 376, .top = 30, .width = 96, .height = 14, .text = u"玩家2", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow},
+        {.firstIndex = 3, .lastIndex = 3, .left = 536, .top = 30, .width = 96, .height = 14, .text = u"玩家3", .fontName = kSong, .fontSize = 10.5, .bold = true, .foreColor = kNameYellow}}};
     ControlArray<ListBox> State{*this, u"State"_s, {
         {.firstIndex = 0, .lastIndex = 0, .left = 8, .top = 88, .width = 150, .height = 326, .fontName = kSong, .fontSize = 9, .bold = true, .backColor = kListBack},
         {.firstIndex = 1, .lastIndex = 1, .left = 168, .top = 88, .width = 150, .height = 326, .fontName = kSong, .fontSize = 9, .bold = true, .backColor = kListBack},

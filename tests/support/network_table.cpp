@@ -63,7 +63,8 @@ std::vector<LoggedMessage> readTableLog(const QString& path) {
     return log;
 }
 
-ClientAtTable::ClientAtTable(int port) : form(client.forms.get<table::MainForm>()) {
+ClientAtTable::ClientAtTable(int port, QSize screen) : form(client.forms.get<table::MainForm>()) {
+    platform.fakes.screen.size_ = screen;
     platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
     app::StartOnTable(client, form,
                       u"alice$secret$127.0.0.1$%1$一号桌$0$$0$$$0$$$0$0$"_s.arg(port));

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QProcess>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -70,10 +71,10 @@ private:
     int port_ = 0;
 };
 
-/// A whole client on the network platform, started on its table window as the lobby starts it,
-/// connecting straight to the table server on `port`.
+/// A whole client on the network platform, started on its table window as the lobby starts it on
+/// a screen of `screen` pixels, connecting straight to the table server on `port`.
 struct ClientAtTable {
-    explicit ClientAtTable(int port);
+    explicit ClientAtTable(int port, QSize screen = {1024, 768});
 
     NetworkPlatform platform;
     Client client{platform.services};

@@ -72,14 +72,27 @@ def _blank(w, h):
     return c, k
 
 
+# A card in the player's hand shows only a strip of its left edge under the next one: at the
+# smaller screen 12 of the 63 pixels it is drawn in, 15 of the 80 the card is drawn for. The index
+# stays inside that strip; a rank too wide for it ("10") is drawn narrower, not smaller.
+INDEX_CENTRE = 7.5
+INDEX_WIDTH = 11
+
+
 def _index(w, h, k, rank, suit):
     """The corner index on its own layer, so the opposite corner can be a turned copy."""
     layer = Canvas(w, h)
     colour = suit_colour(suit)
-    size = (17.5 if rank == "10" else 21) * k
-    layer.text((11 * k, 13 * k), rank, size, colour, stroke=0.35 * k, stroke_fill=colour,
+    glyph = Canvas(w, h)
+    glyph.text((w / 2, 13 * k), rank, 19 * k, colour, stroke=0.35 * k, stroke_fill=colour,
                anchor="mm")
-    draw_suit(layer, suit, 11 * k, 31 * k, 11.5 * k, colour)
+    box = glyph.img.getbbox()
+    ink = glyph.img.crop(box)
+    widest = round(INDEX_WIDTH * k * layer.s)
+    if ink.width > widest:
+        ink = ink.resize((widest, ink.height), Image.Resampling.LANCZOS)
+    layer.img.alpha_composite(ink, (round(INDEX_CENTRE * k * layer.s - ink.width / 2), box[1]))
+    draw_suit(layer, suit, INDEX_CENTRE * k, 31 * k, 10.5 * k, colour)
     return layer
 
 
@@ -161,7 +174,8 @@ def joker(w, h, big):
     ink = RED if big else BLACK
     layer = Canvas(w, h)
     for i, ch in enumerate("JOKER"):
-        layer.text((9.5 * k, (9 + i * 10) * k), ch, 10 * k, ink, stroke=.25 * k, stroke_fill=ink)
+        layer.text((INDEX_CENTRE * k, (11 + i * 10.5) * k), ch, 11 * k, ink, stroke=.5 * k,
+                   stroke_fill=ink)
     _with_corners(c, layer)
     cx, cy = w / 2, h / 2 + 2 * k
     hat = (RED, GOLD, SKY) if big else (DARK_GREY, BLACK, GREY)

@@ -274,7 +274,7 @@ def design():
     d["MainForm/Bank.gif"] = gif(p(panels.chest, 55, 31, False), wood)
     d["MainForm/imgCardMove.gif"] = gif(p(cards.back, 78, 103))
     d["MainForm/imgFaPai.gif"] = gif(p(cards.pile, 110, 146, 6))
-    d["MainForm/imgDizhu.gif"] = gif(p(panels.dealer_mark, 50, 50, "庄"))
+    d["MainForm/imgDizhu.gif"] = gif(p(panels.dealer_mark, 50, 50, "庄", 38))
     d["MainForm/imgBaopai.gif"] = gif(p(panels.called_frame, 73, 129))
     d["MainForm/Time_Img.gif"] = gif(p(panels.clock, 80, 37))
     for i, (w, h) in enumerate(((100, 137), (111, 133), (80, 134))):
@@ -323,15 +323,19 @@ def design():
         ["玩家昵称", "性别", "所在地", "积分", "会员等级", "登录次数", "掉线次数", "胜场次数",
          "败场次数"], [32 + 33 * i for i in range(9)], 40), wood)
     d["rule/background.gif"] = gif(p(panels.rows_window, 345, 537, "规则", [], [], 0), wood)
-    d["frmExit/background.gif"] = gif(p(panels.rows_window, 320, 180, "退出", [], [], 0), wood)
-    d["frmOtherExit/background.gif"] = gif(p(panels.rows_window, 320, 180, "退出", [], [], 0),
-                                           wood)
-    d["frmOtherExit/imgOK.gif"] = gif(p(buttons.button, 70, 30, "确定", "jade"), CREAM)
-    d["frmOtherExit/imgCancel.gif"] = gif(p(buttons.button, 70, 30, "取消", "red"), CREAM)
+    # The exit notices are written in yellow: their panel is dark.
+    for win in ("frmExit", "frmOtherExit"):
+        d[f"{win}/background.gif"] = gif(p(panels.rows_window, 320, 180, "退出", [], [], 0,
+                                           inner=WOOD), wood)
+    d["frmOtherExit/imgOK.gif"] = gif(p(buttons.button, 70, 30, "确定", "jade"), WOOD)
+    d["frmOtherExit/imgCancel.gif"] = gif(p(buttons.button, 70, 30, "取消", "red"), WOOD)
     d["ChuPai/background.gif"] = gif(p(panels.notice_panel, 182, 66, "出牌不合规则！"), wood)
     d["ChuPai/Label1.png"] = Entry("rgba", panels.hand_cursor)
-    d["Score/background.gif"] = gif(p(panels.grid_window, 646, 482, "战绩板", 4, 3), wood)
-    d["Hero/background.gif"] = gif(p(panels.grid_window, 655, 452, "英雄榜", 5, 3), wood)
+    # The cells follow the windows' controls: head pictures and names, the lists, the totals.
+    d["Score/background.gif"] = gif(p(panels.grid_window, 646, 482, "战绩板", (570, 17),
+                                      (4, 163, 323, 483, 642), (4, 85, 418, 478)), wood)
+    d["Hero/background.gif"] = gif(p(panels.grid_window, 655, 452, "英雄榜", (64, 17),
+                                     (4, 127, 258, 389, 520, 651), (4, 67, 395, 446)), wood)
     for win in ("Score", "Hero"):
         d[f"{win}/Image1_0.gif"] = gif(p(buttons.icon_button, 18, 18, "bar", "wood", "normal",
                                          False), CREAM)

@@ -34,12 +34,13 @@ def table(w, h, blue=False):
 
 
 def bar(w, h, top_edge):
-    """A carved wood bar with a gold trim on the side that meets the table."""
+    """A carved dark wood bar with a gold trim on the side that meets the table: the players'
+    names on it are written in bright colours."""
     c = Canvas(w, h, scale=1)
-    c.gradient((0, 0, w, h), LIGHT_WOOD if top_edge else DARK_WOOD,
-               DARK_WOOD if top_edge else LIGHT_WOOD)
+    deep = darker(DARK_WOOD, .4)
+    c.gradient((0, 0, w, h), deep if top_edge else DARK_WOOD, DARK_WOOD if top_edge else deep)
     for i in range(0, w, 64):
-        c.line([(i, 6), (i + 32, h / 2), (i, h - 6)], fill=lighter(WOOD, .05), width=1)
+        c.line([(i, 6), (i + 32, h / 2), (i, h - 6)], fill=lighter(DARK_WOOD, .08), width=1)
     y = h - 4 if top_edge else 1
     c.rect((0, y, w, y + 3), fill=GOLD)
     c.rect((0, y + (-2 if top_edge else 3), w, y + (-1 if top_edge else 4)), fill=DARK_GOLD)
@@ -75,25 +76,26 @@ def frame_window(w, h, title="", inner=PAPER, band=22):
 
 
 def rows_window(w, h, title, labels, tops, label_x, inner=PAPER, label_size=13):
-    c = frame_window(w, h, title)
+    c = frame_window(w, h, title, inner=inner)
     for label, top in zip(labels, tops):
         c.text((label_x, top), label, label_size, INK, anchor="lt")
     return c.image()
 
 
-def grid_window(w, h, title, cols, rows, head=40):
-    c = frame_window(w, h, title, band=26)
-    x0, y0, x1, y1 = 14, 36, w - 14, h - 14
+def grid_window(w, h, title, title_at, columns, rows):
+    """A sheet: wood frame, cells between the `columns` and `rows` edges (the first row the head
+    row), laid out as the window's controls are, and the title where the head row has room."""
+    c = Canvas(w, h, scale=2)
+    c.rrect((0, 0, w, h), 8, fill=DARK_WOOD)
+    c.rrect((1, 1, w - 1, h - 1), 7, outline=GOLD, width=1)
+    x0, x1, y0, y1 = columns[0], columns[-1], rows[0], rows[-1]
     c.rect((x0, y0, x1, y1), fill=CREAM, outline=DARK_WOOD, width=1.5)
-    heights = [head] + [(y1 - y0 - head) / (rows - 1)] * (rows - 1)
-    y = y0
-    for i, rh in enumerate(heights[:-1]):
-        y += rh
+    c.rect((x0 + 1, y0 + 1, x1 - 1, rows[1]), fill=mix(CREAM, GOLD, .25))
+    for y in rows[1:-1]:
         c.line([(x0, y), (x1, y)], fill=DARK_WOOD, width=1)
-    c.rect((x0 + 1, y0 + 1, x1 - 1, y0 + head), fill=mix(CREAM, GOLD, .25))
-    for j in range(1, cols):
-        x = x0 + j * (x1 - x0) / cols
+    for x in columns[1:-1]:
         c.line([(x, y0), (x, y1)], fill=DARK_WOOD, width=1)
+    c.text(title_at, title, 14, DARK_WOOD)
     return c.image()
 
 
@@ -132,12 +134,15 @@ def clock(w, h):
     return c.image()
 
 
-def dealer_mark(w, h, word):
+def dealer_mark(w, h, word, d):
+    """A disc of diameter `d` at the top of its picture: the banker's mark stands that far above
+    the player's bar, and the smaller screen brings the bar's buttons closer to it."""
     c = Canvas(w, h)
-    c.ellipse((0, 0, w, h), fill=DARK_GOLD)
-    c.ellipse((2, 2, w - 2, h - 2), fill=DEEP_RED)
-    c.ellipse((5, 5, w - 5, h - 5), outline=GOLD, width=1.5)
-    c.text((w / 2, h / 2 + 1), word, h * .5, LIGHT_GOLD, stroke=1, stroke_fill=DARK_WOOD)
+    x0 = (w - d) / 2
+    c.ellipse((x0, 0, x0 + d, d), fill=DARK_GOLD)
+    c.ellipse((x0 + 2, 2, x0 + d - 2, d - 2), fill=DEEP_RED)
+    c.ellipse((x0 + 4.5, 4.5, x0 + d - 4.5, d - 4.5), outline=GOLD, width=1.5)
+    c.text((w / 2, d / 2 + 1), word, d * .5, LIGHT_GOLD, stroke=1, stroke_fill=DARK_WOOD)
     return c.image()
 
 
