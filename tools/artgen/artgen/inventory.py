@@ -7,8 +7,8 @@ Each entry names its file format, a painter and the colour its soft edges are bl
 from functools import partial as p
 
 from . import avatars, buttons, cards, emoticons, goods, marks, panels, sprites
-from .style import (BLUE_FELT, CREAM, DARK_GREY, DARK_JADE, DARK_WOOD, DEEP_RED, FELT, JADE, PAPER,
-                    PLUM, RED, WOOD)
+from .style import (BLUE_FELT, CREAM, DARK_GREY, DARK_JADE, DARK_WOOD, DEEP_RED, FELT, JADE,
+                    LIGHT_GOLD, PAPER, PLUM, RED, WOOD)
 
 
 class Entry:
@@ -332,10 +332,12 @@ def design():
     d["ChuPai/background.gif"] = gif(p(panels.notice_panel, 182, 66, "出牌不合规则！"), wood)
     d["ChuPai/Label1.png"] = Entry("rgba", panels.hand_cursor)
     # The cells follow the windows' controls: head pictures and names, the lists, the totals.
+    # The sheet writes its names in black or blue, the history in light yellow on dark wood.
     d["Score/background.gif"] = gif(p(panels.grid_window, 646, 482, "战绩板", (570, 17),
                                       (4, 163, 323, 483, 642), (4, 85, 418, 478)), wood)
     d["Hero/background.gif"] = gif(p(panels.grid_window, 655, 452, "英雄榜", (64, 17),
-                                     (4, 127, 258, 389, 520, 651), (4, 67, 395, 446)), wood)
+                                     (4, 127, 258, 389, 520, 651), (4, 67, 395, 446), WOOD,
+                                     LIGHT_GOLD), wood)
     for win in ("Score", "Hero"):
         d[f"{win}/Image1_0.gif"] = gif(p(buttons.icon_button, 18, 18, "bar", "wood", "normal",
                                          False), CREAM)

@@ -82,20 +82,21 @@ def rows_window(w, h, title, labels, tops, label_x, inner=PAPER, label_size=13):
     return c.image()
 
 
-def grid_window(w, h, title, title_at, columns, rows):
+def grid_window(w, h, title, title_at, columns, rows, head=None, ink=DARK_WOOD):
     """A sheet: wood frame, cells between the `columns` and `rows` edges (the first row the head
-    row), laid out as the window's controls are, and the title where the head row has room."""
+    row, in `head`), laid out as the window's controls are, and the title where the head row has
+    room."""
     c = Canvas(w, h, scale=2)
     c.rrect((0, 0, w, h), 8, fill=DARK_WOOD)
     c.rrect((1, 1, w - 1, h - 1), 7, outline=GOLD, width=1)
     x0, x1, y0, y1 = columns[0], columns[-1], rows[0], rows[-1]
     c.rect((x0, y0, x1, y1), fill=CREAM, outline=DARK_WOOD, width=1.5)
-    c.rect((x0 + 1, y0 + 1, x1 - 1, rows[1]), fill=mix(CREAM, GOLD, .25))
+    c.rect((x0 + 1, y0 + 1, x1 - 1, rows[1]), fill=head or mix(CREAM, GOLD, .25))
     for y in rows[1:-1]:
         c.line([(x0, y), (x1, y)], fill=DARK_WOOD, width=1)
     for x in columns[1:-1]:
         c.line([(x, y0), (x, y1)], fill=DARK_WOOD, width=1)
-    c.text(title_at, title, 14, DARK_WOOD)
+    c.text(title_at, title, 14, ink)
     return c.image()
 
 
