@@ -32,18 +32,19 @@ classIniFile openIni(const QString& path) {
 
 /// The entries the file holds: its `num`, but no further than its names go, since entries are
 /// only ever added after the last one. A `num` that is no number counts as none.
-int entryCount(const classIniFile& ini) {
-    const double num = std::floor(LeadingNumber(ini.GetIniKey(kSection, kCount)));
+int entryCount(const IniKeys& keys) {
+    const double num = std::floor(LeadingNumber(keys.GetIniKey(kSection, kCount)));
     int present = 0;
-    while (present < num && !ini.GetIniKey(kSection, userKey(present + 1)).isEmpty()) {
+    while (present < num && !keys.GetIniKey(kSection, userKey(present + 1)).isEmpty()) {
         ++present;
     }
     return present;
 }
 
-int findEntry(const classIniFile& ini, int count, const QString& name) {
+int findEntry(const IniKeys& keys, const QString& name) {
+    const int count = entryCount(keys);
     for (int i = 1; i <= count; ++i) {
-        if (ini.GetIniKey(kSection, userKey(i)) == name) {
+        if (keys.GetIniKey(kSection, userKey(i)) == name) {
             return i;
         }
     }
@@ -51,7 +52,8 @@ int findEntry(const classIniFile& ini, int count, const QString& name) {
 }
 
 bool storable(const QString& name) {
-    return !name.contains(u'\r') && !name.contains(u'\n') && !name.startsWith(u'[');
+    return !name.isEmpty() && !name.contains(u'\r') && !name.contains(u'\n') &&
+           !name.startsWith(u'[');
 }
 
 } // namespace
@@ -60,12 +62,12 @@ std::int32_t LoadUserChip(const QString& iniPath, const QString& name) {
     if (!QFile::exists(iniPath)) {
         return 1;
     }
-    const classIniFile ini = openIni(iniPath);
-    const int entry = findEntry(ini, entryCount(ini), name);
+    const IniKeys keys = openIni(iniPath).ReadIniKeys();
+    const int entry = findEntry(keys, name);
     if (entry == 0) {
         return 1;
     }
-    const double value = LeadingNumber(ini.GetIniKey(kSection, chipKey(entry)));
+    const double value = LeadingNumber(keys.GetIniKey(kSection, chipKey(entry)));
     const bool usable = value >= 1 && value <= std::numeric_limits<std::int32_t>::max();
     return usable ? static_cast<std::int32_t>(value) : 1;
 }
@@ -74,16 +76,17 @@ void SaveUserChip(const QString& iniPath, const QString& name, std::int32_t valu
     if (!storable(name)) {
         return;
     }
-    const classIniFile ini = openIni(iniPath);
-    const int count = entryCount(ini);
-    const int entry = findEntry(ini, count, name);
-    if (entry != 0) {
-        ini.WriteIniKey(kSection, chipKey(entry), QString::number(value));
-        return;
-    }
-    ini.WriteIniKey(kSection, kCount, QString::number(count + 1));
-    ini.WriteIniKey(kSection, userKey(count + 1), name);
-    ini.WriteIniKey(kSection, chipKey(count + 1), QString::number(value));
+    openIni(iniPath).ChangeIniKeys([&name, value](IniKeys& keys) {
+        const int entry = findEntry(keys, name);
+        if (entry != 0) {
+            keys.WriteIniKey(kSection, chipKey(entry), QString::number(value));
+            return;
+        }
+        const int count = entryCount(keys);
+        keys.WriteIniKey(kSection, kCount, QString::number(count + 1));
+        keys.WriteIniKey(kSection, userKey(count + 1), name);
+        keys.WriteIniKey(kSection, chipKey(count + 1), QString::number(value));
+    });
 }
 
 } // namespace qv::shop

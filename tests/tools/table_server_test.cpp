@@ -3,6 +3,8 @@
 #include "chat/chat_message.h"
 #include "connection/commands.h"
 #include "connection/player_seated.h"
+#include "shop/bag.h"
+#include "shop/notices.h"
 #include "table_client.h"
 
 #include <algorithm>
@@ -485,6 +487,37 @@ const TriggerCase kTriggerCases[] = {
      [](const auto& m, const auto& table, int own) {
          expectReplaced(m[0], m[1], table, own, 1);
      }},
+    {"bag_and_item",
+     {"bag 3:20 7:5", "item 3:0"},
+     {MsgBagList, MsgBagItem},
+     [](const auto& m, const auto&, int) {
+         const auto bag = shop::DecodeBagList(m[0]);
+         ASSERT_EQ(bag->items.size(), 2U);
+         EXPECT_EQ(bag->items[1], (shop::BagItem{7, 5}));
+         EXPECT_EQ(shop::DecodeBagItem(m[1])->item, (shop::BagItem{3, 0}));
+     }},
+    {"pool_marquee_and_coloured_notice",
+     {"pool 12345", "marquee 冠军赛开始", "coloured 255 0 0 XX1XX你好"},
+     {MsgNotice, MsgMarquee, MsgNotice},
+     [](const auto& m, const auto&, int) {
+         EXPECT_EQ(shop::DecodeNotice(m[0])->mode, 1);
+         EXPECT_EQ(shop::DecodeNotice(m[0])->text, u"12345"_s);
+         EXPECT_EQ(shop::DecodeMarquee(m[1])->text, u"冠军赛开始"_s);
+         EXPECT_EQ(shop::DecodeNotice(m[2])->mode, 6);
+         EXPECT_EQ(shop::DecodeNotice(m[2])->color, 255U);
+         EXPECT_EQ(shop::DecodeNotice(m[2])->text, u"XX1XX你好"_s);
+     }},
+    {"own_prize_notice",
+     {"notice 7 0;3939;1;5"},
+     {MsgNotice},
+     [](const auto& m, const auto&, int) {
+         EXPECT_EQ(shop::DecodeNotice(m[0])->text, u"0;3939;1;5"_s);
+     }},
+    {"bad_goods_ignored",
+     {"item 3", "state 1"},
+     {MsgTableState},
+     [](const auto& m, const auto&, int) { EXPECT_EQ(tableState(m[0]).state, 1); },
+     "\"item 3\" ignored: goods are written id:count"},
     {"bad_line_ignored",
      {"leave 9", "state 1"},
      {MsgTableState},

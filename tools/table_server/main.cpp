@@ -123,8 +123,19 @@ int main(int argc, char** argv) {
     const QCommandLineOption atHandEndOpt(
         u"at-hand-end"_s, u"Run this trigger line at the end of every hand (repeatable)"_s,
         u"line"_s);
+    const QCommandLineOption bagOpt(
+        u"bag"_s, u"The player's item bag, sent once he is seated, as \"id:count id:count\""_s,
+        u"goods"_s);
+    const QCommandLineOption poolOpt(u"pool"_s, u"The prize pool's amount, sent on request"_s,
+                                     u"amount"_s);
+    const QCommandLineOption winnersOpt(
+        u"winners"_s,
+        u"The winner records to answer requests from, one a line as "
+        u"\"id;nickname;time;remark;value16;value32;kind;goods:count ...\""_s,
+        u"file"_s);
     parser.addOptions({portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, cutOpt,
-                       reconnectOpt, logOpt, dealAfterOpt, turnOpt, phrasesOpt, atHandEndOpt});
+                       reconnectOpt, logOpt, dealAfterOpt, turnOpt, phrasesOpt, atHandEndOpt,
+                       bagOpt, poolOpt, winnersOpt});
     parser.process(app);
 
     const QString reconnect = parser.value(reconnectOpt);
@@ -170,6 +181,25 @@ int main(int argc, char** argv) {
             return 2;
         }
         options.atHandEnd.push_back(std::get<qv::tools::table::Trigger>(parsed));
+    }
+
+    for (const QString& word : parser.value(bagOpt).split(u' ', Qt::SkipEmptyParts)) {
+        const auto goods = qv::tools::table::readGoods(word);
+        if (!goods) {
+            std::fprintf(stderr, "table_server: --bag takes goods as id:count\n");
+            return 2;
+        }
+        options.bag.push_back(*goods);
+    }
+    options.pool = parser.value(poolOpt);
+    if (parser.isSet(winnersOpt)) {
+        const auto records = qv::tools::table::readWinners(parser.value(winnersOpt));
+        if (!records) {
+            std::fprintf(stderr, "table_server: --winners: the file cannot be read or has a "
+                                 "malformed line\n");
+            return 2;
+        }
+        options.winners = *records;
     }
 
     qv::tools::table::TableServer server(options);

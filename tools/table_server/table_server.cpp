@@ -181,6 +181,11 @@ void TableServer::handle(const GameMessage& message) {
     case MsgChat:
         send(message);
         break;
+    case MsgShopOrder:
+    case MsgPrizeList:
+    case MsgNotice:
+        shopRequest(message);
+        break;
     default:
         break;
     }
@@ -208,6 +213,9 @@ void TableServer::login(const GameMessage& request) {
     send(loginReply(kLoginAccepted, kAutoPlayAfter));
     seatEveryone();
     send(waiting());
+    if (!options_.bag.empty()) {
+        send(bagList(options_.bag));
+    }
     readyTimer_.start(options_.delayMs);
 }
 
@@ -516,6 +524,28 @@ void TableServer::write(const GameMessage& message) {
     }
     client_->write(message.toByteArray());
     logMessage("out", message);
+}
+
+void TableServer::shopRequest(const GameMessage& message) {
+    switch (message.command()) {
+    case MsgShopOrder:
+        note(u"shop order: kind %1, goods %2, amount %3"_s.arg(message.u8(16))
+                 .arg(message.u32le(17))
+                 .arg(message.u32le(21)));
+        break;
+    case MsgPrizeList: {
+        const auto newerThan = static_cast<std::int32_t>(message.u32le(16));
+        note(u"winners asked for, newer than %1"_s.arg(newerThan));
+        send(winners(options_.winners, newerThan));
+        break;
+    }
+    default:
+        note(u"prize pool asked for"_s);
+        if (!options_.pool.isEmpty()) {
+            send(notice(1, options_.pool));
+        }
+        break;
+    }
 }
 
 void TableServer::note(const QString& text) {

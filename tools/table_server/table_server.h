@@ -44,6 +44,12 @@ public:
         PhraseMode phrases = PhraseMode::Rare;
         /// Run at the end of every hand, once the table waits again.
         std::vector<Trigger> atHandEnd;
+        /// The player's item bag, sent once he is seated; none when empty.
+        std::vector<Goods> bag;
+        /// The prize pool's amount, sent on each of the client's requests; none when empty.
+        QString pool;
+        /// The winner records the client's requests are answered from.
+        std::vector<WinnerRecord> winners;
     };
 
     /// How long past the client's own countdown the server waits before moving for him.
@@ -84,6 +90,8 @@ private:
     void ready(int seat);
     void partnerCallRequest(const GameMessage& message);
     void playRequest(const GameMessage& message);
+    /// Notes the client's shop messages and answers its winners and pool requests.
+    void shopRequest(const GameMessage& message);
 
     void seatEveryone();
     void deal();

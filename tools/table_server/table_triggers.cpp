@@ -45,6 +45,21 @@ std::optional<QString> TableServer::trigger(const Trigger& trigger) {
     case Trigger::Kind::Leave:
         leave(index);
         break;
+    case Trigger::Kind::Bag:
+        send(bagList(trigger.goods));
+        break;
+    case Trigger::Kind::Item:
+        send(bagItem(trigger.goods.front()));
+        break;
+    case Trigger::Kind::Marquee:
+        send(marquee(trigger.reason));
+        break;
+    case Trigger::Kind::Notice:
+        if (trigger.mode == 1) {
+            options_.pool = trigger.reason;
+        }
+        send(notice(trigger.mode, trigger.reason, trigger.rgb[0], trigger.rgb[1], trigger.rgb[2]));
+        break;
     }
     return std::nullopt;
 }

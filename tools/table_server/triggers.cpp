@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <array>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -85,6 +86,88 @@ ParsedTrigger parseRemove(const QString& line) {
     return trigger;
 }
 
+/// The rest of the line after its first `words` words.
+QString restOfLine(const QString& line, int words) {
+    static const QRegularExpression word(u"^\\s*\\S+"_s);
+    QString rest = line;
+    for (int i = 0; i < words; ++i) {
+        rest.remove(word);
+    }
+    return rest.trimmed();
+}
+
+ParsedTrigger parseGoods(const QStringList& words, Trigger::Kind kind) {
+    Trigger trigger;
+    trigger.kind = kind;
+    for (const QString& word : words.mid(1)) {
+        const auto goods = readGoods(word);
+        if (!goods) {
+            return u"goods are written id:count, id 0 to 65535, count 0 to 2147483647"_s;
+        }
+        trigger.goods.push_back(*goods);
+    }
+    if (kind == Trigger::Kind::Item && trigger.goods.size() != 1) {
+        return u"item takes one id:count"_s;
+    }
+    if (trigger.goods.size() > 42) {
+        return u"a bag list holds at most 42 goods"_s;
+    }
+    return trigger;
+}
+
+ParsedTrigger parseText(const QString& line, Trigger::Kind kind, std::int16_t mode, int words) {
+    Trigger trigger;
+    trigger.kind = kind;
+    trigger.mode = mode;
+    trigger.reason = restOfLine(line, words);
+    const auto bytes = toGbk(trigger.reason);
+    if (!bytes) {
+        return u"the text has a character without a GBK form"_s;
+    }
+    if (bytes->size() > 236) {
+        return u"the text is longer than 236 GBK bytes"_s;
+    }
+    return trigger;
+}
+
+ParsedTrigger parsePool(const QStringList& words) {
+    static const QRegularExpression digits(u"^[0-9]{1,20}$"_s);
+    if (words.size() != 2 || !digits.match(words[1]).hasMatch()) {
+        return u"pool takes one amount of 1 to 20 digits"_s;
+    }
+    Trigger trigger;
+    trigger.kind = Trigger::Kind::Notice;
+    trigger.mode = 1;
+    trigger.reason = words[1];
+    return trigger;
+}
+
+ParsedTrigger parseNotice(const QString& line, const QStringList& words) {
+    bool ok = false;
+    const int mode = words.value(1).toInt(&ok);
+    if (!ok || mode < -32768 || mode > 32767) {
+        return u"notice takes a mode (a signed 16-bit number) and a text"_s;
+    }
+    return parseText(line, Trigger::Kind::Notice, static_cast<std::int16_t>(mode), 2);
+}
+
+ParsedTrigger parseColoured(const QString& line, const QStringList& words) {
+    std::array<std::uint8_t, 3> rgb{};
+    for (std::size_t i = 0; i < rgb.size(); ++i) {
+        bool ok = false;
+        const int value = words.value(static_cast<qsizetype>(i) + 1).toInt(&ok);
+        if (!ok || value < 0 || value > 255) {
+            return u"coloured takes red, green and blue (0 to 255) and a text"_s;
+        }
+        rgb[i] = static_cast<std::uint8_t>(value);
+    }
+    auto parsed = parseText(line, Trigger::Kind::Notice, 6, 4);
+    if (auto* trigger = std::get_if<Trigger>(&parsed)) {
+        trigger->rgb = rgb;
+    }
+    return parsed;
+}
+
 } // namespace
 
 ParsedTrigger parseTrigger(const QString& line) {
@@ -108,6 +191,24 @@ ParsedTrigger parseTrigger(const QString& line) {
     }
     if (command == u"remove"_s) {
         return parseRemove(line);
+    }
+    if (command == u"bag"_s) {
+        return parseGoods(words, Trigger::Kind::Bag);
+    }
+    if (command == u"item"_s) {
+        return parseGoods(words, Trigger::Kind::Item);
+    }
+    if (command == u"pool"_s) {
+        return parsePool(words);
+    }
+    if (command == u"marquee"_s) {
+        return parseText(line, Trigger::Kind::Marquee, 0, 1);
+    }
+    if (command == u"notice"_s) {
+        return parseNotice(line, words);
+    }
+    if (command == u"coloured"_s) {
+        return parseColoured(line, words);
     }
     return u"unknown command \"%1\""_s.arg(command);
 }
@@ -147,7 +248,22 @@ him; own is the player's.
                           waiting state: no result, every seat unready, the
                           waiting state follows; the client restarts its ready
                           countdown and the next hand is dealt once everybody is
-                          ready again. A hand given up does not count for --hands.)"_s;
+                          ready again. A hand given up does not count for --hands.
+  bag ID:COUNT ...        the player's whole item bag (goods 3 are cigarettes, the
+                          chips' limit); at most 42 goods; "bag" alone empties it
+  item ID:COUNT           the new count of one goods (0 takes it from the bag)
+  pool AMOUNT             the prize pool's amount (mode-1 notice); the table also
+                          answers every pool request of the client with it
+  marquee TEXT            a line for the client's scrolling banner
+  notice MODE TEXT        a prize notice: 5 a system text ("XX游戏XX" names the
+                          product), 7 the own prize "x;prize;x;jade", 8 the
+                          wealth multiple, other modes a system text
+  coloured R G B TEXT     a banner line in that colour, also a system text; the
+                          part before a pair of "XX" markers is dropped
+
+The client's shop messages are noted in the log: its chip setting and purchases
+(93), its winners requests (94, answered from --winners) and its pool requests
+(95).)"_s;
 }
 
 } // namespace qv::tools::table

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "shop_messages.h"
+
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <variant>
+#include <vector>
 
 namespace qv::tools::table {
 
@@ -12,7 +16,7 @@ namespace qv::tools::table {
 /// order of play: 0 is the player ("own"), 1 the seat after him, 2 the one opposite, 3 the one
 /// before him.
 struct Trigger {
-    enum class Kind { State, Wealth, CoinsShort, Remove, Ready, Leave };
+    enum class Kind { State, Wealth, CoinsShort, Remove, Ready, Leave, Bag, Item, Marquee, Notice };
     Kind kind = Kind::State;
     /// State: the table-state value, 0 to 2.
     int state = 0;
@@ -24,8 +28,13 @@ struct Trigger {
     std::int32_t multiple = 0;
     /// CoinsShort, Ready, Leave: the seat counted from the player.
     int seat = 0;
-    /// Remove: the reason shown to the player.
+    /// Remove: the reason shown to the player; Marquee and Notice: the text.
     QString reason;
+    /// Bag: the whole bag; Item: one goods and its new count.
+    std::vector<Goods> goods;
+    /// Notice: its mode (1 is the pool amount) and, for mode 6, its colour.
+    std::int16_t mode = 0;
+    std::array<std::uint8_t, 3> rgb{};
 };
 
 /// A trigger line read strictly, or why it is refused.
