@@ -8,6 +8,22 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+for arg in "$@"; do
+  if [[ $arg == -h || $arg == --help ]]; then
+    echo "Usage: scripts/run.sh [LOBBY STAND-IN OPTIONS...]
+Installs what is missing, builds, and starts the lobby stand-in, which starts the table server
+and the client connected to it; a hand is dealt once every seat is ready (the start button,
+later the start button or the ready countdown). The options go to the stand-in, for example
+--table-server-arg=--seed=7 to replay a game or --watch=5000 to watch a table."
+    stand_in=build/default/tools/lobby_standin/lobby_standin
+    if [[ -x $stand_in ]]; then
+      echo
+      "$stand_in" --help
+    fi
+    exit 0
+  fi
+done
+
 scripts/deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
@@ -15,5 +31,4 @@ build=build/default
 exec "$build/tools/lobby_standin/lobby_standin" \
   --client "$build/src/app/quorvale" \
   --table-server "$build/tools/table_server/table_server" \
-  --table-server-arg=--deal-after=3000 \
   "$@"

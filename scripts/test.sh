@@ -6,6 +6,18 @@ cd "$(dirname "$0")/.."
 # Let ccache share objects between clones of the project in different folders.
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
 
+usage="Usage: scripts/test.sh [PRESET...]
+Installs the Debian packages it needs when they are missing, builds and runs every test in each
+preset named (default: default and asan; the presets are in CMakePresets.json). Ends with one
+line \"tests: N passed, N failed\" over all presets; its exit status is 0 when every test passed.
+QV_JOBS sets the jobs of the build and of the tests (default: every core)."
+for arg in "$@"; do
+  case $arg in
+    -h | --help) echo "$usage"; exit 0 ;;
+    -*) echo "scripts/test.sh: unknown option $arg" >&2; echo "$usage" >&2; exit 2 ;;
+  esac
+done
+
 scripts/deps.sh
 
 presets=("$@")

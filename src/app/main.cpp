@@ -10,9 +10,25 @@
 #include <QApplication>
 #include <QStringList>
 
+#include <cstdio>
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv) {
+    // Started by hand, the client does what it does without the lobby's line, and says first how
+    // it is started: every lobby line holds a "$". Without a display there is nothing more to
+    // show, and Qt would abort.
+    if (argc < 2 || std::strchr(argv[1], '$') == nullptr) {
+        std::fputs("quorvale: the client is started by the lobby with its command line; "
+                   "to play here, run scripts/run.sh\n",
+                   stderr);
+        if (qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            return 2;
+        }
+    }
     // Reading the font configuration takes about as long as starting the application beside it.
     qv::platform::qt::FontConfigWarmUp fonts;
     QApplication app(argc, argv);

@@ -27,6 +27,17 @@ int countMessages(const std::vector<test::LoggedMessage>& log, bool in, int comm
         log.begin(), log.end(), [=](const auto& m) { return isMessage(m, in, command, state); }));
 }
 
+// Where the `nth` message of the kind stands in the log, counted from 1; the log's end when there
+// are fewer.
+std::ptrdiff_t position(const std::vector<test::LoggedMessage>& log, bool in, int command,
+                        int state, int nth) {
+    int seen = 0;
+    const auto at = std::find_if(log.begin(), log.end(), [&](const auto& m) {
+        return isMessage(m, in, command, state) && ++seen == nth;
+    });
+    return at - log.begin();
+}
+
 // The ready messages the server had before it sent the first hand's result.
 int readiesBeforeTheResult(const std::vector<test::LoggedMessage>& log) {
     const auto result = std::find_if(log.begin(), log.end(),
@@ -82,8 +93,12 @@ TEST(TwoHandsTest, EachHandIsSettledAndTheCountdownStartsTheNext) {
         return countMessages(test::readTableLog(logPath), false, 1, -1) == 2;
     };
     ASSERT_TRUE(test::runUntil(secondDealt, platform.fakes.process));
-    // The start button readied the player for the first hand, the countdown for the second.
-    EXPECT_EQ(countMessages(test::readTableLog(logPath), true, 16, 1), 2);
+    // The start button readied the player for the first hand, the countdown for the second; after
+    // the result the server dealt nothing until that ready message came.
+    log = test::readTableLog(logPath);
+    EXPECT_EQ(countMessages(log, true, 16, 1), 2);
+    EXPECT_LT(position(log, false, 9, -1, 2), position(log, true, 16, 1, 2));
+    EXPECT_LT(position(log, true, 16, 1, 2), position(log, false, 1, -1, 2));
 
     ASSERT_TRUE(
         test::runUntil([&] { return client.match.juNum == 2; }, platform.fakes.process, 240000));

@@ -63,11 +63,12 @@ std::vector<LoggedMessage> readTableLog(const QString& path) {
     return log;
 }
 
-ClientAtTable::ClientAtTable(int port, QSize screen) : form(client.forms.get<table::MainForm>()) {
+ClientAtTable::ClientAtTable(int port, QSize screen, Mode mode)
+    : form(client.forms.get<table::MainForm>()) {
     platform.fakes.screen.size_ = screen;
     platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
-    app::StartOnTable(client, form,
-                      u"alice$secret$127.0.0.1$%1$一号桌$0$$0$$$0$$$0$0$"_s.arg(port));
+    const QString rest = mode == Mode::Watching ? u"5000"_s : u"0$$0$$$0$$$0$0$"_s;
+    app::StartOnTable(client, form, u"alice$secret$127.0.0.1$%1$一号桌$"_s.arg(port) + rest);
 }
 
 bool runUntil(const std::function<bool()>& done, const platform::fake::FakeProcess& process,

@@ -72,9 +72,11 @@ private:
 };
 
 /// A whole client on the network platform, started on its table window as the lobby starts it on
-/// a screen of `screen` pixels, connecting straight to the table server on `port`.
+/// a screen of `screen` pixels, connecting straight to the table server on `port`, to play or, in
+/// watch mode, to watch.
 struct ClientAtTable {
-    explicit ClientAtTable(int port, QSize screen = {1024, 768});
+    enum class Mode { Playing, Watching };
+    explicit ClientAtTable(int port, QSize screen = {1024, 768}, Mode mode = Mode::Playing);
 
     NetworkPlatform platform;
     Client client{platform.services};

@@ -79,16 +79,31 @@ QString startServer(QProcess& server, const QString& program, QStringList args) 
     return {};
 }
 
-} // namespace
+const QString kDescription =
+    uR"help(Lobby stand-in: serves the lobby link under its window title, starts the
+client with a lobby command line it builds (and, if asked, the table server or
+the scripted server for it on a free port), logs every message it gets, and
+sends the lobby's messages when told.
 
-// The lobby stand-in: serves the lobby link under a title, starts the client with a command line
-// it builds (and, if asked, the scripted game server or the table server for it), logs every
-// message it gets, and sends the lobby's messages when told: at fixed times (--send MS:MSG) or
-// typed on its input ("send 0x303", "restore", "minimize", "quit").
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QCommandLineParser p;
-    p.setApplicationDescription(u"Lobby stand-in"_s);
+Lines it takes on its standard input:
+  send MSG   send the lobby message MSG (decimal or 0x...) to the client:
+             0x303 asks for the connection's state, 0x400 has the player
+             leave the table, 0x465 asks whether he is still seated,
+             0x16 has the client connect and sit down again after he
+             left
+  restore    show the lobby's window (as the lobby does when it comes back)
+  minimize   minimise the lobby's window
+  quit       end the stand-in (and the client and server it started)
+
+When the client ends, the stand-in logs "the client ended (exit code N)" and
+ends with N: 0 is every end the client chooses itself (a login or reconnect
+refused, a second copy already running, the lobby's window gone, a command
+line it cannot read); any other N is a failure. A client that crashed is
+logged as "the client crashed" and the stand-in ends with 1.)help"_s;
+
+/// Every option, so that --help can be answered before a display is opened.
+void describe(QCommandLineParser& p) {
+    p.setApplicationDescription(kDescription);
     p.addHelpOption();
     const auto opt = [&p](const QString& name, const QString& help, const QString& value = {},
                           const QString& def = {}) {
@@ -106,7 +121,8 @@ int main(int argc, char** argv) {
     opt(u"proxy"_s, u"Reach the game server through this SOCKS5 proxy"_s, u"host:port"_s);
     opt(u"proxy-user"_s, u"The proxy's user name"_s, u"text"_s);
     opt(u"proxy-pass"_s, u"The proxy's password"_s, u"text"_s);
-    opt(u"watch"_s, u"Watch mode with this amount"_s, u"number"_s);
+    opt(u"watch"_s, u"Watch mode with this amount; the table server then seats a watcher"_s,
+        u"number"_s);
     opt(u"alt"_s, u"Alternate lobby mode: pass the title"_s);
     opt(u"caption"_s, u"Table caption in the alternate mode"_s, u"text"_s);
     opt(u"server"_s, u"Scripted server program to start on a free port"_s, u"path"_s);
@@ -120,6 +136,35 @@ int main(int argc, char** argv) {
     opt(u"timeout-ms"_s, u"End after this long"_s, u"ms"_s, u"0"_s);
     opt(u"until-server-ends"_s, u"End with the game server's result when it ends"_s);
     opt(u"no-window"_s, u"Show no window"_s);
+}
+
+bool asksForHelp(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all") {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// The lobby stand-in: serves the lobby link under a title, starts the client with a command line
+// it builds (and, if asked, the scripted game server or the table server for it), logs every
+// message it gets, and sends the lobby's messages when told: at fixed times (--send MS:MSG) or
+// typed on its input ("send 0x303", "restore", "minimize", "quit").
+int main(int argc, char** argv) {
+    if (asksForHelp(argc, argv)) {
+        // Answered without opening a display: the help ends the program.
+        const QCoreApplication app(argc, argv);
+        QCommandLineParser p;
+        describe(p);
+        p.process(app);
+    }
+    QApplication app(argc, argv);
+    QCommandLineParser p;
+    describe(p);
     p.process(app);
 
     Options o;
@@ -169,6 +214,9 @@ int main(int argc, char** argv) {
     const bool table = p.isSet(u"table-server"_s);
     if (table || p.isSet(u"server"_s)) {
         QStringList args = p.values(u"table-server-arg"_s);
+        if (p.isSet(u"watch"_s)) {
+            args << u"--watch"_s;
+        }
         if (!table) {
             args = QStringList{u"--script"_s, p.value(u"server-script"_s), u"--timeout-ms"_s,
                                p.value(u"server-timeout-ms"_s)};
@@ -194,10 +242,12 @@ int main(int argc, char** argv) {
     const QString line = p.isSet(u"line"_s) ? p.value(u"line"_s) : buildLine(p, o.title, port);
     if (!o.client.isEmpty()) {
         client.setProcessChannelMode(QProcess::ForwardedChannels);
-        QObject::connect(&client, &QProcess::finished, &app, [&](int code) {
-            log(u"client ended with "_s + QString::number(code));
-            QCoreApplication::exit(code);
-        });
+        QObject::connect(
+            &client, &QProcess::finished, &app, [&](int code, QProcess::ExitStatus status) {
+                log(status == QProcess::CrashExit ? u"the client crashed"_s
+                                                  : u"the client ended (exit code %1)"_s.arg(code));
+                QCoreApplication::exit(status == QProcess::CrashExit ? 1 : code);
+            });
         log(u"starting the client with: "_s + line);
         client.start(o.client, {line});
     }

@@ -1,6 +1,6 @@
 // Renders the table window to PNG files without a display, one per screen size, so the layout
 // can be looked at: the laid-out table, and the table with four players seated and a hand dealt.
-// render_table [output folder].
+// render_table [output folder]; --help says what it writes.
 
 #include "app/client.h"
 #include "app/start_on_table.h"
@@ -15,6 +15,7 @@
 #include "table/rules_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QSize>
@@ -184,7 +185,22 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Renders the table window to PNG files without a display, at 1024x768 and 800x600:\n"
+        "the laid-out table (table-WxH.png), four players seated and a hand dealt (dealt-),\n"
+        "the middle of a hand (mid-hand-) and the rules window (rules-)."_s);
+    parser.addHelpOption();
+    parser.addPositionalArgument(
+        u"folder"_s, u"Where the files go, made when missing (default: the current folder)"_s,
+        u"[folder]"_s);
+    parser.process(app);
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() > 1) {
+        std::fprintf(stderr, "render_table: one folder at most; see render_table --help\n");
+        return 2;
+    }
+    const QDir folder(arguments.value(0, u"."_s));
     if (!folder.exists() && !QDir().mkpath(folder.path())) {
         std::fprintf(stderr, "render_table: cannot create %s\n", qPrintable(folder.path()));
         return 1;

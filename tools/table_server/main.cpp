@@ -67,7 +67,12 @@ How the table behaves:
   every message after the named one is sent again; otherwise it is refused and
   the table closes. When the last hand of --hands ends while the player is away,
   the table waits for his reconnect (at most the turn plus 5 seconds), sends
-  him what he missed, the result included, and then closes.)"_s;
+  him what he missed, the result included, and then closes.
+- With --watch the client only watches: four computer players are seated and
+  play every hand; the client is told of them from one seat, whose cards it is
+  dealt, and its ready messages, calls and plays are ignored. A computer player
+  leaving (short of coins, or the line "leave N") ends the watch, as the client
+  ends a watch whenever a player leaves.)"_s;
 
 std::optional<qv::tools::table::PhraseMode> phraseMode(const QString& name) {
     using qv::tools::table::PhraseMode;
@@ -120,6 +125,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption phrasesOpt(
         u"phrases"_s, u"Computer players' quick phrases: off, rare or always (after every trick)"_s,
         u"mode"_s, u"rare"_s);
+    const QCommandLineOption watchOpt(
+        u"watch"_s, u"The client watches (the lobby stand-in's --watch): see above"_s);
     const QCommandLineOption atHandEndOpt(
         u"at-hand-end"_s, u"Run this trigger line at the end of every hand (repeatable)"_s,
         u"line"_s);
@@ -134,8 +141,8 @@ int main(int argc, char** argv) {
         u"\"id;nickname;time;remark;value16;value32;kind;goods:count ...\""_s,
         u"file"_s);
     parser.addOptions({portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, cutOpt,
-                       reconnectOpt, logOpt, dealAfterOpt, turnOpt, phrasesOpt, atHandEndOpt,
-                       bagOpt, poolOpt, winnersOpt});
+                       reconnectOpt, logOpt, dealAfterOpt, turnOpt, phrasesOpt, watchOpt,
+                       atHandEndOpt, bagOpt, poolOpt, winnersOpt});
     parser.process(app);
 
     const QString reconnect = parser.value(reconnectOpt);
@@ -173,6 +180,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     options.phrases = *phrases;
+    options.watch = parser.isSet(watchOpt);
     for (const QString& line : parser.values(atHandEndOpt)) {
         const auto parsed = qv::tools::table::parseTrigger(line);
         if (const auto* error = std::get_if<QString>(&parsed)) {

@@ -163,6 +163,11 @@ void TableServer::handle(const GameMessage& message) {
     if (phase_ == Phase::Empty) {
         return;
     }
+    if (options_.watch && (command == MsgCallCard || command == MsgPlayCards ||
+                           (command == MsgTableState && message.u8(15) == kReadyState))) {
+        note(u"a watcher's move is ignored"_s);
+        return;
+    }
     switch (command) {
     case MsgTableState:
         if (message.u8(15) == kReadyState) {
@@ -205,8 +210,9 @@ void TableServer::login(const GameMessage& request) {
     }
     humanSeat_ = static_cast<int>(nextRandom(random_) % kSeats);
     for (int index = 0; index < kSeats; ++index) {
-        seat(index) = index == humanSeat_ ? Seat{humanPlayer(account), false}
-                                          : Seat{computerPlayer(++computersMade_), true};
+        seat(index) = index == humanSeat_ && !options_.watch
+                          ? Seat{humanPlayer(account), false}
+                          : Seat{computerPlayer(++computersMade_), true};
     }
     phase_ = Phase::Waiting;
     joined_ = true;
@@ -290,7 +296,7 @@ void TableServer::deal() {
 
 void TableServer::scheduleTurn() {
     const int mover = phase_ == Phase::Calling ? hand_->banker() : hand_->turn();
-    const bool waitForPlayer = mover == humanSeat_ && present();
+    const bool waitForPlayer = !seat(mover).computer && present();
     turnTimer_.start(waitForPlayer ? (options_.turnSeconds + kGraceSeconds) * kMsPerSecond
                                    : options_.delayMs);
 }
@@ -428,7 +434,7 @@ void TableServer::endHand() {
         }
         return;
     }
-    if (human().player.coins < kStake) {
+    if (!human().computer && human().player.coins < kStake) {
         send(coinsShort(seatMask(humanSeat_)));
         return;
     }

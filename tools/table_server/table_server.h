@@ -42,6 +42,9 @@ public:
         /// message; 0 waits for it.
         int dealAfterMs = 0;
         PhraseMode phrases = PhraseMode::Rare;
+        /// The client watches: four computer players play, the client sees the table from one
+        /// of their seats, and what it sends to play is ignored.
+        bool watch = false;
         /// Run at the end of every hand, once the table waits again.
         std::vector<Trigger> atHandEnd;
         /// The player's item bag, sent once he is seated; none when empty.
