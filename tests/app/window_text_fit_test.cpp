@@ -1,4 +1,5 @@
 #include "app/client.h"
+#include "forms/color.h"
 #include "forms/form_host.h"
 #include "forms/input_router.h"
 #include "forms/label.h"
@@ -17,32 +18,80 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace qv {
 namespace {
 
-void collectLabels(const forms::Container& container, std::vector<const forms::Label*>& labels) {
+/// A label and where it is drawn on its window, and whether it shows there.
+struct PlacedLabel {
+    const forms::Label* label;
+    QPointF offset;
+    bool shown;
+};
+
+void collectLabels(const forms::Container& container, std::vector<PlacedLabel>& labels,
+                   QPointF offset = {}, bool shown = true) {
     for (const auto* layer : {&container.windowlessControls(), &container.windowedControls()}) {
         for (const forms::Control* control : *layer) {
             if (const auto* label = dynamic_cast<const forms::Label*>(control)) {
-                labels.push_back(label);
+                labels.push_back({label, offset, shown && label->visible()});
             } else if (const auto* box = dynamic_cast<const forms::PictureBox*>(control)) {
-                collectLabels(*box, labels);
+                collectLabels(*box, labels, offset + box->pixelRect().topLeft(),
+                              shown && box->visible());
             }
         }
     }
 }
 
+/// The relative luminance of a colour (sRGB).
+double luminance(QColor colour) {
+    const auto linear = [](int value) {
+        const double v = value / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) +
+           0.0722 * linear(colour.blue());
+}
+
+/// The contrast of a label's text colour with what lies under it on the drawn window: the median
+/// luminance of its box, as the text covers less than half of it.
+double textContrast(const QImage& window, const PlacedLabel& placed) {
+    const QRect box =
+        placed.label->pixelRect().translated(placed.offset).toRect().intersected(window.rect());
+    std::vector<double> ground;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            ground.push_back(luminance(window.pixelColor(x, y)));
+        }
+    }
+    if (ground.empty()) {
+        return 0;
+    }
+    const auto middle = ground.begin() + static_cast<std::ptrdiff_t>(ground.size() / 2);
+    std::nth_element(ground.begin(), middle, ground.end());
+    const double text = luminance(forms::toQColor(placed.label->foreColor()));
+    return (std::max(*middle, text) + 0.05) / (std::min(*middle, text) + 0.05);
+}
+
+/// The least contrast of large or bold text that reads.
+constexpr double kLeastContrast = 3.0;
+
 class WindowTextFit : public testing::TestWithParam<QSize> {};
 
 // A whole hand played at the table server on either screen, its sheet shown, then every window
 // opened: each label shows the texts the table server and the settlement gave it, the computer
-// players' names, the sheet's lines and the rules, without a character cut off. With
-// QV_KEEP_RENDER naming a folder, the windows are saved there as pictures to look at.
+// players' names, the sheet's lines and the rules, without a character cut off, and a shown
+// label's text stands out from what is drawn under it. With QV_KEEP_RENDER naming a folder, the
+// windows are saved there as pictures to look at.
 TEST_P(WindowTextFit, EveryLabelShowsItsWholeText) {
     const QSize screen = GetParam();
     test::TableServerRun server({u"--seed"_s, u"5"_s, u"--delay"_s, u"0"_s, u"--turn-seconds"_s,
@@ -77,18 +126,22 @@ TEST_P(WindowTextFit, EveryLabelShowsItsWholeText) {
 
     const QString keep = qEnvironmentVariable("QV_KEEP_RENDER");
     for (forms::Form* form : forms.forms()) {
-        std::vector<const forms::Label*> labels;
+        std::vector<PlacedLabel> labels;
         collectLabels(*form, labels);
-        for (const forms::Label* label : labels) {
-            EXPECT_TRUE(test::LabelTextFits(*label))
-                << form->name().toStdString() << '.' << label->name().toStdString() << '('
-                << label->index() << ") " << label->caption().toStdString();
+        const QImage drawn = forms::qt::renderToImage(*form);
+        for (const PlacedLabel& placed : labels) {
+            const forms::Label& label = *placed.label;
+            const std::string trace =
+                form->name().toStdString() + '.' + label.name().toStdString() + '(' +
+                std::to_string(label.index()) + ") " + label.caption().toStdString();
+            EXPECT_TRUE(test::LabelTextFits(label)) << trace;
+            if (form->visible() && placed.shown && !label.caption().isEmpty()) {
+                EXPECT_GE(textContrast(drawn, placed), kLeastContrast) << trace;
+            }
         }
         if (!keep.isEmpty()) {
-            forms::qt::saveFormPng(
-                *form,
-                QDir(keep).filePath(
-                    u"%1-%2x%3.png"_s.arg(form->name()).arg(screen.width()).arg(screen.height())));
+            drawn.save(QDir(keep).filePath(
+                u"%1-%2x%3.png"_s.arg(form->name()).arg(screen.width()).arg(screen.height())));
         }
     }
 }
