@@ -7,6 +7,7 @@
 #include "hand/play_input.h"
 #include "match/register_match.h"
 #include "platform/services.h"
+#include "plugin/register_plugin.h"
 #include "settlement/hero_window.h"
 #include "settlement/post_game.h"
 #include "settlement/result_branch.h"
@@ -18,6 +19,8 @@
 #include "table/vos_set.h"
 
 #include <QDir>
+
+#include <random>
 
 namespace qv {
 
@@ -37,13 +40,20 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     shop::RegisterShop(conn, [this] { return shopOnTable(); });
     conn.chips = &chips;
     conn.tableExit = &settlementTableExit;
+    conn.propPlugin = &modProp;
+    chestRandom = [engine = std::mt19937(std::random_device{}())]() mutable {
+        return std::uniform_real_distribution<double>(0.0, 1.0)(engine);
+    };
     table::registerTableForms(forms, tableContext, [this](table::MainForm& form) {
         hand::InstallPlayInput(form, [this] { return handOnTable(); });
         chat::wireChatControls(form, [this] { return chatOnTable(); });
         shop::WireShopControls(form, [this] { return shopOnTable(); });
+        plugin::WirePluginControls(form, [this] { return pluginOnTable(); });
     });
     chat::registerChatForms(forms, services, chat, [this] { return chatOnTable(); });
+    plugin::RegisterPluginStep(conn, [this] { return pluginOnTable(); });
     chat::registerChatSteps(conn, [this] { return chatOnTable(); });
+    plugin::RegisterBadgeStep(conn, [this] { return pluginOnTable(); });
     table::registerVosSet(forms, {tableContext, sound});
     between::registerExitWindows(forms, [this] { return betweenOnTable(); });
     hand::registerHandForms(
@@ -128,6 +138,25 @@ shop::ShopContext* Client::shopOnTable() {
         shopContext_.emplace(shop::ShopContext{*form, conn, shop, *jadeReward});
     }
     return &*shopContext_;
+}
+
+plugin::PluginContext* Client::pluginOnTable() {
+    auto* form = forms.find<table::MainForm>();
+    if (form == nullptr) {
+        return nullptr;
+    }
+    if (!pluginContext_ || &pluginContext_->form != form) {
+        pluginContext_.emplace(plugin::PluginContext{*form, plugin, conn, table, services,
+                                                     [this] {
+                                                         if (auto* ctx = settlementOnTable()) {
+                                                             settlement::ShowSettlement(*ctx);
+                                                         }
+                                                     },
+                                                     [this] {
+                                                         return chestRandom();
+                                                     }});
+    }
+    return &*pluginContext_;
 }
 
 } // namespace qv

@@ -20,7 +20,9 @@
 #include "match/match_context.h"
 #include "match/match_panels.h"
 #include "platform/services.h"
+#include "plugin/mod_prop.h"
 #include "plugin/plugin.h"
+#include "plugin/plugin_context.h"
 #include "rules/hint_list.h"
 #include "rules/rules_state.h"
 #include "settlement/settlement_context.h"
@@ -113,6 +115,13 @@ public:
     shop::TableChips chips{shop, [this] {
                                return shopOnTable();
                            }};
+    /// The item plug-in's bridge on the table window, while the window is there.
+    [[nodiscard]] plugin::PluginContext* pluginOnTable();
+    plugin::ModProp modProp{plugin, conn, services, [this] {
+                                return pluginOnTable();
+                            }};
+    /// Where the chests' random choices come from: uniform in [0, 1).
+    std::function<double()> chestRandom;
     /// The windows; declared last so they go first, while the state their handlers use is there.
     forms::FormHost forms{services.time};
 
@@ -123,6 +132,7 @@ private:
     std::optional<chat::ChatContext> chatContext_;
     std::optional<shop::ShopContext> shopContext_;
     std::optional<match::MatchContext> matchContext_;
+    std::optional<plugin::PluginContext> pluginContext_;
 };
 
 } // namespace qv

@@ -14,8 +14,6 @@
 #include "table/seat_display.h"
 #include "table/table_animations.h"
 
-#include <QVariant>
-
 using namespace Qt::StringLiterals;
 
 namespace qv::between {
@@ -109,8 +107,7 @@ void EmptySeat(BetweenContext& ctx, int seat, const std::function<void()>& notic
     ClearPlayerDetail(ctx.hand.conn.Detail.at(s), false);
     clearSeatView(ctx, seat);
     if (ctx.hand.plugin.loaded()) {
-        QVariantList args{seat};
-        ctx.hand.plugin.Prop_GameDll->call(u"ClearUser"_s, args);
+        ctx.hand.plugin.Prop_GameDll->ClearUser(static_cast<std::int16_t>(seat));
     }
 }
 
@@ -215,6 +212,8 @@ void LeaveTableReset(BetweenContext& ctx) {
     if (ctx.hand.plugin.loaded()) {
         conn.propPlugin->ExitPropPlugin(0);
     }
+    // The table is gone: no sheet of it is owed any more.
+    ctx.hand.plugin.Prop_ShowNext = false;
     form.Chat.setText({});
 }
 
@@ -290,8 +289,7 @@ void pbCloseMe_Click(BetweenContext& ctx) {
     conn.g_bLeftTable = true;
     ctx.match.g_bLeavingTable = true;
     if (ctx.hand.plugin.loaded()) {
-        QVariantList args{false};
-        ctx.hand.plugin.Prop_GameDll->call(u"UpdataMyProp"_s, args);
+        ctx.hand.plugin.Prop_GameDll->UpdataMyProp(false);
         conn.services.time.wait(kPluginPauseMs);
     }
     SendLeaveTable(ctx);

@@ -17,8 +17,6 @@
 #include "table/table_animations.h"
 #include "table/vos_set.h"
 
-#include <QVariant>
-
 using namespace Qt::StringLiterals;
 
 namespace qv::between {
@@ -34,15 +32,16 @@ constexpr int kReadyStateByte = 15;
 /// The ready message goes out no sooner than this after a press of the start button.
 constexpr int kReadyDelayMs = 2000;
 
-void tellPlugin(BetweenContext& ctx, const QString& method, int value) {
+void tellKey(BetweenContext& ctx, int keyCode) {
     if (ctx.hand.plugin.loaded()) {
-        QVariantList args{value};
-        ctx.hand.plugin.Prop_GameDll->call(method, args);
+        ctx.hand.plugin.Prop_GameDll->SetKeyDown(static_cast<std::int16_t>(keyCode));
     }
 }
 
 void setbankstate(BetweenContext& ctx) {
-    tellPlugin(ctx, u"setbankstate"_s, 2);
+    if (ctx.hand.plugin.loaded()) {
+        ctx.hand.plugin.Prop_GameDll->setbankstate(2);
+    }
 }
 
 void loadButton(BetweenContext& ctx, int index, int picture) {
@@ -254,7 +253,7 @@ void Pic1_KeyDown(BetweenContext& ctx, int keyCode) {
         table.g_bBossKey = true;
         ctx.hand.conn.CountDownStart = 0;
         table.g_bHiddenPlay = true;
-        tellPlugin(ctx, u"SetKeyDown"_s, kKeyF1);
+        tellKey(ctx, kKeyF1);
         form.setWindowState(forms::window_state::kMinimized);
         connection::MinimizeLobby(ctx.hand.conn);
     }
@@ -284,7 +283,7 @@ void Pic1_KeyPress(BetweenContext& ctx, int& keyAscii) {
 void Form_KeyDown(BetweenContext& ctx, int keyCode) {
     const bool chatHasFocus = ctx.hand.form.activeControl() == &ctx.hand.form.Chat;
     if ((keyCode == kKeyF1 || !chatHasFocus) && keyCode >= kKeyF1 && keyCode <= kKeyF6) {
-        tellPlugin(ctx, u"SetKeyDown"_s, keyCode);
+        tellKey(ctx, keyCode);
     }
     if (keyCode == kKeyF1) {
         bossKey(ctx);

@@ -89,8 +89,8 @@ public:
     Reconnect* reconnect = &frmReconnect;
     match::MatchData matchData{match};
     match::MatchReset* matchReset = &matchData;
-    plugin::LeastPropPlugin leastPropPlugin{plugin};
-    plugin::PropPlugin* propPlugin = &leastPropPlugin;
+    /// The item plug-in's bridge, set by the assembly.
+    plugin::PropPlugin* propPlugin = nullptr;
     /// The chip setting, put in place by the assembly.
     shop::Chips* chips = nullptr;
 

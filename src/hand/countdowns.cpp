@@ -16,8 +16,6 @@
 #include "table/design_style.h"
 #include "table/main_form.h"
 
-#include <QVariant>
-
 using namespace Qt::StringLiterals;
 
 namespace qv::hand {
@@ -128,8 +126,7 @@ void PressBossKey(HandContext& ctx) {
     ctx.conn.CountDownStart = 0;
     ctx.table.g_bHiddenPlay = true;
     if (ctx.plugin.Prop_GameDllState > 0 && ctx.plugin.Prop_GameDll) {
-        QVariantList args{kBossKey};
-        ctx.plugin.Prop_GameDll->call(u"SetKeyDown"_s, args);
+        ctx.plugin.Prop_GameDll->SetKeyDown(kBossKey);
     }
     ctx.form.setWindowState(forms::window_state::kMinimized);
     connection::MinimizeLobby(ctx.conn);

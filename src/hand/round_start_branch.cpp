@@ -8,10 +8,6 @@
 #include "table/banker_mark.h"
 #include "table/main_form.h"
 
-#include <QVariant>
-
-using namespace Qt::StringLiterals;
-
 namespace qv::hand {
 namespace {
 
@@ -20,18 +16,6 @@ void releaseParked(HandContext& ctx, connection::GameMessage& parked, bool still
     if (parked.command() != 0 && !stillArmed) {
         connection::QueueFrame(ctx.conn, parked);
         parked.setCommand(0);
-    }
-}
-
-/// The least the item plug-in's bridge does between hands: its pictures and label go, and a
-/// running plug-in is told the next display may come.
-void ClearProps(HandContext& ctx) {
-
-    ctx.form.ImgProp(0).setVisible(false);
-    ctx.form.LbProp.setVisible(false);
-    if (ctx.plugin.Prop_GameDllState > 0 && ctx.plugin.Prop_GameDll) {
-        QVariantList args{true};
-        ctx.plugin.Prop_GameDll->call(u"InitShowNext"_s, args);
     }
 }
 
@@ -45,7 +29,7 @@ void enterHand(HandContext& ctx, const connection::RoundStart& start) {
     ctx.conn.g_bRandomSeats = false;
     ctx.conn.HeldCmd45BArmed = false;
     if (ctx.plugin.Prop_GameDllState != 0) {
-        ClearProps(ctx);
+        ctx.conn.propPlugin->ClearProps();
     }
     ctx.conn.ResultPart = 0;
     ctx.conn.RoundNote = start.roundNote;

@@ -8,8 +8,6 @@
 #include "table/main_form.h"
 #include "table/seat_display.h"
 
-#include <QVariant>
-
 #include <random>
 
 using namespace Qt::StringLiterals;
@@ -24,64 +22,34 @@ bool pluginRunning(HandContext& ctx) {
     return ctx.plugin.Prop_GameDllState > 0 && ctx.plugin.Prop_GameDll;
 }
 
-/// The least the item plug-in's loader does: after the login, the component where one is
-/// installed, introduced to the table; its acceptance loads it.
-void InitGameDll(HandContext& ctx) {
-
-    if (!ctx.conn.g_bLoggedIn) {
-        return;
-    }
-    if (!ctx.plugin.Prop_GameDll) {
-        ctx.plugin.Prop_GameDll = ctx.services.plugins.create(
-            ctx.services.appFolder.path() + u"/plugin/tools/Brivet.dll"_s, u"Ostrel.Brivet"_s);
-    }
-    if (!ctx.plugin.Prop_GameDll) {
-        return;
-    }
-    QVariantList args{ctx.plugin.Prop_UserName,
-                      ctx.plugin.Prop_UserCode,
-                      u"DLL"_s,
-                      0,
-                      u"vozevivor"_s,
-                      QVariant(),
-                      ctx.table.ScaleX == 1.0F ? 1 : 2,
-                      ctx.plugin.Prop_InitArg};
-    if (ctx.plugin.Prop_GameDll->call(u"Initdll"_s, args).toBool()) {
-        ctx.plugin.Prop_GameDllState = 1;
-    } else {
-        ctx.plugin.Prop_GameDllState = 0;
-        ctx.plugin.Prop_GameDll.reset();
-    }
-}
-
-/// Whether the plug-in may run at this table; a table that forbids it closes a running one.
+/// Whether the plug-in may run at this table. A table that forbids it switches it off for good,
+/// leaving a running one as it is.
 void gatePlugin(HandContext& ctx, bool allowed) {
 
     if (allowed && ctx.plugin.Prop_swicth == 1) {
         if (ctx.plugin.Prop_GameDllState == 0) {
-            InitGameDll(ctx);
+            ctx.conn.propPlugin->InitGameDll();
         }
         return;
-    }
-    if (pluginRunning(ctx)) {
-        ctx.conn.propPlugin->ExitPropPlugin(0);
     }
     ctx.plugin.Prop_GameDllState = -1;
 }
 
-/// Introduces the player at display seat `t` to a running plug-in; a refusal closes it for good.
+/// Introduces the player at display seat `t` to the plug-in's object, whatever its state; a
+/// refusal closes it for good.
 /// Returns whether the introduction took place.
 bool introduce(HandContext& ctx, int t) {
 
     const auto s = static_cast<std::size_t>(t);
     const connection::PlayerDetail& d = ctx.conn.Detail.at(s);
-    if (d.coins <= 0 || !pluginRunning(ctx)) {
+    if (d.coins <= 0 || !ctx.plugin.Prop_GameDll) {
         return false;
     }
     const PlayerInfo& player = ctx.hand.custom.at(s);
-    QVariantList args{d.username,         player.name, player.seat, t,
-                      d.memberLevel != 0, d.sex,       d.nameTag,   d.face};
-    if (ctx.plugin.Prop_GameDll->call(u"SetUserinfo"_s, args).toBool()) {
+    if (ctx.plugin.Prop_GameDll->SetUserinfo(d.username.toStdString(), player.name.toStdString(),
+                                             player.seat, static_cast<std::int16_t>(t),
+                                             d.memberLevel != 0, d.sex, d.nameTag.toStdString(),
+                                             d.face.toStdString())) {
         return true;
     }
     ctx.conn.propPlugin->ExitPropPlugin(0);
@@ -182,8 +150,7 @@ void OnPlayerSeated(HandContext& ctx, const connection::PlayerSeated& seated) {
         ctx.form.show();
     }
     if (t > 0 && pluginRunning(ctx)) {
-        QVariantList args{t};
-        ctx.plugin.Prop_GameDll->call(u"ClearUser"_s, args);
+        ctx.plugin.Prop_GameDll->ClearUser(static_cast<std::int16_t>(t));
     }
     ctx.hand.custom.at(s).name = seated.detail.account;
     if (t != 0) {

@@ -1,28 +1,33 @@
 #pragma once
 
+#include "platform/item_plugin.h"
+
 #include <QString>
-#include <QVariant>
 
 #include <memory>
 
 namespace qv::platform {
 
-/// An object of the item plug-in, called late-bound by method name. Arguments passed by
-/// reference come back changed in `args`.
-class PluginObject {
-public:
-    virtual ~PluginObject() = default;
-    /// Calls `method`; an invalid variant when it has no result.
-    virtual QVariant call(const QString& method, QVariantList& args) = 0;
+/// What loading the item plug-in came to.
+struct PluginLoad {
+    enum class Outcome {
+        /// No library at the path.
+        Missing,
+        /// A library that does not load, lacks the factory or refuses this version.
+        Failed,
+        Created,
+    };
+    Outcome outcome = Outcome::Missing;
+    /// Set when created; destroying it hands the object back to its library.
+    std::shared_ptr<ItemPlugin> object;
 };
 
-/// Loads the item plug-in, a component outside this program.
+/// Loads the item plug-in, a library outside this program, and makes its object. A library once
+/// loaded stays loaded.
 class PluginHost {
 public:
     virtual ~PluginHost() = default;
-    /// Registers the component at `path` and creates the object `progId`; null when there is no
-    /// such component.
-    virtual std::shared_ptr<PluginObject> create(const QString& path, const QString& progId) = 0;
+    virtual PluginLoad create(const QString& path) = 0;
 };
 
 } // namespace qv::platform

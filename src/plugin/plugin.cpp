@@ -1,33 +1,26 @@
 #include "plugin/plugin.h"
 
-#include <QVariant>
-
-using namespace Qt::StringLiterals;
-
 namespace qv::plugin {
 
 void RelayToPlugin(PluginState& plugin, const QByteArray& message) {
-    if (!plugin.loaded()) {
-        return;
+    if (plugin.loaded()) {
+        plugin.Prop_GameDll->Rec_MSG(std::vector<std::uint8_t>(message.begin(), message.end()));
     }
-    QVariantList args{message};
-    plugin.Prop_GameDll->call(u"Rec_MSG"_s, args);
 }
 
 void TellConnectionState(PluginState& plugin, bool up) {
     if (plugin.loaded()) {
-        QVariantList args{3, up};
-        plugin.Prop_GameDll->call(u"rec_state"_s, args);
+        plugin.Prop_GameDll->rec_state(3, up, 0);
     }
 }
 
-void LeastPropPlugin::ExitPropPlugin(int mode) {
-    if (state_.Prop_GameDllState < 1 || !state_.Prop_GameDll) {
-        return;
-    }
-    QVariantList args{mode};
-    state_.Prop_GameDll->call(u"InitExit"_s, args);
-    state_.Prop_GameDllState = 0;
+void HoldSheetForPlugin(PluginState& plugin, std::uint32_t now) {
+    plugin.Prop_ShowNext = true;
+    plugin.Prop_ShowNextSince = now;
+    plugin.Prop_ScoreItems = {};
+    plugin.Prop_ScoreGold = {};
+    plugin.Prop_ScoreTexts = {};
+    plugin.Prop_GameDll->InitShowEnd();
 }
 
 } // namespace qv::plugin

@@ -82,8 +82,7 @@ void startTheSheet(SettlementContext& ctx) {
     }
     if (ctx.hand.plugin.loaded()) {
         conn.ResultStage = 1;
-        QVariantList none;
-        ctx.hand.plugin.Prop_GameDll->call(u"InitShowEnd"_s, none);
+        plugin::HoldSheetForPlugin(ctx.hand.plugin, ctx.hand.services.time.tickMs());
     } else {
         ShowSettlement(ctx);
     }

@@ -62,6 +62,8 @@ SheetInputs sheetInputs(const SettlementContext& ctx, const std::array<SeatResul
     in.wealthMult = conn.WealthMultiple;
     in.wealthText = conn.WealthOddsText;
     in.roundNote = conn.RoundNote;
+    in.propItems = ctx.hand.plugin.Prop_ScoreItems;
+    in.propGold = ctx.hand.plugin.Prop_ScoreGold;
     return in;
 }
 
@@ -235,6 +237,9 @@ void ShowSettlement(SettlementContext& ctx) {
     clearTheTable(ctx.hand.form);
     ctx.state.RoomStake = rows[0].stake;
     const Sheet sheet = BuildSheet(sheetInputs(ctx, rows));
+    // The plug-in's items and gold go onto this sheet only.
+    ctx.hand.plugin.Prop_ScoreItems = {};
+    ctx.hand.plugin.Prop_ScoreGold = {};
     showCardsLeft(ctx, rows);
     Score& score = ctx.forms.get<Score>();
     WriteSheet(score, sheet);

@@ -127,9 +127,6 @@ void LayoutSeats(MainForm& form) {
 
     LayoutVideoPanels(form);
 
-    context.plugin.Prop_EndShowState = 0;
-    context.plugin.Prop_ClosedInShow = 0;
-
     LayoutStoreButton(form);
 
     context.match.RoomBase = kRoomBaseAtStart;

@@ -9,8 +9,6 @@
 #include "table/table_pictures.h"
 #include "table/table_state.h"
 
-#include <QVariant>
-
 using namespace Qt::StringLiterals;
 
 namespace qv::table {
@@ -131,8 +129,8 @@ void ResetTableHovers(MainForm& form) {
     if (state.VideoHoverSeat >= 1 && state.VideoHoverSeat <= 3) {
         // The preview is closed through the plug-in only while one is loaded.
         if (context.plugin.Prop_GameDllState > 0 && context.plugin.Prop_GameDll) {
-            QVariantList args{state.VideoHoverSeat - 1, false, 0};
-            context.plugin.Prop_GameDll->call(u"ShowVmVideo"_s, args);
+            context.plugin.Prop_GameDll->ShowVmVideo(
+                static_cast<std::int16_t>(state.VideoHoverSeat - 1), false, 0);
         }
         state.VideoHoverSeat = 0;
     }

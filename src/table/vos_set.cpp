@@ -9,8 +9,6 @@
 #include "table/table_state.h"
 #include "table/window_pictures.h"
 
-#include <QVariant>
-
 #include <memory>
 
 namespace qv::table {
@@ -123,8 +121,7 @@ void VosSet::switchOption(int k) {
         sound.g_bSoundOn = !sound.g_bSoundOn;
         plugin::PluginState& plugin = context_->table.plugin;
         if (plugin.loaded()) {
-            QVariantList args{1, sound.g_bEffectOn};
-            plugin.Prop_GameDll->call(u"rec_state"_s, args);
+            plugin.Prop_GameDll->rec_state(1, sound.g_bEffectOn, 0);
         }
         break;
     }

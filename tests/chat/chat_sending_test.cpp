@@ -196,7 +196,7 @@ TEST(ChatSending, NothingBeforeTheLogin) {
 
 TEST(ChatSending, F1IsTheBossKeyAndGoesToThePlugIn) {
     ChatTable t;
-    auto object = std::make_shared<platform::fake::FakePluginObject>();
+    auto object = std::make_shared<platform::fake::RecordingPlugin>();
     t.client.plugin.Prop_GameDll = object;
     t.client.plugin.Prop_GameDllState = 1;
     t.client.forms.get<table::Talk>().show();
@@ -206,8 +206,8 @@ TEST(ChatSending, F1IsTheBossKeyAndGoesToThePlugIn) {
     EXPECT_EQ(t.client.conn.CountDownStart, 1);
     EXPECT_EQ(t.form.windowState(), forms::window_state::kMinimized);
     EXPECT_FALSE(t.client.forms.get<table::Talk>().visible());
-    ASSERT_EQ(object->callsOf(u"SetKeyDown"_s).size(), 1U);
-    EXPECT_EQ(object->callsOf(u"SetKeyDown"_s)[0].args[0].toInt(), 112);
+    ASSERT_EQ(object->callsOf("SetKeyDown").size(), 1U);
+    EXPECT_EQ(object->callsOf("SetKeyDown")[0].args[0], "112");
 }
 
 } // namespace

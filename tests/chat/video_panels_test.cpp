@@ -15,28 +15,26 @@ struct VideoTable : ChatTable {
     VideoTable() {
         client.plugin.Prop_GameDll = plugin;
         client.plugin.Prop_GameDllState = 1;
-        plugin->setAnswer([](const QString& method, QVariantList&) {
-            return QVariant(method == u"ShowVmVideo"_s);
-        });
+        plugin->script.showVideo = true;
     }
-    std::shared_ptr<platform::fake::FakePluginObject> plugin =
-        std::make_shared<platform::fake::FakePluginObject>();
+    std::shared_ptr<platform::fake::RecordingPlugin> plugin =
+        std::make_shared<platform::fake::RecordingPlugin>();
 };
 
 TEST(VideoPanels, OwnVideoIsAskedOncePerVisit) {
     VideoTable t;
     t.form.Proponeself.raiseMouseMove(0, 0, 0, 5);
-    EXPECT_TRUE(t.plugin->callsOf(u"ShowVmVideo"_s).empty()) << "the left edge asks nothing";
+    EXPECT_TRUE(t.plugin->callsOf("ShowVmVideo").empty()) << "the left edge asks nothing";
     t.form.Proponeself.raiseMouseMove(0, 0, 5, 5);
     t.form.Proponeself.raiseMouseMove(0, 0, 6, 6);
-    ASSERT_EQ(t.plugin->callsOf(u"ShowVmVideo"_s).size(), 1U);
+    ASSERT_EQ(t.plugin->callsOf("ShowVmVideo").size(), 1U);
     EXPECT_EQ(t.client.table.VideoHoverSeat, 1);
     t.form.Pic1.raiseMouseMove(0, 0, 500, 300);
-    const auto calls = t.plugin->callsOf(u"ShowVmVideo"_s);
+    const auto calls = t.plugin->callsOf("ShowVmVideo");
     ASSERT_EQ(calls.size(), 2U);
-    EXPECT_EQ(calls[1].args[1].toBool(), false);
+    EXPECT_EQ(calls[1].args[1], "0");
     t.form.Proponeself.raiseMouseMove(0, 0, 5, 5);
-    EXPECT_EQ(t.plugin->callsOf(u"ShowVmVideo"_s).size(), 3U);
+    EXPECT_EQ(t.plugin->callsOf("ShowVmVideo").size(), 3U);
 }
 
 TEST(VideoPanels, SeatPanelOpensSwitchesOffOnceAndOpensAgain) {
@@ -49,7 +47,7 @@ TEST(VideoPanels, SeatPanelOpensSwitchesOffOnceAndOpensAgain) {
     EXPECT_TRUE(t.form.ImgShow(2).visible());
     EXPECT_TRUE(t.client.chat.SeatVideoBlocked[1]);
     t.form.ImCmd(8).raiseClick();
-    EXPECT_EQ(t.plugin->callsOf(u"rec_state"_s).size(), 2U) << "the second switch-off is a no-op";
+    EXPECT_EQ(t.plugin->callsOf("rec_state").size(), 2U) << "the second switch-off is a no-op";
     t.form.ImgShow(2).raiseClick();
     EXPECT_FALSE(t.client.chat.SeatVideoBlocked[1]);
 }

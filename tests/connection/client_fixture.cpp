@@ -83,8 +83,8 @@ std::vector<GameMessage> ClientTest::takeSent() {
     return messages;
 }
 
-platform::fake::FakePluginObject& ClientTest::loadPlugin() {
-    auto object = std::make_shared<platform::fake::FakePluginObject>();
+platform::fake::RecordingPlugin& ClientTest::loadPlugin() {
+    auto object = std::make_shared<platform::fake::RecordingPlugin>();
     client.plugin.Prop_GameDll = object;
     client.plugin.Prop_GameDllState = 1;
     return *object;

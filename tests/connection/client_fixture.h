@@ -63,6 +63,8 @@ public:
     MOCK_METHOD(void, ProxyConnected, (), (override));
     MOCK_METHOD(void, ProxyFailed, (), (override));
     MOCK_METHOD(void, OnSocksReply, (), (override));
+    MOCK_METHOD(bool, InitGameDll, (), (override));
+    MOCK_METHOD(void, ClearProps, (), (override));
     MOCK_METHOD(void, ExitPropPlugin, (int), (override));
     MOCK_METHOD(void, initMatchData, (), (override));
     MOCK_METHOD(void, tickPanels, ());
@@ -99,7 +101,7 @@ protected:
     /// The whole messages the client has sent since the last call.
     std::vector<GameMessage> takeSent();
     /// Loads a fake item plug-in.
-    platform::fake::FakePluginObject& loadPlugin();
+    platform::fake::RecordingPlugin& loadPlugin();
 
     platform::fake::FakePlatform platform;
     ConnectionParts client{platform.services};

@@ -83,9 +83,9 @@ TEST_F(DispatcherTest, WithThePluginLoadedItGetsTheRelayedCommandsUnchanged) {
         m.setU8(200, 0x77);
         dispatch(m);
     }
-    for (const auto& call : plugin.callsOf(u"Rec_MSG"_s)) {
-        ASSERT_EQ(call.args.size(), 1);
-        const auto m = GameMessage::fromBytes(call.args[0].toByteArray());
+    for (const auto& call : plugin.callsOf("Rec_MSG")) {
+        ASSERT_EQ(call.args.size(), 2U);
+        const auto m = GameMessage::fromBytes(QByteArray::fromStdString(call.args[1]));
         EXPECT_EQ(m.u8(200), 0x77);
         relayed.push_back(m.command());
     }

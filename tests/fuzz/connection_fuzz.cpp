@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         platform.winsock.acceptConnection();
         platform.time.advance(200);
         if ((data[0] & 1U) != 0) {
-            client.plugin.Prop_GameDll = std::make_shared<qv::platform::fake::FakePluginObject>();
+            client.plugin.Prop_GameDll = std::make_shared<qv::platform::fake::RecordingPlugin>();
             client.plugin.Prop_GameDllState = 1;
         }
         std::size_t at = 1;

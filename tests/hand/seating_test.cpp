@@ -178,60 +178,52 @@ TEST_F(SmallSeatingTest, TheWealthLabelMovesWithTheScale) {
 class SeatingPluginTest : public SeatingTest {
 protected:
     SeatingPluginTest() {
-        object = std::make_shared<platform::fake::FakePluginObject>();
-        object->setAnswer([this](const QString& method, QVariantList&) {
-            if (method == u"SetUserinfo"_s) {
-                return QVariant(acceptPlayers);
-            }
-            return QVariant(true);
-        });
-        t.platform.plugins.object_ = object;
+        t.platform.plugins.outcome = platform::PluginLoad::Outcome::Created;
         t.client.conn.g_bLoggedIn = true;
         t.client.plugin.Prop_swicth = 1;
     }
-    std::shared_ptr<platform::fake::FakePluginObject> object;
-    bool acceptPlayers = true;
+    std::shared_ptr<platform::fake::RecordingPlugin> object = t.platform.plugins.object;
 };
 
 TEST_F(SeatingPluginTest, AnAllowingTableLoadsThePluginAndIntroducesThePlayers) {
     seat({.mask = 1, .account = "me"});
     seat({.mask = 2, .account = "left"});
     EXPECT_EQ(t.client.plugin.Prop_GameDllState, 1);
-    EXPECT_EQ(object->callsOf(u"Initdll"_s).size(), 1U);
-    const auto intros = object->callsOf(u"SetUserinfo"_s);
+    EXPECT_EQ(object->callsOf("Initdll").size(), 1U);
+    const auto intros = object->callsOf("SetUserinfo");
     ASSERT_EQ(intros.size(), 2U);
-    EXPECT_EQ(intros[1].args[1].toString(), u"left"_s);
-    EXPECT_EQ(intros[1].args[3].toInt(), 1);
-    EXPECT_EQ(object->callsOf(u"ClearUser"_s).size(), 1U);
+    EXPECT_EQ(intros[1].args[1], "left");
+    EXPECT_EQ(intros[1].args[3], "1");
+    EXPECT_EQ(object->callsOf("ClearUser").size(), 1U);
     EXPECT_TRUE(t.form.Tou(1).visible());
 }
 
-TEST_F(SeatingPluginTest, ATableThatForbidsThePluginClosesItForGood) {
+TEST_F(SeatingPluginTest, ATableThatForbidsThePluginSwitchesItOffForGoodWithoutClosingIt) {
     seat({.mask = 1});
     ASSERT_EQ(t.client.plugin.Prop_GameDllState, 1);
     seat({.mask = 2, .plugin = 1});
     EXPECT_EQ(t.client.plugin.Prop_GameDllState, -1);
-    EXPECT_EQ(object->callsOf(u"InitExit"_s).size(), 1U);
-    EXPECT_EQ(object->callsOf(u"SetUserinfo"_s).size(), 1U);
+    EXPECT_TRUE(object->callsOf("InitExit").empty());
+    EXPECT_EQ(object->callsOf("SetUserinfo").size(), 2U) << "the object still hears of players";
     seat({.mask = 4});
     EXPECT_EQ(t.client.plugin.Prop_GameDllState, -1);
-    EXPECT_EQ(object->callsOf(u"SetUserinfo"_s).size(), 1U);
+    EXPECT_EQ(object->callsOf("Initdll").size(), 1U);
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(t.form.Tou(i).visible());
     }
 }
 
 TEST_F(SeatingPluginTest, APlayerThePluginRefusesSwitchesItOff) {
-    acceptPlayers = false;
+    object->script.userinfo = false;
     seat({.mask = 1});
     EXPECT_EQ(t.client.plugin.Prop_GameDllState, -1);
-    EXPECT_EQ(object->callsOf(u"InitExit"_s).size(), 1U);
+    EXPECT_EQ(object->callsOf("InitExit").size(), 1U);
 }
 
 TEST_F(SeatingPluginTest, WithoutCoinsThePluginHearsNothing) {
     seat({.mask = 1, .coins = 0});
     EXPECT_EQ(t.client.plugin.Prop_GameDllState, 1);
-    EXPECT_TRUE(object->callsOf(u"SetUserinfo"_s).empty());
+    EXPECT_TRUE(object->callsOf("SetUserinfo").empty());
 }
 
 } // namespace

@@ -52,7 +52,8 @@ QString buildLine(const QCommandLineParser& p, const QString& title, const QStri
                                           p.value(u"proxy-pass"_s))
                 : u"0$$0$$$"_s;
     return line + (alt ? u"1$"_s : u"0$"_s) + (alt ? title : QString()) + u'$' +
-           p.value(u"caption"_s) + u"$0$0$"_s;
+           p.value(u"caption"_s) + u'$' + p.value(u"plugin"_s) + u'$' + p.value(u"plugin-arg"_s) +
+           u'$';
 }
 
 /// Starts a game server on a free port and returns the port, or an empty text.
@@ -125,6 +126,9 @@ void describe(QCommandLineParser& p) {
         u"number"_s);
     opt(u"alt"_s, u"Alternate lobby mode: pass the title"_s);
     opt(u"caption"_s, u"Table caption in the alternate mode"_s, u"text"_s);
+    opt(u"plugin"_s, u"Field 14: 1 allows the item plug-in"_s, u"number"_s, u"0"_s);
+    opt(u"plugin-arg"_s, u"Field 15: the item plug-in's last start argument"_s, u"number"_s,
+        u"0"_s);
     opt(u"server"_s, u"Scripted server program to start on a free port"_s, u"path"_s);
     opt(u"server-script"_s, u"Its script"_s, u"file"_s);
     opt(u"server-record"_s, u"Its record file"_s, u"file"_s);

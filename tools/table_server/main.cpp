@@ -21,7 +21,9 @@ How the table behaves:
 - Login: any user name is accepted (an empty one is refused with a verification
   error); the player sits at a random seat, the computer players at the others.
   The reply asks for automatic play after 3 time-outs in a row and carries no
-  banner page. The table offers no item plug-in.
+  banner page. The table offers the item plug-in only with --plugin; a
+  plug-in's messages to the table are logged and otherwise ignored, and the
+  trigger line "plugin 46" (also as --at-hand-end) tells it of a hand's result.
 - Between hands the table sends its state "waiting" (no seat change, no wealth
   doubling). The computer players get ready after the think time; the hand is
   dealt once the player has sent his ready message too, or, with --deal-after,
@@ -140,9 +142,11 @@ int main(int argc, char** argv) {
         u"The winner records to answer requests from, one a line as "
         u"\"id;nickname;time;remark;value16;value32;kind;goods:count ...\""_s,
         u"file"_s);
+    const QCommandLineOption pluginOpt(
+        u"plugin"_s, u"Offer the item plug-in: byte 255 of every seating is 0, not 1"_s);
     parser.addOptions({portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, cutOpt,
                        reconnectOpt, logOpt, dealAfterOpt, turnOpt, phrasesOpt, watchOpt,
-                       atHandEndOpt, bagOpt, poolOpt, winnersOpt});
+                       atHandEndOpt, bagOpt, poolOpt, winnersOpt, pluginOpt});
     parser.process(app);
 
     const QString reconnect = parser.value(reconnectOpt);
@@ -174,6 +178,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     options.dealAfterMs = parser.value(dealAfterOpt).toInt();
+    options.pluginAllowed = parser.isSet(pluginOpt);
     const auto phrases = phraseMode(parser.value(phrasesOpt));
     if (!phrases) {
         std::fprintf(stderr, "table_server: --phrases takes off, rare or always\n");

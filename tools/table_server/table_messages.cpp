@@ -93,7 +93,7 @@ GameMessage loginReply(int result, int autoPlayAfter) {
 }
 
 GameMessage playerSeated(int receiverMask, int seatMask, const SeatedPlayer& player, bool ready,
-                         std::int32_t wealthMultiple) {
+                         std::int32_t wealthMultiple, bool pluginAllowed) {
     GameMessage message = withCommand(MsgPlayerSeated);
     message.setU8(kSeatMaskByte, static_cast<std::uint8_t>(receiverMask));
     writeText(message, 16, 32, player.nickname);
@@ -110,7 +110,13 @@ GameMessage playerSeated(int receiverMask, int seatMask, const SeatedPlayer& pla
     message.setU8(209, static_cast<std::uint8_t>(player.vip));
     message.setU8(226, static_cast<std::uint8_t>(seatMask));
     message.setU32le(kWealthByte, static_cast<std::uint32_t>(wealthMultiple));
-    message.setU8(kCountdownByte, 1);
+    message.setU8(kCountdownByte, pluginAllowed ? 0 : 1);
+    return message;
+}
+
+GameMessage pluginMessage(int command) {
+    GameMessage message = withCommand(static_cast<std::uint8_t>(command));
+    message.setU8(kResultField, 1);
     return message;
 }
 

@@ -86,8 +86,11 @@ struct SeatedPlayer {
 };
 
 GameMessage loginReply(int result, int autoPlayAfter);
+/// A seating; `pluginAllowed` offers the item plug-in at the table.
 GameMessage playerSeated(int receiverMask, int seatMask, const SeatedPlayer& player, bool ready,
-                         std::int32_t wealthMultiple);
+                         std::int32_t wealthMultiple, bool pluginAllowed);
+/// A message of the item plug-in's with `command`.
+GameMessage pluginMessage(int command);
 
 /// The table waits for the next hand: whether seats change at random before it, whether the
 /// seat change shows now, and the table's wealth multiple.

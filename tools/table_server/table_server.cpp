@@ -274,7 +274,7 @@ void TableServer::seatEveryone() {
     for (int k = 0; k < kSeats; ++k) {
         const int index = (humanSeat_ + k) % kSeats;
         send(playerSeated(seatMask(humanSeat_), seatMask(index), seat(index).player,
-                          seat(index).ready, wealthMultiple_));
+                          seat(index).ready, wealthMultiple_, options_.pluginAllowed));
     }
 }
 

@@ -45,6 +45,8 @@ public:
         /// The client watches: four computer players play, the client sees the table from one
         /// of their seats, and what it sends to play is ignored.
         bool watch = false;
+        /// The seatings offer the item plug-in.
+        bool pluginAllowed = false;
         /// Run at the end of every hand, once the table waits again.
         std::vector<Trigger> atHandEnd;
         /// The player's item bag, sent once he is seated; none when empty.

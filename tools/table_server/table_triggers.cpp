@@ -45,6 +45,9 @@ std::optional<QString> TableServer::trigger(const Trigger& trigger) {
     case Trigger::Kind::Leave:
         leave(index);
         break;
+    case Trigger::Kind::Plugin:
+        send(pluginMessage(trigger.command));
+        break;
     case Trigger::Kind::Bag:
         send(bagList(trigger.goods));
         break;
@@ -72,7 +75,7 @@ void TableServer::leave(int index) {
     send(playerLeft(seat(index).player.account));
     seat(index) = Seat{computerPlayer(++computersMade_), true};
     send(playerSeated(seatMask(humanSeat_), seatMask(index), seat(index).player, false,
-                      wealthMultiple_));
+                      wealthMultiple_, options_.pluginAllowed));
     if (duringHand) {
         send(waiting());
     }

@@ -168,6 +168,17 @@ ParsedTrigger parseColoured(const QString& line, const QStringList& words) {
     return parsed;
 }
 
+ParsedTrigger parsePlugin(const QStringList& words) {
+    const QString value = words.value(1);
+    if (words.size() != 2 || (value != u"44"_s && value != u"45"_s && value != u"46"_s)) {
+        return u"plugin takes 44, 45 or 46"_s;
+    }
+    Trigger trigger;
+    trigger.kind = Trigger::Kind::Plugin;
+    trigger.command = value.toInt();
+    return trigger;
+}
+
 } // namespace
 
 ParsedTrigger parseTrigger(const QString& line) {
@@ -191,6 +202,9 @@ ParsedTrigger parseTrigger(const QString& line) {
     }
     if (command == u"remove"_s) {
         return parseRemove(line);
+    }
+    if (command == u"plugin"_s) {
+        return parsePlugin(words);
     }
     if (command == u"bag"_s) {
         return parseGoods(words, Trigger::Kind::Bag);
@@ -260,6 +274,9 @@ him; own is the player's.
                           wealth multiple, other modes a system text
   coloured R G B TEXT     a banner line in that colour, also a system text; the
                           part before a pair of "XX" markers is dropped
+  plugin 44|45|46         a message of the item plug-in with that command (46:
+                          the plug-in has a result for the hand); the client
+                          hands it to a loaded plug-in
 
 The client's shop messages are noted in the log: its chip setting and purchases
 (93), its winners requests (94, answered from --winners) and its pool requests

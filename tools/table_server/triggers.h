@@ -16,7 +16,19 @@ namespace qv::tools::table {
 /// order of play: 0 is the player ("own"), 1 the seat after him, 2 the one opposite, 3 the one
 /// before him.
 struct Trigger {
-    enum class Kind { State, Wealth, CoinsShort, Remove, Ready, Leave, Bag, Item, Marquee, Notice };
+    enum class Kind {
+        State,
+        Wealth,
+        CoinsShort,
+        Remove,
+        Ready,
+        Leave,
+        Bag,
+        Item,
+        Marquee,
+        Notice,
+        Plugin
+    };
     Kind kind = Kind::State;
     /// State: the table-state value, 0 to 2.
     int state = 0;
@@ -28,6 +40,8 @@ struct Trigger {
     std::int32_t multiple = 0;
     /// CoinsShort, Ready, Leave: the seat counted from the player.
     int seat = 0;
+    /// Plugin: the item plug-in's command to send, 44 to 46.
+    int command = 0;
     /// Remove: the reason shown to the player; Marquee and Notice: the text.
     QString reason;
     /// Bag: the whole bag; Item: one goods and its new count.

@@ -2,24 +2,12 @@
 
 namespace qv::platform::fake {
 
-QVariant FakePluginObject::call(const QString& method, QVariantList& args) {
-    calls_.push_back({method, args});
-    return answer_ ? answer_(method, args) : QVariant();
-}
-
-std::vector<FakePluginObject::Call> FakePluginObject::callsOf(const QString& method) const {
-    std::vector<Call> found;
-    for (const auto& c : calls_) {
-        if (c.method == method) {
-            found.push_back(c);
-        }
+PluginLoad FakePluginHost::create(const QString& path) {
+    created.append(path);
+    if (outcome != PluginLoad::Outcome::Created) {
+        return {.outcome = outcome, .object = nullptr};
     }
-    return found;
-}
-
-std::shared_ptr<PluginObject> FakePluginHost::create(const QString& path, const QString& progId) {
-    created_.append(path + u'|' + progId);
-    return object_;
+    return {.outcome = outcome, .object = object};
 }
 
 } // namespace qv::platform::fake

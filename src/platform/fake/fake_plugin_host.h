@@ -1,42 +1,23 @@
 #pragma once
 
+#include "platform/fake/recording_plugin.h"
 #include "platform/plugin_host.h"
 
-#include <QList>
-
-#include <functional>
-#include <vector>
+#include <QStringList>
 
 namespace qv::platform::fake {
 
-/// A scriptable plug-in object: records every call and answers through `answer`.
-class FakePluginObject final : public PluginObject {
-public:
-    struct Call {
-        QString method;
-        QVariantList args;
-    };
-    using Answer = std::function<QVariant(const QString& method, QVariantList& args)>;
-
-    QVariant call(const QString& method, QVariantList& args) override;
-
-    [[nodiscard]] const std::vector<Call>& calls() const { return calls_; }
-    /// The calls of one method, in order.
-    [[nodiscard]] std::vector<Call> callsOf(const QString& method) const;
-    void setAnswer(Answer answer) { answer_ = std::move(answer); }
-
-private:
-    std::vector<Call> calls_;
-    Answer answer_;
-};
-
-/// Hands out `object` when it is set, as if the component were installed.
+/// Serves the recording plug-in as if its library were installed, or answers as a missing or
+/// broken library would.
 class FakePluginHost final : public PluginHost {
 public:
-    std::shared_ptr<PluginObject> create(const QString& path, const QString& progId) override;
+    PluginLoad create(const QString& path) override;
 
-    std::shared_ptr<FakePluginObject> object_;
-    QStringList created_;
+    PluginLoad::Outcome outcome = PluginLoad::Outcome::Missing;
+    /// The object handed out when the outcome is `Created`.
+    std::shared_ptr<RecordingPlugin> object = std::make_shared<RecordingPlugin>();
+    /// The paths asked for, in order.
+    QStringList created;
 };
 
 } // namespace qv::platform::fake

@@ -4,10 +4,11 @@
 
 namespace qv::platform::qt {
 
-/// The item plug-in is a Windows component; on this system there is none to load.
+/// Loads the item plug-in's shared library and makes its object through the library's
+/// `ostrel_brivet_create` and `ostrel_brivet_destroy`.
 class QtPluginHost final : public PluginHost {
 public:
-    std::shared_ptr<PluginObject> create(const QString& path, const QString& progId) override;
+    PluginLoad create(const QString& path) override;
 };
 
 } // namespace qv::platform::qt
