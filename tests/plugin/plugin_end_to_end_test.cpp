@@ -10,9 +10,8 @@
 #include <QDir>
 #include <QFile>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -20,9 +19,8 @@ namespace qv::plugin {
 namespace {
 
 int countMessages(const std::vector<test::LoggedMessage>& log, bool in, int command) {
-    return static_cast<int>(std::count_if(log.begin(), log.end(), [=](const auto& m) {
-        return m.in == in && m.command == command;
-    }));
+    return static_cast<int>(std::count_if(
+        log.begin(), log.end(), [=](const auto& m) { return m.in == in && m.command == command; }));
 }
 
 /// Puts the plug-in built in tools/brivet into the client's program folder with `script`.
@@ -45,10 +43,9 @@ void shoot(table::MainForm& form, const QString& name) {
 
 /// The server's arguments for quick hands at a table that offers the plug-in and tells it of each
 /// hand's result.
-const QStringList kQuickTable{u"--seed"_s,         u"11"_s,       u"--delay"_s,  u"0"_s,
-                              u"--turn-seconds"_s, u"2"_s,        u"--hands"_s,  u"2"_s,
-                              u"--phrases"_s,      u"off"_s,      u"--plugin"_s, u"--at-hand-end"_s,
-                              u"plugin 46"_s};
+const QStringList kQuickTable{u"--seed"_s,         u"11"_s,  u"--delay"_s,  u"0"_s,
+                              u"--turn-seconds"_s, u"2"_s,   u"--hands"_s,  u"2"_s,
+                              u"--phrases"_s,      u"off"_s, u"--plugin"_s, u"--plugin-result"_s};
 
 // On real sockets, with the real loader and the plug-in built in tools/brivet: the plug-in's
 // message reaches the table, the table's command 46 reaches the plug-in, the chests are shown and
@@ -56,7 +53,8 @@ const QStringList kQuickTable{u"--seed"_s,         u"11"_s,       u"--delay"_s, 
 TEST(PluginEndToEnd, TheChestsComeBetweenTheHandAndItsSheet) {
     test::TableServerRun server(kQuickTable);
     ASSERT_GT(server.port(), 0);
-    test::ClientAtTable atTable(server.port(), 1);
+    test::ClientAtTable atTable(server.port(), {1024, 768},
+                                test::ClientAtTable::Mode::PlayingWithPlugin);
     Client& client = atTable.client;
     install(atTable.platform.fakes.appFolder.path(),
             "chests 1\nseat 0 1500 我 金币1500|经验20\naction frame 45\nanim 50 6\n");
@@ -78,8 +76,8 @@ TEST(PluginEndToEnd, TheChestsComeBetweenTheHandAndItsSheet) {
     ASSERT_TRUE(test::runUntil([&] { return client.match.juNum == 1; }, process, 20000));
     shoot(atTable.form, u"chests-opened.png"_s);
     EXPECT_TRUE(atTable.form.ImgProp(2).visible()) << "the open chest stays at the seat";
-    ASSERT_TRUE(test::runUntil(
-        [&] { return countMessages(server.log(), false, 1) == 2; }, process, 30000));
+    ASSERT_TRUE(
+        test::runUntil([&] { return countMessages(server.log(), false, 1) == 2; }, process, 30000));
     EXPECT_EQ(client.match.juNum, 1) << "one sheet for the hand";
     const auto log = server.log();
     EXPECT_GE(countMessages(log, true, 45), 1) << "the plug-in's message reached the table";
@@ -89,7 +87,8 @@ TEST(PluginEndToEnd, TheChestsComeBetweenTheHandAndItsSheet) {
 TEST(PluginEndToEnd, WithoutTheLibraryTheHandSettlesAtOnce) {
     test::TableServerRun server(kQuickTable);
     ASSERT_GT(server.port(), 0);
-    test::ClientAtTable atTable(server.port(), 1);
+    test::ClientAtTable atTable(server.port(), {1024, 768},
+                                test::ClientAtTable::Mode::PlayingWithPlugin);
     Client& client = atTable.client;
     forms::InputRouter mouse(atTable.form);
     auto& process = atTable.platform.fakes.process;

@@ -67,7 +67,9 @@ ClientAtTable::ClientAtTable(int port, QSize screen, Mode mode)
     : form(client.forms.get<table::MainForm>()) {
     platform.fakes.screen.size_ = screen;
     platform.fakes.lobby.open(connection::kDefaultLobbyTitle);
-    const QString rest = mode == Mode::Watching ? u"5000"_s : u"0$$0$$$0$$$0$0$"_s;
+    const QString rest = mode == Mode::Watching            ? u"5000"_s
+                         : mode == Mode::PlayingWithPlugin ? u"0$$0$$$0$$$1$0$"_s
+                                                           : u"0$$0$$$0$$$0$0$"_s;
     app::StartOnTable(client, form, u"alice$secret$127.0.0.1$%1$一号桌$"_s.arg(port) + rest);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/client.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/qt/qt_plugin_host.h"
 #include "platform/qt/qt_socket.h"
 #include "platform/qt/qt_time_service.h"
 
@@ -17,11 +18,12 @@
 
 namespace qv::test {
 
-/// The real clock and socket, every other service a fake: the client plays at a real server
-/// without a lobby, a screen or sound.
+/// The real clock, socket and plug-in loader, every other service a fake: the client plays at a
+/// real server without a lobby, a screen or sound.
 struct NetworkPlatform {
     platform::qt::QtTimeService time;
     platform::qt::QtSocket winsock;
+    platform::qt::QtPluginHost plugins;
     platform::fake::FakePlatform fakes;
     platform::Services services{.time = time,
                                 .winsock = winsock,
@@ -32,7 +34,7 @@ struct NetworkPlatform {
                                 .shell = fakes.shell,
                                 .process = fakes.process,
                                 .lobby = fakes.lobby,
-                                .plugins = fakes.plugins,
+                                .plugins = plugins,
                                 .sound = fakes.sound,
                                 .http = fakes.http};
 };
@@ -72,10 +74,11 @@ private:
 };
 
 /// A whole client on the network platform, started on its table window as the lobby starts it on
-/// a screen of `screen` pixels, connecting straight to the table server on `port`, to play or, in
-/// watch mode, to watch.
+/// a screen of `screen` pixels, connecting straight to the table server on `port`, to play (at a
+/// table whose item plug-in the lobby allows, with `PlayingWithPlugin`) or, in watch mode, to
+/// watch.
 struct ClientAtTable {
-    enum class Mode { Playing, Watching };
+    enum class Mode { Playing, PlayingWithPlugin, Watching };
     explicit ClientAtTable(int port, QSize screen = {1024, 768}, Mode mode = Mode::Playing);
 
     NetworkPlatform platform;

@@ -22,8 +22,10 @@ How the table behaves:
   error); the player sits at a random seat, the computer players at the others.
   The reply asks for automatic play after 3 time-outs in a row and carries no
   banner page. The table offers the item plug-in only with --plugin; a
-  plug-in's messages to the table are logged and otherwise ignored, and the
-  trigger line "plugin 46" (also as --at-hand-end) tells it of a hand's result.
+  plug-in's messages to the table are logged and otherwise ignored. With
+  --plugin-result command 46 (the plug-in has a result for the hand) goes
+  between the two result messages; the trigger lines "plugin 44|45|46" send
+  one at once.
 - Between hands the table sends its state "waiting" (no seat change, no wealth
   doubling). The computer players get ready after the think time; the hand is
   dealt once the player has sent his ready message too, or, with --deal-after,
@@ -144,9 +146,12 @@ int main(int argc, char** argv) {
         u"file"_s);
     const QCommandLineOption pluginOpt(
         u"plugin"_s, u"Offer the item plug-in: byte 255 of every seating is 0, not 1"_s);
+    const QCommandLineOption pluginResultOpt(
+        u"plugin-result"_s,
+        u"Tell the item plug-in of every hand's result: command 46 after the first result"_s);
     parser.addOptions({portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, cutOpt,
                        reconnectOpt, logOpt, dealAfterOpt, turnOpt, phrasesOpt, watchOpt,
-                       atHandEndOpt, bagOpt, poolOpt, winnersOpt, pluginOpt});
+                       atHandEndOpt, bagOpt, poolOpt, winnersOpt, pluginOpt, pluginResultOpt});
     parser.process(app);
 
     const QString reconnect = parser.value(reconnectOpt);
@@ -179,6 +184,7 @@ int main(int argc, char** argv) {
     }
     options.dealAfterMs = parser.value(dealAfterOpt).toInt();
     options.pluginAllowed = parser.isSet(pluginOpt);
+    options.pluginResult = parser.isSet(pluginResultOpt);
     const auto phrases = phraseMode(parser.value(phrasesOpt));
     if (!phrases) {
         std::fprintf(stderr, "table_server: --phrases takes off, rare or always\n");

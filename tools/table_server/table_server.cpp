@@ -411,6 +411,9 @@ void TableServer::endHand() {
     }
     const HandResult result = settleHand(*hand_, kStake, levels);
     send(handResult(result.shared, result.rows[0], result.rows[1]));
+    if (options_.pluginResult) {
+        send(pluginMessage(MsgPropScore));
+    }
     send(handResult(result.shared, result.rows[2], result.rows[3]));
     for (int index = 0; index < kSeats; ++index) {
         const auto i = static_cast<std::size_t>(index);

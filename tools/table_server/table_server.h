@@ -47,6 +47,8 @@ public:
         bool watch = false;
         /// The seatings offer the item plug-in.
         bool pluginAllowed = false;
+        /// Command 46 goes between the two result messages of every hand.
+        bool pluginResult = false;
         /// Run at the end of every hand, once the table waits again.
         std::vector<Trigger> atHandEnd;
         /// The player's item bag, sent once he is seated; none when empty.
