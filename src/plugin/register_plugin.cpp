@@ -12,6 +12,12 @@ void WirePluginControls(table::MainForm& form, const PluginOnTable& onTable) {
             ImgProp_Click(*ctx, index);
         }
     };
+    form.resizeHooks.fixBuffPos = [onTable] {
+        PluginContext* ctx = onTable();
+        if (ctx != nullptr && ctx->plugin.loaded()) {
+            ctx->plugin.Prop_GameDll->FixBuffPos();
+        }
+    };
     form.TimerProp.events.timer = [onTable] {
         if (PluginContext* ctx = onTable()) {
             TimerProp_Timer(*ctx);

@@ -216,6 +216,14 @@ TEST(PluginBadges, ALevel3BadgeTurnsEveryTenTicksAndLevel7Hides) {
     EXPECT_FALSE(t.form.img_vip(2).visible());
 }
 
+TEST(PluginCalls, ARestoredTableWindowHasThePlugInFixItsPictures) {
+    PluginTable t;
+    t.form.events.resize();
+    t.load();
+    t.form.events.resize();
+    EXPECT_EQ(t.count("FixBuffPos"), 1U);
+}
+
 TEST(PluginWidth, TextWidthCountsDoubleByteCharactersTwice) {
     EXPECT_EQ(TextWidthUnits(QString()), 0);
     EXPECT_EQ(TextWidthUnits(u"ab"_s), 2);
