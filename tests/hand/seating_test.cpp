@@ -213,6 +213,21 @@ TEST_F(SeatingPluginTest, ATableThatForbidsThePluginSwitchesItOffForGoodWithoutC
     }
 }
 
+TEST_F(SeatingPluginTest, ThePluginHearsEachPlayersFieldsAndARefusedStartIsRetried) {
+    object->script.initdll = false;
+    seat({.mask = 1, .account = "me"});
+    EXPECT_EQ(t.client.plugin.Prop_GameDllState, 0);
+    seat({.mask = 2, .account = "left"});
+    EXPECT_EQ(object->callsOf("Initdll").size(), 2U) << "each allowed seating loads again";
+    object->script.initdll = true;
+    seat({.mask = 4, .face = "w3", .sex = 0, .account = "top"});
+    ASSERT_EQ(t.client.plugin.Prop_GameDllState, 1);
+    const auto intros = object->callsOf("SetUserinfo");
+    ASSERT_EQ(intros.size(), 1U);
+    EXPECT_EQ(intros[0].args,
+              (std::vector<std::string>{"nicktop", "top", "4", "2", "0", "0", "", "w3"}));
+}
+
 TEST_F(SeatingPluginTest, APlayerThePluginRefusesSwitchesItOff) {
     object->script.userinfo = false;
     seat({.mask = 1});

@@ -216,6 +216,24 @@ TEST(PluginBadges, ALevel3BadgeTurnsEveryTenTicksAndLevel7Hides) {
     EXPECT_FALSE(t.form.img_vip(2).visible());
 }
 
+TEST(PluginCalls, ChatWithAPlugInSubCodeGoesToThePlugInOnlyWhileItIsLoaded) {
+    PluginTable t;
+    const auto chat = [&t](std::uint32_t subCode) {
+        connection::GameMessage m;
+        m.setCommand(19);
+        for (int i = 0; i < 4; ++i) {
+            m.setU8(236 + i, static_cast<std::uint8_t>(subCode >> (24 - 8 * i)));
+        }
+        connection::DispatchFrame(t.client.conn, m);
+    };
+    chat(272);
+    t.load();
+    for (const std::uint32_t subCode : {260U, 272U, 1U}) {
+        chat(subCode);
+    }
+    EXPECT_EQ(t.count("Rec_MSG"), 2U);
+}
+
 TEST(PluginCalls, ARestoredTableWindowHasThePlugInFixItsPictures) {
     PluginTable t;
     t.form.events.resize();
