@@ -31,4 +31,7 @@ build=build/default
 exec "$build/tools/lobby_standin/lobby_standin" \
   --client "$build/src/app/quorvale" \
   --table-server "$build/tools/table_server/table_server" \
+  --table-server-arg=--bag=3:20 \
+  --table-server-arg=--pool=1234567 \
+  --table-server-arg=--winners="$PWD/tools/table_server/sample_winners.txt" \
   "$@"

@@ -39,6 +39,7 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     });
     shop::RegisterShop(conn, [this] { return shopOnTable(); });
     conn.chips = &chips;
+    conn.matchReset = &bagAndMatchReset;
     conn.tableExit = &settlementTableExit;
     conn.propPlugin = &modProp;
     chestRandom = [engine = std::mt19937(std::random_device{}())]() mutable {

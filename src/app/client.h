@@ -28,6 +28,7 @@
 #include "settlement/settlement_context.h"
 #include "settlement/settlement_exit.h"
 #include "settlement/settlement_state.h"
+#include "shop/bag.h"
 #include "shop/chip_box.h"
 #include "shop/jade_reward.h"
 #include "shop/shop_context.h"
@@ -112,6 +113,8 @@ public:
     shop::LeastJadeReward leastJadeReward;
     shop::JadeReward* jadeReward = &leastJadeReward;
     /// The chip setting as the table refreshes it.
+    /// The start-up's and each login's reset of the tournaments and the item bag.
+    shop::BagAndMatchReset bagAndMatchReset{conn.matchData, shop.goods};
     shop::TableChips chips{shop, [this] {
                                return shopOnTable();
                            }};

@@ -35,6 +35,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(u"Quorvale"_s);
     qv::platform::qt::QtPlatform platform(u"quorvale"_s);
     qv::Client client(platform.services);
+    // The web site of the recharge pages is a setting of the installation.
+    client.shop.SiteAddress = qEnvironmentVariable("QUORVALE_SITE");
     // The window system chooses its default font among those installed, which needs the reading.
     fonts.finish();
     qv::forms::qt::QtWindowSystem windows(client.forms);

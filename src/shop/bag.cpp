@@ -90,6 +90,12 @@ void TakeBagItem(Goods& goods, const BagItem& item) {
     }
 }
 
+void BagAndMatchReset::initMatchData() {
+    match_.initMatchData();
+    goods_.MyGoods.assign(1, GoodsEntry{});
+    goods_.MyGoodsShow.assign(1, GoodsEntry{});
+}
+
 void MsgBagList(ShopContext& ctx, const BagList& list) {
     Goods& goods = ctx.state.goods;
     TakeBagList(goods, list.items);

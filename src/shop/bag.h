@@ -1,6 +1,7 @@
 #pragma once
 
 #include "connection/game_message.h"
+#include "match/match.h"
 #include "shop/goods.h"
 
 #include <optional>
@@ -32,5 +33,16 @@ void MsgBagItem(ShopContext& ctx, const BagUpdate& update);
 void TakeBagList(Goods& goods, const std::vector<BagItem>& items);
 /// Sets the count of one goods: 0 removes it, an unknown goods with a count is appended.
 void TakeBagItem(Goods& goods, const BagItem& item);
+
+/// The tournament reset of the start-up and of each login, which empties the item bag too.
+class BagAndMatchReset final : public match::MatchReset {
+public:
+    BagAndMatchReset(match::MatchReset& match, Goods& goods) : match_(match), goods_(goods) {}
+    void initMatchData() override;
+
+private:
+    match::MatchReset& match_;
+    Goods& goods_;
+};
 
 } // namespace qv::shop

@@ -56,7 +56,10 @@ void layOutBar(ShopContext& ctx) {
     table::MainForm& form = ctx.form;
     form.Pic_buy.move(340, 250, 353, 297);
     form.Pic_buy.setVisible(false);
-    form.Pic_prize.move(104, 654, 528, 33);
+    // Placed by the layout scales, so that the bar stays on a screen smaller than the design;
+    // what it holds keeps its size.
+    const table::TableState& table = ctx.conn.table;
+    form.Pic_prize.move(104 * table.ScaleX, 654 * table.ScaleY, 528, 33);
     form.Pic_prize.setVisible(true);
     form.Img_chip_bt.move(4680, 50, 705, 375);
     for (int i = 0; i < kPoolLabels; ++i) {

@@ -64,6 +64,13 @@ TEST(ItemBag, TheListShowsTheCigarettesRefreshesTheChipsAndAsksForThePool) {
     EXPECT_TRUE(t.sent().empty());
 }
 
+TEST(ItemBag, TheLoginsResetEmptiesIt) {
+    ShopTable t;
+    t.dispatch(bagList({{3, 20}}));
+    t.client.conn.matchReset->initMatchData();
+    EXPECT_TRUE(bag(t).empty());
+}
+
 TEST(ItemBag, TakesOnlyTheItemsWithinTheMessage) {
     for (const int declared : {42, 43, 255}) {
         ShopTable t;

@@ -214,8 +214,9 @@ TEST(PrizeBar, IsLaidOutAtBothScales) {
         ShopTable t(screen);
         const double s = t.client.table.ScaleX;
         SCOPED_TRACE(screen.width());
-        EXPECT_EQ(t.form.Pic_prize.left(), 104);
-        EXPECT_EQ(t.form.Pic_prize.top(), 654);
+        EXPECT_DOUBLE_EQ(t.form.Pic_prize.left(), 104 * s);
+        EXPECT_DOUBLE_EQ(t.form.Pic_prize.top(), 654 * t.client.table.ScaleY);
+        EXPECT_EQ(t.form.Pic_prize.width(), 528);
         EXPECT_EQ(t.form.Lb_prize(11).left(), 350 + 150 * 11);
         EXPECT_EQ(t.form.Txt_chip.left(), 3800);
         EXPECT_DOUBLE_EQ(t.form.Pic_chipinfo.left(), 300 * s);

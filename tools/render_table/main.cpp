@@ -178,6 +178,51 @@ bool renderRules(QSize screen, const QString& path) {
     return qv::forms::qt::saveFormPng(rules, path);
 }
 
+/// A table with the prize bar filled as the server fills it: the bag, the pool, the winners,
+/// with the chip box and the winners panel open.
+bool renderPrizeBar(QSize screen, const QString& path) {
+    LoadedTable table(screen);
+    auto& conn = table.client.conn;
+    const auto dispatch = [&conn](qv::connection::GameMessage message) {
+        qv::connection::DispatchFrame(conn, message);
+    };
+    qv::connection::GameMessage bag;
+    bag.setCommand(qv::connection::MsgBagList);
+    bag.setU8(16, 1);
+    bag.setU16le(17, 3);
+    bag.setU32le(19, 20);
+    dispatch(bag);
+    qv::connection::GameMessage pool;
+    pool.setCommand(qv::connection::MsgNotice);
+    pool.setU16le(16, 1);
+    pool.writeBytes(18, "1234567");
+    dispatch(pool);
+    table.form.Pic_prize.setVisible(true);
+    table.form.bt_prizesort.setVisible(true);
+    table.form.Img_yan.raiseClick();
+    table.form.bt_prizesort.raiseClick();
+    qv::connection::GameMessage winners;
+    winners.setCommand(qv::connection::MsgPrizeList);
+    winners.setU8(16, 4);
+    const std::array<std::pair<const char16_t*, std::int32_t>, 4> names{{{u"张三", 1700000000},
+                                                                         {u"李四", 1699990000},
+                                                                         {u"王五", 1699900000},
+                                                                         {u"赵六", 1699000000}}};
+    winners.setU8(18, static_cast<std::uint8_t>(names.size()));
+    int at = 19;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        winners.setU32le(at, static_cast<std::uint32_t>(40 - i));
+        winners.writeBytes(at + 4, *qv::toGbk(QString::fromUtf16(names[i].first)));
+        winners.setU32le(at + 20, static_cast<std::uint32_t>(names[i].second));
+        winners.writeBytes(at + 24, *qv::toGbk(u"奖池大奖"_s));
+        winners.setU16le(at + 48, static_cast<std::uint16_t>(i + 1));
+        winners.setU32le(at + 50, static_cast<std::uint32_t>(50000 / (i + 1)));
+        at += 56;
+    }
+    dispatch(winners);
+    return qv::forms::qt::saveFormPng(table.form, path);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -212,7 +257,8 @@ int main(int argc, char** argv) {
     const Picture pictures[] = {{u"table", renderTable},
                                 {u"dealt", renderDealtTable},
                                 {u"mid-hand", renderMidHand},
-                                {u"rules", renderRules}};
+                                {u"rules", renderRules},
+                                {u"prize", renderPrizeBar}};
     int status = 0;
     for (const QSize screen : {QSize(1024, 768), QSize(800, 600)}) {
         for (const Picture& picture : pictures) {
