@@ -238,11 +238,11 @@ public:
 
     // Prizes, chips, shop and jade tasks.
     PictureBox Pic_prize{Pic1, u"Pic_prize"_s, {.left = 112, .top = 656, .width = 525, .height = 36, .unit = Unit::Twips, .picture = true}};
-    TextBox Txt_chip{Pic_prize, u"Txt_chip"_s, {.top = 8, .width = 40, .height = 20}};
+    TextBox Txt_chip{Pic_prize, u"Txt_chip"_s, {.left = 253, .top = 8, .width = 40, .height = 15}};
     Label Lb_mysmoke{Pic_prize, u"Lb_mysmoke"_s, {.left = 182, .top = 9, .width = 48, .height = 17, .text = u"100000", .foreColor = kYellow}};
     Image Img_add_bt{Pic_prize, u"Img_add_bt"_s, {.left = 293, .top = 7, .width = 19, .height = 19, .picture = true}};
     Image Img_reduce_bt{Pic_prize, u"Img_reduce_bt"_s, {.left = 232, .top = 7, .width = 19, .height = 19, .picture = true}};
-    Image Img_chip_bt{Pic_prize, u"Img_chip_bt"_s, {.width = 47, .height = 25, .picture = true}};
+    Image Img_chip_bt{Pic_prize, u"Img_chip_bt"_s, {.left = 312, .top = 3, .width = 47, .height = 25, .picture = true}};
     Image Img_buy_bt{Pic_prize, u"Img_buy_bt"_s, {.left = 364, .top = 3, .width = 24, .height = 26, .picture = true}};
     ControlArray<Label> Lb_prize{Pic_prize, u"Lb_prize"_s, {{.firstIndex = 0, .lastIndex = 11, .width = 12, .height = 17, .fontSize = 12, .bold = true, .foreColor = kGreen}}};
     Image Img_yan{Pic_prize, u"Img_yan"_s, {.left = 150, .top = 1, .width = 28, .height = 30, .picture = true}};
