@@ -82,6 +82,12 @@ TEST(PluginEndToEnd, TheChestsComeBetweenTheHandAndItsSheet) {
     const auto log = server.log();
     EXPECT_GE(countMessages(log, true, 45), 1) << "the plug-in's message reached the table";
     EXPECT_GE(countMessages(log, false, 46), 1);
+    QFile calls(atTable.platform.fakes.appFolder.path() + u"/plugin/tools/brivet.log"_s);
+    ASSERT_TRUE(calls.open(QIODevice::ReadOnly));
+    const QStringList heard = QString::fromUtf8(calls.readAll()).split(u'\n');
+    EXPECT_TRUE(heard.contains(u"Rec_MSG 46"_s));
+    EXPECT_EQ(heard.count(u"ShowGif 1 1"_s), 1) << "one chest show";
+    EXPECT_TRUE(heard.contains(u"InitShowNext 0"_s)) << "told of the sheet";
 }
 
 TEST(PluginEndToEnd, WithoutTheLibraryTheHandSettlesAtOnce) {
