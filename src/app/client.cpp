@@ -32,6 +32,7 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     settlement::RegisterBranches(conn, [this] { return settlementOnTable(); });
     // The tournament clock is the pump's first step.
     match::RegisterMatch(conn, matchDownload, [this] { return matchOnTable(); });
+    tablePanels.registerBranches(conn);
     conn.pumpSteps.on(connection::PumpStep::Panels, [this] {
         if (auto* ctx = settlementOnTable()) {
             settlement::PostGameSequence(*ctx);
@@ -50,6 +51,7 @@ Client::Client(platform::Services& platformServices) : services(platformServices
         chat::wireChatControls(form, [this] { return chatOnTable(); });
         shop::WireShopControls(form, [this] { return shopOnTable(); });
         plugin::WirePluginControls(form, [this] { return pluginOnTable(); });
+        tablePanels.wire(form);
     });
     chat::registerChatForms(forms, services, chat, [this] { return chatOnTable(); });
     plugin::RegisterPluginStep(conn, [this] { return pluginOnTable(); });

@@ -19,6 +19,7 @@
 #include "match/match.h"
 #include "match/match_context.h"
 #include "match/match_panels.h"
+#include "match/panels/table_panels.h"
 #include "platform/services.h"
 #include "plugin/mod_prop.h"
 #include "plugin/plugin.h"
@@ -65,9 +66,11 @@ public:
     /// The hint list of the player's turn.
     rules::HintState hints;
     connection::Connection conn{services, {table, hand, chat, plugin, match, sound}};
-    /// The tournament panels; a stand-in until they are built.
-    match::LeastMatchPanels leastMatchPanels{match};
-    match::MatchPanels* matchPanels = &leastMatchPanels;
+    /// The tournament panels on the table window.
+    match::panels::TablePanels tablePanels{services.time, [this] {
+                                               return matchOnTable();
+                                           }};
+    match::MatchPanels* matchPanels = &tablePanels;
     /// The tournament model on the table window, while the window is there.
     [[nodiscard]] match::MatchContext* matchOnTable();
     /// The tournament configuration's download.

@@ -17,20 +17,4 @@ public:
     virtual void ShowMatchDetail(int row) = 0;
 };
 
-/// Until the panels are there: nothing is drawn, and a page counts as filled when there are
-/// display rows to fill it with.
-class LeastMatchPanels final : public MatchPanels {
-public:
-    explicit LeastMatchPanels(const MatchState& state) : state_(state) {}
-    void initMatchUI() override {}
-    bool InitCurMatchShow(int& page) override {
-        page = 1;
-        return !state_.CurMatchShow.empty();
-    }
-    void ShowMatchDetail(int /*row*/) override {}
-
-private:
-    const MatchState& state_;
-};
-
 } // namespace qv::match

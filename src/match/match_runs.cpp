@@ -99,21 +99,6 @@ void finished(MatchContext& ctx, CurMatchRec& r, std::uint8_t state, const Start
     }
 }
 
-void showSummary(MatchContext& ctx, const CurMatchRec& r, std::int32_t score) {
-    table::MainForm& form = ctx.form;
-    form.LblSortInfo[0].setCaption(r.Place != 0 ? QString::number(r.Place) + u'/' +
-                                                      QString::number(r.SignUpNum)
-                                                : QStringLiteral("无排名"));
-    form.LblSortInfo[1].setCaption(QString::number(score));
-    const bool behind = !r.SortList.empty() && r.Place != 1;
-    form.LblSortInfo[2].setCaption(
-        behind ? QString::number(r.SortList.at(1).value - r.RunScore, 'f', 0)
-               : QStringLiteral("0"));
-    for (int i = 0; i <= 2; ++i) {
-        form.LblSortInfo[i].setVisible(true);
-    }
-}
-
 } // namespace
 
 void MsgMatchState(MatchContext& ctx, const RunStateChange& change) {
@@ -158,7 +143,7 @@ void MsgMatchPlace(MatchContext& ctx, const RunPlace& place, bool final) {
         s.SortRefreshTick = 0;
         hideRefresh(form);
     }
-    showSummary(ctx, *r, place.score);
+    ShowSortSummary(ctx, *r);
     if (!final) {
         return;
     }

@@ -93,6 +93,25 @@ void ShowRankingButton(MatchContext& ctx, std::int32_t id) {
     form.ListSort.setTag(QString::number(id));
 }
 
+QString SortGapText(const CurMatchRec& run) {
+    if (run.SortList.empty() || run.Place == 1) {
+        return QStringLiteral("0");
+    }
+    return QString::number(run.SortList.at(1).value - run.RunScore, 'f', 0);
+}
+
+void ShowSortSummary(MatchContext& ctx, const CurMatchRec& run) {
+    table::MainForm& form = ctx.form;
+    form.LblSortInfo[0].setCaption(run.Place != 0 ? QString::number(run.Place) + u'/' +
+                                                        QString::number(run.SignUpNum)
+                                                  : QStringLiteral("无排名"));
+    form.LblSortInfo[1].setCaption(QString::number(run.RunScore, 'f', 0));
+    form.LblSortInfo[2].setCaption(SortGapText(run));
+    for (int i = 0; i <= 2; ++i) {
+        form.LblSortInfo[i].setVisible(true);
+    }
+}
+
 void RefreshOpenList(MatchContext& ctx) {
     table::MainForm& form = ctx.form;
     if (ctx.state.CurMatchShow.empty() || !form.Pic_matchDetail.visible()) {

@@ -35,6 +35,11 @@ void SwitchOff(MatchContext& ctx);
 void ShowMatchButtons(MatchContext& ctx);
 /// Shows the ranking button for run `id`.
 void ShowRankingButton(MatchContext& ctx, std::int32_t id);
+/// The gap of the player's score to the leader of a run's ranking: "0" for the leader or without
+/// a ranking.
+[[nodiscard]] QString SortGapText(const CurMatchRec& run);
+/// The player's place ("无排名" without one), score and gap to the leader in the ranking panel.
+void ShowSortSummary(MatchContext& ctx, const CurMatchRec& run);
 /// Refills the open list page and shows again the run the detail panel showed, found by its
 /// caption and start; the page's first row when it is gone.
 void RefreshOpenList(MatchContext& ctx);

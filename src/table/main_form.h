@@ -233,7 +233,7 @@ public:
         {&Pic_matchDetail, {.firstIndex = 0, .lastIndex = 0, .width = 16, .height = 16}},
         {&Pic_sortDetail, {.firstIndex = 1, .lastIndex = 1, .width = 16, .height = 16}}}};
     SpreadControlArray<Label> LblshowPage{u"LblshowPage"_s, {
-        {&Pic_matchDetail, {.firstIndex = 0, .lastIndex = 0, .width = 80, .height = 17, .fontName = kSansSerif, .fontSize = 12, .foreColor = kWhite, .alignment = Align::Centre}},
+        {&Pic_matchDetail, {.firstIndex = 0, .lastIndex = 0, .width = 50, .height = 17, .fontName = kSansSerif, .fontSize = 12, .foreColor = kWhite, .alignment = Align::Centre}},
         {&Pic_sortDetail, {.firstIndex = 1, .lastIndex = 1, .width = 80, .height = 17, .fontName = kSansSerif, .fontSize = 12, .foreColor = kWhite}}}};
 
     // Prizes, chips, shop and jade tasks.

@@ -3,6 +3,7 @@
 #include "common/picture_resources.h"
 #include "forms/color.h"
 #include "forms/label.h"
+#include "match/panels/panel_layout.h"
 #include "match/panels/panel_pictures.h"
 #include "table/main_form.h"
 #include "table/table_context.h"
@@ -20,14 +21,11 @@ namespace align = forms::alignment;
 namespace {
 
 constexpr int kRows = 5;
-constexpr int kDetailLines = 4;
-constexpr int kBoxLabels = 7;
 constexpr double kRowStep = 65;
 constexpr double kDetailStep = 18;
 /// Labels that sit 2 pixels lower on a small screen, where their fonts come out shorter.
 constexpr double kSmallScreenDrop = 2;
 
-const QString kSong = u"宋体"_s;
 constexpr forms::OleColor kCaptionGold = rgb(0xFF, 0xCC, 0x32);
 constexpr forms::OleColor kDetailText = rgb(0xF8, 0xCE, 0xB2);
 constexpr forms::OleColor kBoxText = rgb(0xD9, 0x90, 0x4E);
@@ -158,13 +156,13 @@ void buildDetail(table::MainForm& form, const table::TableState& table) {
         for (Label* label : {&form.LblShowTip(k), &form.LblShowInfo(k)}) {
             label->setForeColor(kDetailText);
             label->setFontSize(10);
-            label->setFontName(kSong);
+            label->setFontName(kSong.toString());
         }
     }
 
     const double drop = table.ScaleY < 1.0F ? kSmallScreenDrop : 0.0;
     Label& note = form.LblNote;
-    note.setFontName(kSong);
+    note.setFontName(kSong.toString());
     note.move(name.left() + 3, form.LblShowTip(3).top() + form.LblShowTip(3).height() + 20 + drop,
               name.width(), 78);
     note.setFontSize(10);
@@ -175,7 +173,7 @@ void buildDetail(table::MainForm& form, const table::TableState& table) {
     form.LblPrizeTip.move(name.left(), note.top() + note.height() + 5);
     Label& prize = form.LblPrizeInfo(0);
     prize.setFontSize(10);
-    prize.setFontName(kSong);
+    prize.setFontName(kSong.toString());
     prize.setForeColor(kDetailText);
     prize.setCaption({});
     prize.move(name.left(), note.top() + note.height() + 9 + drop);
@@ -217,7 +215,7 @@ void buildPagingAndRanking(table::MainForm& form) {
     Label& rules = form.LblSortInfo(4);
     rules.setAutoSize(false);
     rules.move(356, 244, 241, 96);
-    rules.setFontName(kSong);
+    rules.setFontName(kSong.toString());
     rules.setFontSize(10);
     rules.setForeColor(kRulesText);
     rules.setAlignment(align::kLeft);
@@ -260,7 +258,7 @@ void buildChampionBox(table::MainForm& form) {
         label.setForeColor(kBoxText);
         label.setAutoSize(true);
         label.setFontSize(14);
-        label.setFontName(kSong);
+        label.setFontName(kSong.toString());
     }
 }
 
