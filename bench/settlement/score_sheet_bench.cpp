@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -153,6 +154,26 @@ void BM_SettlementSave(benchmark::State& state) {
 BENCHMARK(BM_SettlementSave)
     ->ArgNames({"hand", "way"})
     ->ArgsProduct({{1, 50, 200}, {kKeyByKey, kSheet}})
+    ->Unit(benchmark::kMillisecond);
+
+// The floor under a save: the file after hand `hand` written whole to a new file, flushed to the
+// disk and put in the old one's place, with nothing read or changed.
+void BM_FileReplacedAlone(benchmark::State& state) {
+    const QByteArray after = fileOfHands(static_cast<int>(state.range(0)));
+    const Folder folder;
+    for (auto _ : state) {
+        QSaveFile file(folder.ini.INIFileName());
+        if (!file.open(QIODevice::WriteOnly) || file.write(after) != after.size() ||
+            !file.commit()) {
+            state.SkipWithError("cannot replace the file");
+        }
+    }
+}
+BENCHMARK(BM_FileReplacedAlone)
+    ->ArgName("hand")
+    ->Arg(1)
+    ->Arg(50)
+    ->Arg(200)
     ->Unit(benchmark::kMillisecond);
 
 /// Reads hand `hand` of the folder's file: every key of its section one by one, or the sheet's
