@@ -77,7 +77,7 @@ hand::HandContext* Client::handOnTable() {
     }
     if (!handContext_ || &handContext_->form != form) {
         handContext_.emplace(hand::HandContext{*form, hand, conn, table, plugin, sound, services,
-                                               imageRes, rules, hints});
+                                               imageRes, rules, hints, bossKey});
     }
     return &*handContext_;
 }
@@ -101,8 +101,7 @@ settlement::SettlementContext* Client::settlementOnTable() {
         return nullptr;
     }
     if (!settlementContext_ || &settlementContext_->hand != handCtx) {
-        settlementContext_.emplace(
-            settlement::SettlementContext{*handCtx, settlement, forms, *handEnd});
+        settlementContext_.emplace(settlement::SettlementContext{*handCtx, settlement, forms});
     }
     return &*settlementContext_;
 }
@@ -124,10 +123,10 @@ chat::ChatContext* Client::chatOnTable() {
         return nullptr;
     }
     if (!chatContext_ || &chatContext_->form != form) {
-        chatContext_.emplace(
-            chat::ChatContext{*form, chat, conn, hand, table, plugin, sound, services, [this] {
-                                  return chatOnTable();
-                              }});
+        chatContext_.emplace(chat::ChatContext{*form, chat, conn, hand, table, plugin, sound,
+                                               services, bossKey, [this] {
+                                                   return chatOnTable();
+                                               }});
     }
     return &*chatContext_;
 }

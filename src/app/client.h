@@ -2,6 +2,7 @@
 
 #include "app/settlement_records.h"
 #include "between/between_context.h"
+#include "between/boss_key.h"
 #include "between/leave_table.h"
 #include "chat/chat_context.h"
 #include "chat/chat_receiving.h"
@@ -12,7 +13,6 @@
 #include "connection/connection.h"
 #include "forms/form_host.h"
 #include "hand/hand_context.h"
-#include "hand/hand_end.h"
 #include "hand/hand_state.h"
 #include "hand/register_branches.h"
 #include "match/config_download.h"
@@ -83,13 +83,14 @@ public:
     /// The table between hands and on its ways out, while the window is there; the first call
     /// on a window wires its buttons and keys.
     between::BetweenContext* betweenOnTable();
+    /// The boss key F1 wherever it goes down: the table's keys, the chat box, the pump.
+    between::TableBossKey bossKey{[this] {
+        return betweenOnTable();
+    }};
     /// The real ways out of the table once the window is there.
     between::BetweenTableExit betweenTableExit{conn.leastTableExit, [this] {
                                                    return betweenOnTable();
                                                }};
-    /// What the end of a hand asks of hand play.
-    hand::LeastHandEnd leastHandEnd{hand};
-    hand::HandEnd* handEnd = &leastHandEnd;
     /// The settlement on the table window, while the window is there.
     [[nodiscard]] settlement::SettlementContext* settlementOnTable();
     settlement::SettlementTableExit settlementTableExit{betweenTableExit, [this] {

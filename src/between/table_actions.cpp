@@ -1,12 +1,13 @@
 #include "between/table_actions.h"
 
 #include "between/between_context.h"
+#include "between/boss_key.h"
 #include "between/leave_table.h"
+#include "chat/plugin_calls.h"
 #include "common/picture_resources.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
 #include "forms/form_host.h"
-#include "hand/chu_pai.h"
 #include "hand/per_hand_reset.h"
 #include "hand/table_reset.h"
 #include "platform/services.h"
@@ -31,12 +32,6 @@ constexpr int kContinuePicture = 6;
 constexpr int kReadyStateByte = 15;
 /// The ready message goes out no sooner than this after a press of the start button.
 constexpr int kReadyDelayMs = 2000;
-
-void tellKey(BetweenContext& ctx, int keyCode) {
-    if (ctx.hand.plugin.loaded()) {
-        ctx.hand.plugin.Prop_GameDll->SetKeyDown(static_cast<std::int16_t>(keyCode));
-    }
-}
 
 void setbankstate(BetweenContext& ctx) {
     if (ctx.hand.plugin.loaded()) {
@@ -131,19 +126,6 @@ void toggleSettings(BetweenContext& ctx) {
     settings.show();
 }
 
-/// The boss key of the window: the pop-ups hidden, the table and the lobby minimised.
-void bossKey(BetweenContext& ctx) {
-    ctx.hand.table.g_bBossKey = true;
-    ctx.hand.conn.CountDownStart = 0;
-    hideIfLoaded<table::Talk>(ctx.forms);
-    hideIfLoaded<table::VosSet>(ctx.forms);
-    hideIfLoaded<table::frmExit>(ctx.forms);
-    hideIfLoaded<table::huifu>(ctx.forms);
-    ctx.records.HideRecords();
-    ctx.hand.form.setWindowState(forms::window_state::kMinimized);
-    connection::MinimizeLobby(ctx.hand.conn);
-}
-
 void toggleRules(BetweenContext& ctx) {
     auto& rules = ctx.forms.get<table::rule>();
     if (rules.visible()) {
@@ -180,10 +162,6 @@ void AnNiu_Click(BetweenContext& ctx, int index) {
         break;
     case 4:
         Form_KeyDown(ctx, kKeyF1);
-        ctx.hand.form.setWindowState(forms::window_state::kMinimized);
-        ctx.records.HideRecords();
-        hideIfLoaded<table::Talk>(ctx.forms);
-        hideIfLoaded<table::VosSet>(ctx.forms);
         break;
     case 5:
         ctx.records.ToggleScore();
@@ -243,19 +221,7 @@ void Pic1_KeyDown(BetweenContext& ctx, int keyCode) {
         return;
     }
     if (keyCode == kKeyF1) {
-        table.g_bAutoPlay = true;
-        ctx.forms.unload<table::VosSet>();
-        ctx.forms.unload<table::frmExit>();
-        ctx.forms.unload<hand::ChuPai>();
-        hideIfLoaded<table::Talk>(ctx.forms);
-        hideIfLoaded<table::huifu>(ctx.forms);
-        ctx.records.HideRecords();
-        table.g_bBossKey = true;
-        ctx.hand.conn.CountDownStart = 0;
-        table.g_bHiddenPlay = true;
-        tellKey(ctx, kKeyF1);
-        form.setWindowState(forms::window_state::kMinimized);
-        connection::MinimizeLobby(ctx.hand.conn);
+        PressBossKey(ctx, table::BossKeyFrom::TableSurface);
     }
     if (keyCode == kKeyAlt) {
         table.AltCState[0] = 1;
@@ -283,10 +249,10 @@ void Pic1_KeyPress(BetweenContext& ctx, int& keyAscii) {
 void Form_KeyDown(BetweenContext& ctx, int keyCode) {
     const bool chatHasFocus = ctx.hand.form.activeControl() == &ctx.hand.form.Chat;
     if ((keyCode == kKeyF1 || !chatHasFocus) && keyCode >= kKeyF1 && keyCode <= kKeyF6) {
-        tellKey(ctx, keyCode);
+        chat::SetKeyDown(ctx.hand.plugin, keyCode);
     }
     if (keyCode == kKeyF1) {
-        bossKey(ctx);
+        PressBossKey(ctx, table::BossKeyFrom::Window);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "hand/hand_state.h"
 #include "platform/services.h"
 #include "plugin/plugin.h"
+#include "table/boss_key.h"
 #include "table/table_state.h"
 
 #include <functional>
@@ -27,6 +28,8 @@ struct ChatContext {
     plugin::PluginState& plugin;
     common::Sound& sound;
     platform::Services& services;
+    /// The table's boss key, which F1 in the chat box presses.
+    table::BossKey& bossKey;
     /// The chat on the table window as it is now, for handlers that run later (timers); null
     /// once the window has gone.
     std::function<ChatContext*()> current;

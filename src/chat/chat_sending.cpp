@@ -70,18 +70,6 @@ void sendOnEnter(ChatContext& ctx) {
     connection::QueueFrame(ctx.conn, msg);
 }
 
-/// The boss key: play goes on hidden and automatic, every pop-up goes, the table and the
-/// lobby are minimised.
-void bossKey(ChatContext& ctx) {
-    ctx.table.g_bBossKey = true;
-    ctx.conn.CountDownStart = 1;
-    ctx.table.g_bHiddenPlay = true;
-    ctx.table.g_bAutoPlay = true;
-    HideForBossKey(ctx);
-    ctx.form.setWindowState(forms::window_state::kMinimized);
-    connection::MinimizeLobby(ctx.conn);
-}
-
 } // namespace
 
 bool HoldsPrivatePrefix(const ChatContext& ctx, const QString& text) {
@@ -141,7 +129,7 @@ void Chat_KeyDown(ChatContext& ctx, int keyCode, int /*shift*/) {
         SetKeyDown(ctx.plugin, keyCode);
     }
     if (keyCode == kF1) {
-        bossKey(ctx);
+        ctx.bossKey.Press(table::BossKeyFrom::ChatBox);
     }
 }
 

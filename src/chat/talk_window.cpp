@@ -1,7 +1,6 @@
 #include "chat/talk_window.h"
 
 #include "chat/chat_context.h"
-#include "chat/emoticon_picker.h"
 #include "forms/form_host.h"
 #include "table/chat_windows.h"
 #include "table/main_form.h"
@@ -12,13 +11,6 @@ namespace {
 constexpr int kAlt = 18;
 constexpr int kC = 67;
 constexpr int kTranslucent = 200;
-
-template <class Window>
-void hideIfLoaded(forms::FormHost& host) {
-    if (auto* window = host.find<Window>()) {
-        window->hide();
-    }
-}
 
 } // namespace
 
@@ -45,12 +37,6 @@ void Talk_Text1_KeyDown(ChatContext& ctx, int keyCode, int /*shift*/) {
         keys = {};
         ctx.form.host().get<table::Talk>().hide();
     }
-}
-
-void HideForBossKey(ChatContext& ctx) {
-    forms::FormHost& host = ctx.form.host();
-    hideIfLoaded<table::Talk>(host);
-    hideIfLoaded<frmBiaoqing>(host);
 }
 
 } // namespace qv::chat

@@ -17,7 +17,4 @@ void Talk_Form_Load(const ChatContext& ctx, forms::Form& talk);
 /// Alt, then C, hides the window.
 void Talk_Text1_KeyDown(ChatContext& ctx, int keyCode, int shift);
 
-/// Hides the pop-ups that the boss key hides, those that are loaded.
-void HideForBossKey(ChatContext& ctx);
-
 } // namespace qv::chat

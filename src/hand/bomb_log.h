@@ -29,7 +29,7 @@ bool AppendBomb(BombValues& log, int seat, int face, int cards, std::int16_t pla
 
 /// Moves the log into the row of its last bomber: every record, in its order, with its place
 /// state set to `state` when one is given; the log is then cleared. A row that is full takes
-/// no more values. Nothing happens while the log is empty.
+/// no more values, a bomber that is no seat none. Nothing happens while the log is empty.
 void MoveBombLog(BombValues& log, BombRows& table, std::optional<std::int16_t> state = {});
 
 /// Who has gone out first and second (relative seats), as the log's settlement reads it.

@@ -12,7 +12,6 @@
 #include "hand/partner_call.h"
 #include "hand/per_hand_reset.h"
 #include "hand/table_reset.h"
-#include "table/chat_windows.h"
 #include "table/design_style.h"
 #include "table/main_form.h"
 
@@ -23,7 +22,6 @@ namespace {
 
 constexpr int kCallStepTicks = 20;
 constexpr int kRedFrom = 5;
-constexpr int kBossKey = 112;
 constexpr int kContinuePicture = 6;
 constexpr int kReadyStateByte = 15;
 constexpr int kShuffleIntervalMs = 300;
@@ -66,7 +64,7 @@ void playForPlayer(HandContext& ctx) {
     if (!ctx.table.g_bAutoPlay) {
         ++conn.TimeoutCount;
         if (conn.AutoPlayAfter > 0 && conn.TimeoutCount >= conn.AutoPlayAfter) {
-            PressBossKey(ctx);
+            ctx.bossKey.Press(table::BossKeyFrom::TableSurface);
         }
     }
     if (ctx.hand.custom[0].sum <= 0) {
@@ -114,22 +112,6 @@ void StartReadyCountdown(HandContext& ctx, int seconds) {
     form.Time_Img.setVisible(true);
     form.Time_Img.zOrder(0);
     form.Number.zOrder(0);
-}
-
-void PressBossKey(HandContext& ctx) {
-    ctx.table.g_bAutoPlay = true;
-    HideChuPai(ctx);
-    if (auto* talk = ctx.form.host().find<table::Talk>()) {
-        talk->hide();
-    }
-    ctx.table.g_bBossKey = true;
-    ctx.conn.CountDownStart = 0;
-    ctx.table.g_bHiddenPlay = true;
-    if (ctx.plugin.Prop_GameDllState > 0 && ctx.plugin.Prop_GameDll) {
-        ctx.plugin.Prop_GameDll->SetKeyDown(kBossKey);
-    }
-    ctx.form.setWindowState(forms::window_state::kMinimized);
-    connection::MinimizeLobby(ctx.conn);
 }
 
 void CallCountdown(HandContext& ctx) {

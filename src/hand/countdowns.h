@@ -23,9 +23,4 @@ void StartReadyCountdown(HandContext& ctx, int seconds);
 
 /// Shows `seconds` in the clock's digits: green above 5, red at 5 and below.
 void ShowCountdownDigits(HandContext& ctx, int seconds);
-
-/// The least of the boss key F1 that the turn countdown presses: automatic and hidden play on,
-/// the illegal-play notice and the talk window away, the table and the lobby minimised.
-void PressBossKey(HandContext& ctx);
-
 } // namespace qv::hand

@@ -8,6 +8,7 @@
 #include "plugin/plugin.h"
 #include "rules/hint_list.h"
 #include "rules/rules_state.h"
+#include "table/boss_key.h"
 #include "table/table_state.h"
 
 namespace qv::table {
@@ -29,6 +30,8 @@ struct HandContext {
     common::ImageResource& imageRes;
     rules::RulesState& rules;
     rules::HintState& hints;
+    /// The table's boss key, which the pump presses after repeated time-outs.
+    table::BossKey& bossKey;
 };
 
 } // namespace qv::hand

@@ -4,6 +4,7 @@
 #include "connection/commands.h"
 #include "connection/connection.h"
 #include "forms/form_host.h"
+#include "hand/bomb_log.h"
 #include "settlement/score_window.h"
 #include "settlement/settlement_context.h"
 #include "settlement/show_settlement.h"
@@ -126,13 +127,13 @@ void OnResult(SettlementContext& ctx, const ResultHalves& halves) {
         list->clear();
     }
     storeRows(ctx, halves);
-    ctx.handEnd.MoveBombLog();
+    hand::MoveBombLog(ctx.hand.hand.BombLog, ctx.hand.hand.BombTable);
     startTheSheet(ctx);
     conn.CountDown = ctx.hand.table.g_bHiddenPlay ? 1 : conn.TurnTime;
     conn.SeatedCount = 0;
     sendPendingOrder(conn);
     tableControls(ctx);
-    if (ctx.handEnd.autoPlaying()) {
+    if (ctx.hand.table.g_bAutoPlay) {
         form.setWindowState(forms::window_state::kNormal);
         connection::RestoreLobby(conn);
         form.Pic1.setFocus();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "hand/hand_context.h"
-#include "hand/hand_end.h"
 #include "settlement/settlement_state.h"
 
 namespace qv::forms {
@@ -11,12 +10,11 @@ class FormHost;
 namespace qv::settlement {
 
 /// What the settlement works with: the hand on the table window (the window, the states and
-/// services it reads), its own state, the pop-up windows' host and what it asks of hand play.
+/// services it reads), its own state and the pop-up windows' host.
 struct SettlementContext {
     hand::HandContext& hand;
     SettlementState& state;
     forms::FormHost& forms;
-    hand::HandEnd& handEnd;
 };
 
 } // namespace qv::settlement

@@ -1,6 +1,7 @@
 #include "hand/bomb_log.h"
 #include "hand/played_area.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -56,6 +57,44 @@ TEST(BombLogTest, AFullRowTakesNoMore) {
     EXPECT_EQ(table[0][118], 0);
     EXPECT_EQ(table[0][119], 9);
     EXPECT_EQ(log[120], 0);
+}
+
+struct DamagedLog {
+    const char* what;
+    std::int16_t logCount;
+    std::int16_t lastSeat;
+    std::int16_t rowCount;
+    int movedTo; // -1: no row takes anything
+    bool cleared;
+};
+
+// A log or row whose count or bomber is out of range is read as far as it can be, and never
+// beyond its own values.
+TEST(BombLogTest, ADamagedLogOrRowIsReadAsFarAsItGoes) {
+    const DamagedLog cases[] = {
+        {"count above the log", 200, 2, 0, 2, true},   {"negative count", -5, 2, 0, -1, false},
+        {"bomber above the seats", 5, 7, 0, -1, true}, {"negative bomber", 5, -1, 0, -1, true},
+        {"negative row count", 5, 3, -9, 3, true},
+    };
+    for (const DamagedLog& c : cases) {
+        BombValues log{};
+        BombRows table{};
+        const int count = std::clamp<int>(c.logCount, 0, 120);
+        if (count >= 5) {
+            log[static_cast<std::size_t>(count - 5)] = c.lastSeat;
+        }
+        log[120] = c.logCount;
+        for (auto& row : table) {
+            row[120] = c.rowCount;
+        }
+        MoveBombLog(log, table);
+        EXPECT_EQ(log[120] == 0, c.cleared) << c.what;
+        for (int seat = 0; seat < 4; ++seat) {
+            const int stored = table[static_cast<std::size_t>(seat)][120];
+            EXPECT_EQ(stored > 0, seat == c.movedTo) << c.what << " seat " << seat;
+            EXPECT_LE(stored, 120) << c.what;
+        }
+    }
 }
 
 TEST(BombLogTest, FinishersTakeTheLogWhenTheLastBombIsTheirs) {

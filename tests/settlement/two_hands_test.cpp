@@ -49,7 +49,8 @@ int readiesBeforeTheResult(const std::vector<test::LoggedMessage>& log) {
 // On real sockets the client plays two whole hands at the table server: the first at the mouse,
 // after which the Score window shows and the ready countdown's ready message has the next hand
 // dealt; the second left to the countdown, whose time-outs switch to hidden automatic play, where
-// the sheet is kept but not shown. Each hand's sheet is in info.vm.
+// the sheet is kept but not shown, and whose result puts the table back. Each hand's sheet is in
+// info.vm.
 TEST(TwoHandsTest, EachHandIsSettledAndTheCountdownStartsTheNext) {
     test::TableServerRun server({u"--seed"_s, u"11"_s, u"--delay"_s, u"0"_s, u"--turn-seconds"_s,
                                  u"2"_s, u"--hands"_s, u"2"_s, u"--phrases"_s, u"off"_s});
@@ -102,7 +103,9 @@ TEST(TwoHandsTest, EachHandIsSettledAndTheCountdownStartsTheNext) {
 
     ASSERT_TRUE(
         test::runUntil([&] { return client.match.juNum == 2; }, platform.fakes.process, 240000));
-    EXPECT_TRUE(client.table.g_bHiddenPlay);
+    EXPECT_FALSE(client.table.g_bHiddenPlay);
+    EXPECT_FALSE(client.table.g_bAutoPlay);
+    EXPECT_EQ(form.windowState(), forms::window_state::kNormal);
     EXPECT_TRUE(sheetSaved(2));
     EXPECT_FALSE(client.forms.get<Score>().visible());
 }
