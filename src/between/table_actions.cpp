@@ -8,6 +8,7 @@
 #include "connection/commands.h"
 #include "connection/connection.h"
 #include "forms/form_host.h"
+#include "hand/countdowns.h"
 #include "hand/per_hand_reset.h"
 #include "hand/table_reset.h"
 #include "platform/services.h"
@@ -106,11 +107,7 @@ void startPressed(BetweenContext& ctx) {
         ready.setU8(kReadyStateByte, 1);
         connection::QueueFrame(conn, ready);
     });
-    if (conn.g_bSeatChangeArmed && conn.g_bRandomSeats) {
-        table::ShowSeatChange(form);
-        conn.g_bSeatChangeArmed = false;
-        conn.g_bSeatChangeShown = true;
-    }
+    hand::ShowArmedSeatChange(ctx.hand);
 }
 
 void toggleSettings(BetweenContext& ctx) {

@@ -59,7 +59,7 @@ void waitingForHand(BetweenContext& ctx, const TableStateMsg& msg) {
             placeSeatChange(ctx.hand.form, ctx.hand.table.ScaleX, ctx.hand.table.ScaleY);
             conn.g_bSeatChangeArmed = true;
             if (msg.showSeatChangeNow) {
-                table::ShowSeatChange(ctx.hand.form);
+                table::ShowSeatChange(ctx.hand.form, conn.ShufflePageUrl);
                 conn.g_bSeatChangeShown = true;
             }
         }

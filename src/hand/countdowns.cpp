@@ -14,6 +14,7 @@
 #include "hand/table_reset.h"
 #include "table/design_style.h"
 #include "table/main_form.h"
+#include "table/table_animations.h"
 
 using namespace Qt::StringLiterals;
 
@@ -24,7 +25,6 @@ constexpr int kCallStepTicks = 20;
 constexpr int kRedFrom = 5;
 constexpr int kContinuePicture = 6;
 constexpr int kReadyStateByte = 15;
-constexpr int kShuffleIntervalMs = 300;
 constexpr forms::OleColor kRed = forms::rgb(255, 0, 0);
 
 void hideClock(HandContext& ctx) {
@@ -80,21 +80,6 @@ void playForPlayer(HandContext& ctx) {
     }
 }
 
-void showSeatChange(HandContext& ctx) {
-    table::MainForm& form = ctx.form;
-    form.ImgShuffle.setVisible(true);
-    form.ImgShuffle.zOrder(0);
-    form.LblShuffle.setVisible(true);
-    form.LblShuffle.zOrder(0);
-    form.TimerShuffle.setInterval(kShuffleIntervalMs);
-    form.TimerShuffle.setEnabled(true);
-    form.LblShuffle.setCaption(u"正在随机换座中.."_s);
-    form.WebBrowser2.zOrder(0);
-    form.WebBrowser2.setVisible(true);
-    ctx.conn.g_bSeatChangeShown = true;
-    ctx.conn.g_bSeatChangeArmed = false;
-}
-
 } // namespace
 
 void ShowCountdownDigits(HandContext& ctx, int seconds) {
@@ -112,6 +97,16 @@ void StartReadyCountdown(HandContext& ctx, int seconds) {
     form.Time_Img.setVisible(true);
     form.Time_Img.zOrder(0);
     form.Number.zOrder(0);
+}
+
+void ShowArmedSeatChange(HandContext& ctx) {
+    connection::Connection& conn = ctx.conn;
+    if (!conn.g_bSeatChangeArmed || !conn.g_bRandomSeats) {
+        return;
+    }
+    table::ShowSeatChange(ctx.form, conn.ShufflePageUrl);
+    conn.g_bSeatChangeShown = true;
+    conn.g_bSeatChangeArmed = false;
 }
 
 void CallCountdown(HandContext& ctx) {
@@ -182,9 +177,7 @@ void ReadyCountdown(HandContext& ctx) {
         ready.setU8(connection::kSeatMaskByte, ctx.hand.custom[0].seat);
         ready.setU8(kReadyStateByte, 1);
         connection::QueueFrame(conn, ready);
-        if (conn.g_bSeatChangeArmed && conn.g_bRandomSeats) {
-            showSeatChange(ctx);
-        }
+        ShowArmedSeatChange(ctx);
         conn.slots.BongFlag.at(connection::kReadySlot) = false;
     }
     conn.slots.BongCount.at(connection::kReadySlot) = 0;

@@ -21,6 +21,10 @@ void ReadyCountdown(HandContext& ctx);
 /// once) and shows it in black digits on the clock, above everything else.
 void StartReadyCountdown(HandContext& ctx, int seconds);
 
+/// The seat-change display that the player's start shows, from the start button or the ready
+/// countdown: once armed at a table that changes seats at random, shown and no longer armed.
+void ShowArmedSeatChange(HandContext& ctx);
+
 /// Shows `seconds` in the clock's digits: green above 5, red at 5 and below.
 void ShowCountdownDigits(HandContext& ctx, int seconds);
 } // namespace qv::hand

@@ -35,7 +35,7 @@ void Timer_ani_Timer(MainForm& form) {
     form.Picture_ani(frame).zOrder(0);
 }
 
-void ShowSeatChange(MainForm& form) {
+void ShowSeatChange(MainForm& form, const QString& pageUrl) {
     TableState& state = form.context().state;
     form.ImgShuffle.setVisible(true);
     form.ImgShuffle.zOrder(0);
@@ -45,6 +45,11 @@ void ShowSeatChange(MainForm& form) {
     form.TimerShuffle.setEnabled(true);
     form.LblShuffle.setCaption(state.ShuffleTexts[0]);
     state.ShuffleStep = 0;
+    // Before a login that named a banner there is no page to open, and an empty address must not
+    // mark the page as failed for the rest of the run.
+    if (!pageUrl.isEmpty()) {
+        form.WebBrowser2.navigate(pageUrl);
+    }
     form.WebBrowser2.zOrder(0);
     form.WebBrowser2.setVisible(true);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace qv::table {
 
 class MainForm;
@@ -11,8 +13,8 @@ void TimerShuffle_Timer(MainForm& form);
 void Timer_ani_Timer(MainForm& form);
 
 /// Starts the seat-change display: picture and caption in front, the caption from its first text
-/// cycling every 300 ms, the seat-change page opened.
-void ShowSeatChange(MainForm& form);
+/// cycling every 300 ms, the seat-change page `pageUrl` opened in front.
+void ShowSeatChange(MainForm& form, const QString& pageUrl);
 /// Stops the 3-2-1 countdown at once: frames hidden, timer off with its Tag "0".
 void StopCountdownAnimation(MainForm& form);
 

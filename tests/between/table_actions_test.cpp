@@ -1,12 +1,14 @@
 #include "app/main_form_view.h"
 #include "between_fixture.h"
 #include "common/gbk.h"
+#include "hand/countdowns.h"
 #include "platform/fake/fake_process.h"
 #include "table/chat_windows.h"
 #include "table/exit_windows.h"
 #include "table/table_animations.h"
 #include "table/vos_set.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -120,6 +122,60 @@ TEST(StartButtonTest, AnArmedRandomSeatChangeShowsOnStart) {
     EXPECT_FALSE(u.client.conn.g_bSeatChangeArmed);
     EXPECT_TRUE(u.client.conn.g_bSeatChangeShown);
 }
+
+struct SeatChangeStart {
+    const char* name;
+    std::function<void(BetweenTable&)> start;
+    bool staysArmed;
+};
+
+class SeatChangeTest : public testing::TestWithParam<SeatChangeStart> {};
+
+// Wherever the seat change starts, the display is the same: the first caption, the caption
+// cycle from its start, the seat-change page opened in front.
+TEST_P(SeatChangeTest, EveryStartShowsTheSameDisplay) {
+    BetweenTable t;
+    auto& conn = t.client.conn;
+    conn.g_bLoggedIn = true;
+    conn.g_bSeatChangeArmed = true;
+    conn.g_bRandomSeats = true;
+    conn.g_bTimeLimit = true;
+    conn.ShufflePageUrl = u"http://127.0.0.1:9/banner.gamead"_s;
+    t.client.table.ShuffleStep = 3;
+    t.client.table.AnNiuLocked[2] = false;
+    GetParam().start(t);
+    EXPECT_TRUE(t.form.LblShuffle.visible());
+    EXPECT_TRUE(t.form.ImgShuffle.visible());
+    EXPECT_EQ(t.form.LblShuffle.caption(), u"正在随机换座中.."_s);
+    EXPECT_EQ(t.client.table.ShuffleStep, 0);
+    EXPECT_TRUE(t.form.TimerShuffle.enabled());
+    EXPECT_TRUE(t.form.WebBrowser2.visible());
+    EXPECT_EQ(t.form.WebBrowser2.locationUrl().toString(), conn.ShufflePageUrl);
+    EXPECT_TRUE(conn.g_bSeatChangeShown);
+    EXPECT_EQ(conn.g_bSeatChangeArmed, GetParam().staysArmed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Starts, SeatChangeTest,
+    testing::Values(SeatChangeStart{"start_button",
+                                    [](BetweenTable& table) { table.form.AnNiu(2).raiseClick(); },
+                                    false},
+                    SeatChangeStart{"ready_countdown",
+                                    [](BetweenTable& table) {
+                                        table.client.conn.slots.arm(connection::kReadySlot);
+                                        table.client.conn.CountDown = 0;
+                                        table.platform.time.advance(1000);
+                                        hand::ReadyCountdown(table.ctx.hand);
+                                    },
+                                    false},
+                    SeatChangeStart{"server_asks",
+                                    [](BetweenTable& table) {
+                                        table.dispatch(
+                                            BetweenTable::message(connection::MsgTableState,
+                                                                  {{15, 0}, {11, 1}, {13, 1}}));
+                                    },
+                                    true}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 // Each toggle shows its window placed anew, and hides it again.
 TEST(ToggleButtonsTest, WindowsComeAndGo) {
@@ -240,7 +296,7 @@ TEST(KeysTest, ATypedCharacterSendsTheFocusToTheChatBox) {
 // and two again from 1.5 s.
 TEST(AnimationsTest, TheSeatChangeCaptionCycles) {
     BetweenTable t;
-    table::ShowSeatChange(t.form);
+    table::ShowSeatChange(t.form, QString());
     const std::vector<std::pair<int, QString>> steps{{300, u"正在随机换座中.."_s},
                                                      {300, u"正在随机换座中..."_s},
                                                      {300, u"正在随机换座中...."_s},
