@@ -18,24 +18,17 @@ namespace {
 
 constexpr int kBossKeyCode = 112;
 
-template <class F>
-void hideLoaded(forms::FormHost& host) {
-    if (F* form = host.find<F>()) {
-        form->hide();
-    }
-}
-
 void closeWindows(BetweenContext& ctx) {
     forms::FormHost& host = ctx.forms;
     host.unload<table::Information>();
-    hideLoaded<table::Talk>(host);
-    hideLoaded<table::huifu>(host);
+    host.hideIfLoaded<table::Talk>();
+    host.hideIfLoaded<table::huifu>();
     host.unload<table::VosSet>();
     host.unload<table::frmExit>();
-    hideLoaded<table::rule>(host);
-    hideLoaded<chat::frmBiaoqing>(host);
+    host.hideIfLoaded<table::rule>();
+    host.hideIfLoaded<chat::frmBiaoqing>();
     ctx.records.HideRecords();
-    hideLoaded<table::frmOtherExit>(host);
+    host.hideIfLoaded<table::frmOtherExit>();
     host.unload<hand::ChuPai>();
 }
 

@@ -3,6 +3,7 @@
 #include "between/between_context.h"
 #include "between/boss_key.h"
 #include "between/leave_table.h"
+#include "between/table_clicks.h"
 #include "chat/plugin_calls.h"
 #include "common/picture_resources.h"
 #include "connection/commands.h"
@@ -45,13 +46,6 @@ void loadButton(BetweenContext& ctx, int index, int picture) {
         static_cast<std::int16_t>(
             ctx.hand.imageRes.AnNiuRes.at(static_cast<std::size_t>(picture)).toInt()),
         u"GIF"_s, ctx.hand.form.AnNiu(index));
-}
-
-template <class F>
-void hideIfLoaded(forms::FormHost& host) {
-    if (F* form = host.find<F>()) {
-        form->hide();
-    }
 }
 
 void toggleTalk(BetweenContext& ctx) {
@@ -176,7 +170,7 @@ void AnNiu_Click(BetweenContext& ctx, int index) {
         setbankstate(ctx);
         if (auto* dialog = ctx.forms.find<table::frmExit>();
             dialog == nullptr || !dialog->visible()) {
-            hideIfLoaded<table::rule>(ctx.forms);
+            ctx.forms.hideIfLoaded<table::rule>();
         }
         ToggleExitDialog(ctx);
         break;
@@ -260,6 +254,12 @@ void WireTableActions(BetweenContext& ctx) {
     };
     form.AnNiu.events.mouseMove = [&ctx](int index, int, int, double, double) {
         AnNiu_MouseMove(ctx, index);
+    };
+    form.Pic1.events.mouseDown = [&ctx](int button, int, double, double) {
+        Pic1_MouseDown(ctx, button);
+    };
+    form.Pic1.events.click = [&ctx] {
+        Pic1_Click(ctx);
     };
     form.Pic1.events.keyDown = [&ctx](int& keyCode, int) {
         Pic1_KeyDown(ctx, keyCode);

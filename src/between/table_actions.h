@@ -19,7 +19,7 @@ void Pic1_KeyPress(BetweenContext& ctx, int& keyAscii);
 /// The window's own keys: F1 to F6 to the item plug-in, F1 the boss key without automatic play.
 void Form_KeyDown(BetweenContext& ctx, int keyCode);
 
-/// Wires the buttons and keys of the table window to the handlers above.
+/// Wires the buttons, keys and surface clicks of the table window to their handlers.
 void WireTableActions(BetweenContext& ctx);
 
 } // namespace qv::between

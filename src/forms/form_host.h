@@ -66,6 +66,14 @@ public:
         return nullptr;
     }
 
+    /// Hides the form of class F when it is loaded, without loading it.
+    template <class F>
+    void hideIfLoaded() const {
+        if (F* form = find<F>()) {
+            form->hide();
+        }
+    }
+
     template <class F>
     bool unload() {
         F* form = find<F>();

@@ -13,7 +13,6 @@
 #include "hand/own_play.h"
 #include "hand/partner_call.h"
 #include "hand/played_images.h"
-#include "table/chat_windows.h"
 #include "table/main_form.h"
 
 using namespace Qt::StringLiterals;
@@ -90,31 +89,6 @@ void cardImage0_MouseDown(HandContext& ctx, int index, int button) {
     }
 }
 
-void Pic1_MouseDown(HandContext& ctx, int button) {
-    if (auto* talk = ctx.form.host().find<table::Talk>()) {
-        talk->hide();
-    }
-    HideChuPai(ctx);
-    if (button == forms::mouse::kRight && ctx.hand.g_bMyTurn && ctx.hand.Oper_Flag) {
-        if (!ctx.conn.g_bLoggedIn) {
-            return;
-        }
-        ctx.conn.TimeoutCount = 0;
-        JudgeChuPai(ctx);
-    }
-}
-
-void Pic1_Click(HandContext& ctx) {
-    if (auto* talk = ctx.form.host().find<table::Talk>()) {
-        talk->hide();
-    }
-    for (forms::PictureBox* panel : {&ctx.form.Pic_prizesort, &ctx.form.Pic_chipinfo}) {
-        if (panel->visible()) {
-            panel->setVisible(false);
-        }
-    }
-}
-
 void Operation_Click(HandContext& ctx, int index) {
     if (!ctx.conn.g_bLoggedIn) {
         return;
@@ -177,12 +151,9 @@ void InstallPlayInput(table::MainForm& form, std::function<HandContext*()> hand)
         with([](HandContext& ctx, int index, int button, int, double, double) {
             cardImage0_MouseDown(ctx, index, button);
         });
-    form.Pic1.events.mouseDown = with(
-        [](HandContext& ctx, int button, int, double, double) { Pic1_MouseDown(ctx, button); });
     form.Operation.events.click =
         with([](HandContext& ctx, int index) { Operation_Click(ctx, index); });
     form.btnJiaopai.events.click = with([](HandContext& ctx, int) { btnJiaopai_Click(ctx); });
-    form.Pic1.events.click = with([](HandContext& ctx) { Pic1_Click(ctx); });
     form.Timerformer.events.timer = with([](HandContext& ctx) { Timerformer_Timer(ctx); });
     form.resizeHooks.endAutoPlay = with([](HandContext& ctx) {
         ctx.table.g_bAutoPlay = false;

@@ -11,15 +11,13 @@ namespace qv::hand {
 struct HandContext;
 
 /// The hand's mouse input on the table window: cards raised and lowered by the left button and
-/// played by the right one (on a card or on the table), the play, hint, pass and previous-trick
+/// played by the right one, the play, hint, pass and previous-trick
 /// buttons, the call button and the previous-trick timer. `hand` gives the hand's context while
 /// the window is there.
 void InstallPlayInput(table::MainForm& form, std::function<HandContext*()> hand);
 
 // The handlers, for the window's events and for direct calls.
 void cardImage0_MouseDown(HandContext& ctx, int index, int button);
-void Pic1_MouseDown(HandContext& ctx, int button);
-void Pic1_Click(HandContext& ctx);
 void Operation_Click(HandContext& ctx, int index);
 void btnJiaopai_Click(HandContext& ctx);
 void Timerformer_Timer(HandContext& ctx);

@@ -19,6 +19,7 @@ struct HandTable {
         : platform(start) {
         platform.screen.size_ = screen;
         form.Form_Load();
+        client.betweenOnTable();
     }
 
     platform::fake::FakePlatform platform;
