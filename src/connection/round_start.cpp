@@ -43,9 +43,6 @@ RoundStart DecodeRoundStart(const GameMessage& msg) {
     start.cardCount = msg.u8(kCardCountByte);
     start.turnTime = msg.u8(kTurnTimeByte);
     start.banker = static_cast<std::uint8_t>(msg.u8(kBankerByte) & kBankerMask);
-    if (start.banker != 1 && start.banker != 2 && start.banker != 4 && start.banker != 8) {
-        throw MessageError("round start without a banker");
-    }
     if (start.fullHand()) {
         for (int i = 0; i < kFullHand; ++i) {
             start.cards.push_back(

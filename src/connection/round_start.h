@@ -21,7 +21,8 @@ struct RoundStart {
     std::vector<rules::CardCode> cards;
     /// Seconds per turn and per call.
     std::uint8_t turnTime = 0;
-    /// The banker's seat mask: 1, 2, 4 or 8.
+    /// The banker's seat mask, the low four bits of its byte: 1, 2, 4 or 8 from a sound server;
+    /// any other value is read as seat masks are (`IntLog2`), so the hand still starts.
     std::uint8_t banker = 0;
     /// The round note up to its first zero byte, spaces trimmed.
     QString roundNote;
@@ -31,7 +32,7 @@ struct RoundStart {
     [[nodiscard]] bool fullHand() const { return cardCount == kFullHand; }
 };
 
-/// Reads a round start; a banker that is not one of the four seat masks is a `MessageError`.
+/// Reads a round start.
 /// Card codes are taken as sent, so an index byte of 128 or more keeps its bit pattern.
 [[nodiscard]] RoundStart DecodeRoundStart(const GameMessage& msg);
 

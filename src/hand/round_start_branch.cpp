@@ -2,10 +2,12 @@
 
 #include "connection/connection.h"
 #include "connection/player_seated.h"
+#include "forms/form_host.h"
 #include "hand/deal.h"
 #include "hand/hand_context.h"
 #include "hand/table_reset.h"
 #include "table/banker_mark.h"
+#include "table/exit_windows.h"
 #include "table/main_form.h"
 
 namespace qv::hand {
@@ -84,6 +86,11 @@ void OnRoundStart(HandContext& ctx, const connection::RoundStart& start) {
     ctx.conn.threadIndex = start.threadIndex;
     ctx.conn.g_bTimeLimit = true;
     ctx.conn.TimerKeepAlive.setEnabled(false);
+    // A leave confirmed from here on would skip the warning that a hand is being played.
+    if (const auto* dialog = ctx.form.host().find<table::frmExit>();
+        dialog != nullptr && dialog->visible()) {
+        ctx.form.host().unload<table::frmExit>();
+    }
     ctx.conn.slots.disarm(connection::kReadySlot);
     ctx.conn.slots.BongFlag.at(connection::kTurnSlot) = false;
     ctx.table.AnNiuLocked[2] = true;

@@ -44,11 +44,18 @@ TEST(RoundStartTest, AnythingButAFullHandCarriesNoCards) {
     }
 }
 
-TEST(RoundStartTest, ABankerThatIsNoSeatMaskFailsTheMessage) {
-    for (const std::uint8_t banker : {0x00, 0x10, 0x03, 0x0C}) {
+// A banker byte that is not one seat mask still starts the hand: its low four bits are kept,
+// and the seat is read from them as from any seat mask.
+TEST(RoundStartTest, ABankerThatIsNoSeatMaskIsReadAsTheGameReadsIt) {
+    const std::pair<std::uint8_t, std::uint8_t> cases[] = {
+        {0x00, 0x00}, {0x10, 0x00}, {0x03, 0x03}, {0x0C, 0x0C}, {0xF8, 0x08}};
+    for (const auto& [byte, banker] : cases) {
         GameMessage m;
-        m.setU8(15, banker);
-        EXPECT_THROW((void)DecodeRoundStart(m), MessageError) << int(banker);
+        m.setU8(8, 27);
+        m.setU8(15, byte);
+        const RoundStart start = DecodeRoundStart(m);
+        EXPECT_EQ(start.banker, banker) << int(byte);
+        EXPECT_EQ(start.cards.size(), 27U) << int(byte);
     }
 }
 

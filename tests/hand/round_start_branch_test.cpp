@@ -1,5 +1,6 @@
 #include "hand/round_start_branch.h"
 #include "hand_fixture.h"
+#include "table/exit_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,42 @@ TEST(RoundStartBranchTest, TheBankersMarkAndClockGoToItsSeatAtBothScales) {
             EXPECT_TRUE(t.form.imgBaopai.visible());
             EXPECT_EQ(t.client.conn.TurnTime, 20);
         }
+    }
+}
+
+// A hand that starts while the exit dialog is open takes the dialog away, so a leave is
+// confirmed only after the warning that a hand is being played; a hidden dialog stays.
+TEST(RoundStartBranchTest, AVisibleExitDialogGoesAtTheStart) {
+    for (const bool visible : {true, false}) {
+        Table t;
+        auto& dialog = t.client.forms.get<table::frmExit>();
+        dialog.setVisible(visible);
+        OnRoundStart(t.ctx, roundStart(4));
+        EXPECT_EQ(t.client.forms.find<table::frmExit>() == nullptr, visible) << visible;
+    }
+}
+
+// A banker byte that is not one seat mask still starts the hand: the cards are dealt, the result
+// counter starts again and the banker's seat is read from the byte's highest bit.
+TEST(RoundStartBranchTest, ABankerByteThatIsNoSeatStillStartsTheHand) {
+    const std::pair<std::uint8_t, int> cases[] = {{0x03, 0}, {0x0C, 2}, {0x00, 3}};
+    for (const auto& [byte, seat] : cases) {
+        Table t;
+        t.client.conn.ResultPart = 1;
+        connection::GameMessage m;
+        m.setCommand(connection::MsgRoundStart);
+        m.setU8(8, 27);
+        m.setU8(12, 20);
+        m.setU8(15, byte);
+        const auto cards = sampleHand();
+        for (std::size_t i = 0; i < cards.size(); ++i) {
+            m.setU32le(16 + 4 * static_cast<int>(i), cards[i]);
+        }
+        connection::DispatchFrame(t.client.conn, m);
+        EXPECT_EQ(t.client.conn.ResultPart, 0) << int(byte);
+        EXPECT_TRUE(t.client.conn.g_bInGame) << int(byte);
+        EXPECT_EQ(t.client.hand.custom[0].sum, 27) << int(byte);
+        EXPECT_EQ(t.client.hand.Zhuangjia_st, seat) << int(byte);
     }
 }
 
