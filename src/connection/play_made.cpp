@@ -21,9 +21,6 @@ constexpr int kHighestNaturalFace = rules::kFaceTwo;
 PlayMade DecodePlayMade(const GameMessage& msg) {
     PlayMade play;
     play.count = msg.u8(kCountByte);
-    if (play.count > kMaxPlayCards) {
-        throw MessageError("play made with more cards than a hand holds");
-    }
     play.mover = static_cast<std::uint8_t>(msg.u8(kMoverByte) & kMoverMask);
     play.turnToken = msg.u8(kTurnTokenByte);
     play.next = msg.u8(kNextByte);

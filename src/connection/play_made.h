@@ -35,10 +35,11 @@ struct PlayMade {
     std::uint8_t trickState = 0;
     /// The "接风" bubble goes over the next seat.
     bool jieFeng = false;
-    /// 0 for a pass, else 1 to 27.
+    /// 0 for a pass, else the cards played as sent: 1 to 27 from a sound server. More than a hand
+    /// holds are counted as sent, and only the first 27 are read.
     int count = 0;
     rules::PlayType type = rules::PlayNone;
-    /// Cards 0 to count - 1 in message order.
+    /// Cards 0 to count - 1 (at most 27) in message order.
     std::array<PlayedCard, kMaxPlayCards> cards{};
     /// The face a logged bomb is known by: the first face of 3 to 15 among the message's card
     /// slots (jokers are wild), 0 when there is none.
@@ -59,7 +60,7 @@ struct PlayMade {
     }
 };
 
-/// Reads a play made; a card count above 27 is a `MessageError`.
+/// Reads a play made.
 [[nodiscard]] PlayMade DecodePlayMade(const GameMessage& msg);
 
 } // namespace qv::connection

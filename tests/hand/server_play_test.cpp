@@ -146,17 +146,23 @@ TEST(ServerPlayTest, TheFourthSeatOutGetsNoBadge) {
     EXPECT_EQ(t.client.hand.g_FinishCount, 3);
 }
 
-// A card count beyond a hand drops the message whole; 0 is a pass.
-TEST(ServerPlayTest, ACountBeyondAHandIsDropped) {
+// A card count beyond a hand draws the seat's cards up to its last image and stops there: its
+// counts stay, and the rest of the message (the turn it names) goes on; 0 is a pass.
+TEST(ServerPlayTest, ACountBeyondAHandStopsAtTheLastImage) {
     for (const int count : {28, 200}) {
         PlayTable t;
         t.deal();
-        const HandState before = t.client.hand;
-        auto m = testing_support::playMessage(testing_support::Play(2, 1, {{5, 1}}, 1));
+        std::vector<testing_support::Card> cards(27, {5, 1});
+        auto m = testing_support::playMessage(testing_support::Play(2, 1, cards, 1));
         m.setU8(17, static_cast<std::uint8_t>(count));
+        m.setU8(255, 20);
         t.dispatch(m);
-        EXPECT_EQ(t.client.hand, before) << count;
-        EXPECT_FALSE(t.form.Operation(0).visible()) << count;
+        EXPECT_TRUE(t.form.cardImage1(26).visible()) << count;
+        EXPECT_EQ(t.client.hand.custom[1].sum, 27) << count;
+        EXPECT_EQ(t.client.hand.paiUsed[0], 0) << count;
+        EXPECT_EQ(t.client.rules.LastPlayCount, count) << count;
+        EXPECT_TRUE(t.client.hand.g_bMyTurn) << count;
+        EXPECT_TRUE(t.form.Operation(0).visible()) << count;
     }
     PlayTable t;
     t.deal();
