@@ -1,5 +1,7 @@
 #include "settlement/seat_result.h"
 
+#include "hand/card_pictures.h"
+
 #include <algorithm>
 
 namespace qv::settlement {
@@ -37,19 +39,14 @@ double magnitude(const ResultRow& row, int offset) {
     return value;
 }
 
-bool isCard(int face, int suit) {
-    const bool suitFlag = suit == 1 || suit == 2 || suit == 4 || suit == 8;
-    return suitFlag && face >= rules::kLowestFace && face <= rules::kFaceBigJoker;
-}
-
 std::vector<rules::CardCode> cardsLeft(const ResultRow& row) {
     const int count = std::min<int>(row.u8(kCardCount), kMostCardsLeft);
     std::vector<rules::CardCode> cards;
     for (int k = 0; k < count; ++k) {
         const int face = row.u8(kCards + 2 * k);
         const int suit = row.u8(kCards + 2 * k + 1);
-        if (isCard(face, suit)) {
-            cards.push_back(rules::makeCard(face, suit));
+        if (const rules::CardCode card = rules::makeCard(face, suit); hand::IsDeckCard(card)) {
+            cards.push_back(card);
         }
     }
     return cards;

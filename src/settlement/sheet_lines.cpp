@@ -201,7 +201,7 @@ void pluginLines(Sheet& sheet, const SheetInputs& in) {
         for (QString part : parts) {
             bool isNumber = false;
             const double read = part.right(kColourDigits).trimmed().toDouble(&isNumber);
-            if (isNumber) {
+            if (isNumber && std::isfinite(read)) {
                 colour = read;
             }
             if (colour >= 0 && colour <= kLargestSheetColour) {

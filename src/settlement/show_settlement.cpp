@@ -15,6 +15,8 @@
 
 #include <QDir>
 
+#include <limits>
+
 namespace qv::settlement {
 namespace {
 
@@ -102,11 +104,13 @@ void bookRow(SettlementContext& ctx, const SettledRow& row) {
     hero.sunScore(row.seat).setCaption(amountText(total));
 
     auto& detail = ctx.hand.conn.Detail.at(seat);
+    // The counters stop at their largest value instead of wrapping round.
+    constexpr std::int32_t kMostCount = std::numeric_limits<std::int32_t>::max();
     if (row.totalSign == kSignPlus) {
-        ++detail.wins;
+        detail.wins += detail.wins < kMostCount ? 1 : 0;
         detail.coins += f;
     } else if (row.totalSign == kSignMinus) {
-        ++detail.losses;
+        detail.losses += detail.losses < kMostCount ? 1 : 0;
         detail.coins -= f;
     }
     detail.coins = std::max(detail.coins, 0.0);

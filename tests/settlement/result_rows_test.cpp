@@ -62,12 +62,13 @@ TEST(SeatResult, ReadsTheStakeUnsignedAndTheAmountsAsMagnitudes) {
     EXPECT_TRUE(r.coins);
 }
 
+// A joker is a card with the jokers' own suit flag (none or 1) only, as in a dealt hand.
 TEST(SeatResult, TakesAtMost27CardsAndSkipsBytesThatAreNoCard) {
     testing_support::RecordFields record;
-    record.cards = {{10, 4}, {0, 0}, {17, 1}, {3, 3}, {18, 1}, {14, 8}};
+    record.cards = {{10, 4}, {0, 0}, {17, 1}, {3, 3}, {18, 1}, {14, 8}, {16, 0}, {17, 4}, {16, 2}};
     record.cardCount = 200;
     const SeatResult r = readSeatResult(testing_support::resultRow({}, record));
-    EXPECT_EQ(r.cardsLeft, (std::vector<rules::CardCode>{0x0A04, 0x1101, 0x0E08}));
+    EXPECT_EQ(r.cardsLeft, (std::vector<rules::CardCode>{0x0A04, 0x1101, 0x0E08, 0x1000}));
 
     record.cards.assign(30, {5, 2});
     const SeatResult full = readSeatResult(testing_support::resultRow({}, record));

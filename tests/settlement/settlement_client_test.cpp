@@ -13,6 +13,7 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -157,6 +158,17 @@ TEST(SettlementClient, TheBombLogGoesToTheRowOfItsLastBomb) {
     EXPECT_EQ(hand.BombTable[1][120], 0);
     EXPECT_TRUE(std::all_of(hand.BombLog.begin(), hand.BombLog.end(),
                             [](std::int16_t v) { return v == 0; }));
+}
+
+// The win and loss counters stop at the largest 32-bit count.
+TEST(SettlementClient, TheCountersStopAtTheirLargestValue) {
+    SettlementTable t;
+    constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+    t.client.conn.Detail[0].wins = kMost;
+    t.client.conn.Detail[1].losses = kMost;
+    t.hand();
+    EXPECT_EQ(t.client.conn.Detail[0].wins, kMost);
+    EXPECT_EQ(t.client.conn.Detail[1].losses, kMost);
 }
 
 TEST(SettlementClient, BooksEveryRowInTheHistoryTheRecordsAndTheLabels) {

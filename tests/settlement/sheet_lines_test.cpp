@@ -162,6 +162,19 @@ TEST(SettlementSheet, PluginLinesColourTheColumnAndEvenTheColumnsOut) {
     EXPECT_EQ(sheet.settled[0].finalScore, 425);
 }
 
+// A colour text that reads as no finite number is no colour: the last colour read holds on, into
+// the next seat's column too.
+TEST(SettlementSheet, NanOrInfinityIsNoColour) {
+    for (const QString& text : {u"     nan"_s, u"     inf"_s, u"    -inf"_s}) {
+        Hand hand;
+        hand.inputs.propItems[0] = u"金币00000255|经验"_s + text;
+        hand.inputs.propItems[2] = u"短"_s;
+        const Sheet sheet = hand.sheet();
+        EXPECT_EQ(sheet.listColours[0], 255U) << text.toStdString();
+        EXPECT_EQ(sheet.listColours[2], 255U) << text.toStdString();
+    }
+}
+
 TEST(LevelNames, NameLevelsOneToFortyOnly) {
     EXPECT_EQ(LevelName(1), u"第一级"_s);
     EXPECT_EQ(LevelName(40), u"第四十级"_s);
