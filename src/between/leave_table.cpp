@@ -54,6 +54,13 @@ void hideSeatChange(BetweenContext& ctx) {
     ctx.hand.conn.g_bSeatChangeShown = false;
 }
 
+/// The own video and the big emoticons end with the table.
+void endVideoAndEmoticons(BetweenContext& ctx) {
+    ctx.hand.table.OwnVideoOn = false;
+    ctx.chat.EmoticonShowing = false;
+    ctx.chat.EmoticonShowTicks = 0;
+}
+
 /// Display seat `seat` loses what it showed of its player and its VIP badge.
 void clearSeatView(BetweenContext& ctx, int seat) {
     table::MainForm& form = ctx.hand.form;
@@ -123,6 +130,7 @@ void SendLeaveTable(BetweenContext& ctx) {
     }
     conn.services.time.wait(conn.g_bReconnected ? kLeaveWaitAfterReconnectMs : kLeaveWaitMs);
     hideSeatChange(ctx);
+    endVideoAndEmoticons(ctx);
     table::MainForm& form = ctx.hand.form;
     for (int i = 0; i < 4; ++i) {
         form.ucAni_BBQS(i).setVisible(false);
@@ -140,6 +148,7 @@ void LeaveTableReset(BetweenContext& ctx) {
     table.AnNiuLocked[2] = true;
     stopPump(conn);
     conn.TimerKeepAlive.setInterval(kKeepAliveMs);
+    endVideoAndEmoticons(ctx);
     conn.g_bHoldLeft = false;
     form.Sysmsg(0).clear();
     form.Sysmsg(1).clear();
@@ -175,6 +184,7 @@ void LeaveTableReset(BetweenContext& ctx) {
         form.Speak(i).setVisible(false);
         form.OK(i).setVisible(false);
     }
+    table.g_bJiaopaiNormal = true;
 
     if (auto* talk = ctx.forms.find<table::Talk>()) {
         talk->Text1.clear();
@@ -183,7 +193,9 @@ void LeaveTableReset(BetweenContext& ctx) {
     conn.g_bInGame = false;
     ctx.match.juNum = 0;
     form.setWindowState(forms::window_state::kMinimized);
+    conn.TimeoutCount = 0;
     table.g_bAutoPlay = false;
+    ctx.chat.DBQ_click_time.reset();
     unloadIfLoaded<table::frmOtherExit>(ctx.forms);
     unloadIfLoaded<table::frmExit>(ctx.forms);
     common::LoadGifRes(static_cast<std::int16_t>(ctx.hand.imageRes.AnNiuRes[kStartPicture].toInt()),
@@ -295,6 +307,8 @@ void pbCloseMe_Click(BetweenContext& ctx) {
     SendLeaveTable(ctx);
     LeaveToLobby(ctx);
     ctx.forms.unload<table::frmExit>();
+    // A reconnect still running would connect again from the lobby.
+    conn.frmReconnect.Unload();
     if (ctx.hand.table.g_bCountdownAnim) {
         table::StopCountdownAnimation(ctx.hand.form);
     }

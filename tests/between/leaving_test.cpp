@@ -95,6 +95,39 @@ TEST(LeavingTest, ConfirmingLeavesForTheLobby) {
     EXPECT_FALSE(t.platform.process.ended());
 }
 
+// A leave confirmed while the reconnect runs ends the reconnect: nothing connects afterwards.
+TEST(LeavingTest, ALeaveDuringAReconnectConnectsNoMore) {
+    BetweenTable t;
+    t.connect();
+    t.client.conn.frmReconnect.startReconnect();
+    t.form.AnNiu(8).raiseClick();
+    t.client.forms.get<table::frmExit>().pbCloseMe.raiseClick();
+    const int connects = t.platform.winsock.connects();
+    t.platform.time.advance(60'000);
+    EXPECT_EQ(t.platform.winsock.connects(), connects);
+    EXPECT_FALSE(t.client.conn.frmReconnect.loaded());
+}
+
+// The leave ends what the player's time at the table left running.
+TEST(LeavingTest, TheLeaveResetsTheTablesPassingState) {
+    BetweenTable t;
+    t.connect();
+    t.client.conn.TimeoutCount = 2;
+    t.client.table.OwnVideoOn = true;
+    t.client.table.g_bJiaopaiNormal = false;
+    t.client.chat.EmoticonShowing = true;
+    t.client.chat.EmoticonShowTicks = 30;
+    t.client.chat.DBQ_click_time = 1234;
+    t.form.AnNiu(8).raiseClick();
+    t.client.forms.get<table::frmExit>().pbCloseMe.raiseClick();
+    EXPECT_EQ(t.client.conn.TimeoutCount, 0);
+    EXPECT_FALSE(t.client.table.OwnVideoOn);
+    EXPECT_TRUE(t.client.table.g_bJiaopaiNormal);
+    EXPECT_FALSE(t.client.chat.EmoticonShowing);
+    EXPECT_EQ(t.client.chat.EmoticonShowTicks, 0);
+    EXPECT_FALSE(t.client.chat.DBQ_click_time.has_value());
+}
+
 TEST(LeavingTest, WithoutALobbyWindowTheProgramEnds) {
     BetweenTable t;
     t.platform.lobby.close(t.client.conn.LobbyTitle);
