@@ -77,7 +77,7 @@ hand::HandContext* Client::handOnTable() {
     }
     if (!handContext_ || &handContext_->form != form) {
         handContext_.emplace(hand::HandContext{*form, hand, conn, table, plugin, sound, services,
-                                               imageRes, rules, hints, bossKey});
+                                               imageRes, rules, hints, bossKey, records});
     }
     return &*handContext_;
 }

@@ -44,6 +44,12 @@ void SettlementRecords::ShowHeroOnTable() {
     hero.show();
 }
 
+void SettlementRecords::ShowSeat(int seat) {
+    if (auto* ctx = settlement_()) {
+        settlement::ShowSeatInRecords(*ctx, seat);
+    }
+}
+
 void SettlementRecords::ClearSeat(int seat) {
     auto& hero = forms_.get<settlement::Hero>();
     auto& score = forms_.get<settlement::Score>();

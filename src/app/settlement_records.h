@@ -1,6 +1,7 @@
 #pragma once
 
 #include "between/record_windows.h"
+#include "hand/seat_records.h"
 
 #include <functional>
 
@@ -14,7 +15,7 @@ struct SettlementContext;
 namespace qv::app {
 
 /// The record windows of the table are the settlement's `Score` and `Hero`.
-class SettlementRecords final : public between::RecordWindows {
+class SettlementRecords final : public between::RecordWindows, public hand::SeatRecords {
 public:
     SettlementRecords(forms::FormHost& forms,
                       std::function<settlement::SettlementContext*()> settlement)
@@ -26,6 +27,7 @@ public:
     void ShowScoreOverTable() override;
     void ShowHeroOnTable() override;
     void ClearSeat(int seat) override;
+    void ShowSeat(int seat) override;
 
 private:
     forms::FormHost& forms_;

@@ -4,6 +4,7 @@
 #include "common/sound.h"
 #include "connection/connection.h"
 #include "hand/hand_state.h"
+#include "hand/seat_records.h"
 #include "platform/services.h"
 #include "plugin/plugin.h"
 #include "rules/hint_list.h"
@@ -32,6 +33,8 @@ struct HandContext {
     rules::HintState& hints;
     /// The table's boss key, which the pump presses after repeated time-outs.
     table::BossKey& bossKey;
+    /// The score sheet and the history, which each seating fills in.
+    SeatRecords& seatRecords;
 };
 
 } // namespace qv::hand

@@ -181,6 +181,7 @@ void OnPlayerSeated(HandContext& ctx, const connection::PlayerSeated& seated) {
         prepareTable(ctx);
     }
     ctx.conn.SheetSeats.at(s) = {detail.username, QString::number(head)};
+    ctx.seatRecords.ShowSeat(t);
     if (ctx.conn.SeatedCount == kFullTable && !ctx.conn.g_bTableReset) {
         prepareTable(ctx);
         ctx.form.Sysmsg(0).clear();

@@ -141,14 +141,20 @@ void numberAndSave(SettlementContext& ctx, const Score& score) {
     SaveScoreSheet(ini, juNum, sheet);
 }
 
+/// A record window's seat `seat` named and pictured as the sheet's seats hold it.
+template <class Window>
+void showSheetSeat(SettlementContext& ctx, Window& window, int seat) {
+    const auto& sheetSeat = ctx.hand.conn.SheetSeats.at(static_cast<std::size_t>(seat));
+    window.ID(seat).setCaption(sheetSeat.name);
+    if (!sheetSeat.PicIndex.isEmpty()) {
+        ShowHeadPicture(window.Tou(seat), sheetSeat.PicIndex, ctx.hand.imageRes);
+    }
+}
+
 /// F4 to F6: the Score window prepared with the seats' names and faces, centred, and shown later.
 void prepareScore(SettlementContext& ctx, Score& score) {
     for (int i = 0; i < 4; ++i) {
-        const auto& seat = ctx.hand.conn.SheetSeats.at(static_cast<std::size_t>(i));
-        score.ID(i).setCaption(seat.name);
-        if (!seat.PicIndex.isEmpty()) {
-            ShowHeadPicture(score.Tou(i), seat.PicIndex, ctx.hand.imageRes);
-        }
+        showSheetSeat(ctx, score, i);
     }
     score.centreOverTable();
     if (!ctx.hand.table.g_bHiddenPlay) {
@@ -212,6 +218,11 @@ void ScoreButton(SettlementContext& ctx) {
         return;
     }
     OpenScoreSheet(ctx, ctx.hand.conn.match.juNum);
+}
+
+void ShowSeatInRecords(SettlementContext& ctx, int seat) {
+    showSheetSeat(ctx, ctx.forms.get<Score>(), seat);
+    showSheetSeat(ctx, ctx.forms.get<Hero>(), seat);
 }
 
 void HeroButton(SettlementContext& ctx) {

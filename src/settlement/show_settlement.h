@@ -16,6 +16,9 @@ void ShowSettlement(SettlementContext& ctx);
 void OpenScoreSheet(SettlementContext& ctx, int juNum);
 /// The table's score button: hides a shown Score window, else opens the last hand's sheet.
 void ScoreButton(SettlementContext& ctx);
+/// Display seat `seat` in the Score and Hero windows, loaded if need be but not shown: the name
+/// and head picture the seating left in the sheet's seats.
+void ShowSeatInRecords(SettlementContext& ctx, int seat);
 /// The table's hero button: hides a shown Hero window, else shows it centred over the table in
 /// place of the Score window.
 void HeroButton(SettlementContext& ctx);

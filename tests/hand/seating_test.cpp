@@ -1,6 +1,8 @@
 #include "hand/seating.h"
 #include "hand_fixture.h"
 #include "platform/fake/fake_plugin_host.h"
+#include "settlement/hero_window.h"
+#include "settlement/score_window.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -92,6 +94,26 @@ TEST_F(SeatingTest, HeadPicturesFollowTheFaceCode) {
         EXPECT_TRUE(shows(t.form.Tou(1), 240 + c.head)) << c.face.toStdString();
         EXPECT_EQ(t.client.conn.SheetSeats[1].PicIndex, QString::number(c.head));
     }
+}
+
+// Each seating names the player and shows his head picture in the score sheet and the history
+// too, without showing either window; a re-seat names the newcomer.
+TEST_F(SeatingTest, TheRecordWindowsNameEachSeatedPlayer) {
+    fillTable();
+    seat({.mask = 4, .face = "w3", .account = "new"});
+    const auto& score = t.client.forms.get<settlement::Score>();
+    const auto& hero = t.client.forms.get<settlement::Hero>();
+    const QStringList names{u"nick1"_s, u"nick2"_s, u"nicknew"_s, u"nick8"_s};
+    for (int i = 0; i < 4; ++i) {
+        const auto seatName = names.at(i).toStdString();
+        EXPECT_EQ(score.ID(i).caption(), names.at(i)) << seatName;
+        EXPECT_EQ(hero.ID(i).caption(), names.at(i)) << seatName;
+        const int head = i == 2 ? 242 + 10 : 240;
+        EXPECT_TRUE(shows(score.Tou(i), head)) << seatName;
+        EXPECT_TRUE(shows(hero.Tou(i), head)) << seatName;
+    }
+    EXPECT_FALSE(score.visible());
+    EXPECT_FALSE(hero.visible());
 }
 
 TEST_F(SeatingTest, TheReadyMarkFollowsTheCoinTier) {
