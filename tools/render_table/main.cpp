@@ -1,5 +1,6 @@
 // Renders the table window to PNG files without a display, one per screen size, so the layout
-// can be looked at: the laid-out table, and the table with four players seated and a hand dealt.
+// can be looked at: the laid-out table, the table with four players seated and a hand dealt, and
+// the score sheet and the history of a seated table.
 // render_table [output folder]; --help says what it writes.
 
 #include "app/client.h"
@@ -11,6 +12,8 @@
 #include "hand/own_play.h"
 #include "platform/fake/fake_platform.h"
 #include "rules/double_deck.h"
+#include "settlement/hero_window.h"
+#include "settlement/score_window.h"
 #include "table/main_form.h"
 #include "table/rules_window.h"
 
@@ -94,8 +97,8 @@ qv::connection::GameMessage roundStart() {
     return m;
 }
 
-/// Seats four players and deals the viewer a hand.
-void dealTable(qv::Client& client) {
+/// Seats four players.
+void seatTable(qv::Client& client) {
     const SamplePlayer players[] = {
         {u"小明", "xiaoming", "m3", 1, 12000, 0, 0},
         {u"阿红", "ahong", "w2", 0, 35000, 2, 1},
@@ -106,6 +109,11 @@ void dealTable(qv::Client& client) {
         auto message = seated(players[k], static_cast<std::uint8_t>(1 << k));
         qv::connection::DispatchFrame(client.conn, message);
     }
+}
+
+/// Seats four players and deals the viewer a hand.
+void dealTable(qv::Client& client) {
+    seatTable(client);
     auto deal = roundStart();
     qv::connection::DispatchFrame(client.conn, deal);
 }
@@ -164,6 +172,16 @@ bool renderMidHand(QSize screen, const QString& path) {
     auto bomb = playMade(2, 4, {{10, 1}, {10, 2}, {10, 4}, {10, 8}}, 16);
     qv::connection::DispatchFrame(client.conn, bomb);
     return qv::forms::qt::saveFormPng(table.form, path);
+}
+
+/// A record window of a table with four players seated, shown as its button shows it.
+template <class Window>
+bool renderRecords(QSize screen, const QString& path) {
+    LoadedTable table(screen);
+    seatTable(table.client);
+    auto& window = table.client.forms.get<Window>();
+    window.show();
+    return qv::forms::qt::saveFormPng(window, path);
 }
 
 /// The rules window opened over the table, with the rules text the build puts beside the client.
@@ -234,7 +252,8 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(
         u"Renders the table window to PNG files without a display, at 1024x768 and 800x600:\n"
         "the laid-out table (table-WxH.png), four players seated and a hand dealt (dealt-),\n"
-        "the middle of a hand (mid-hand-) and the rules window (rules-)."_s);
+        "the middle of a hand (mid-hand-), the rules window (rules-), the prize bar (prize-),\n"
+        "and the score sheet (score-) and the history (hero-) of a seated table."_s);
     parser.addHelpOption();
     parser.addPositionalArgument(
         u"folder"_s, u"Where the files go, made when missing (default: the current folder)"_s,
@@ -258,7 +277,9 @@ int main(int argc, char** argv) {
                                 {u"dealt", renderDealtTable},
                                 {u"mid-hand", renderMidHand},
                                 {u"rules", renderRules},
-                                {u"prize", renderPrizeBar}};
+                                {u"prize", renderPrizeBar},
+                                {u"score", renderRecords<qv::settlement::Score>},
+                                {u"hero", renderRecords<qv::settlement::Hero>}};
     int status = 0;
     for (const QSize screen : {QSize(1024, 768), QSize(800, 600)}) {
         for (const Picture& picture : pictures) {
