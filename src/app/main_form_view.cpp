@@ -86,7 +86,8 @@ void MainFormView::stopCountdownAnimation() {
     form_.Timer_ani.setTag(u"0"_s);
 }
 
-void MainFormView::showBanner(const QString& /*url*/) {
+void MainFormView::showBanner(const QString& url) {
+    form_.WebBrowser1.navigate(url);
     form_.WebBrowser1.setVisible(true);
 }
 
