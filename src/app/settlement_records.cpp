@@ -2,6 +2,7 @@
 
 #include "forms/form_host.h"
 #include "settlement/hero_window.h"
+#include "settlement/post_game.h"
 #include "settlement/score_window.h"
 #include "settlement/show_settlement.h"
 #include "table/exit_windows.h"
@@ -42,6 +43,12 @@ void SettlementRecords::ShowHeroOnTable() {
     auto& hero = forms_.get<settlement::Hero>();
     hero.centreOverTable();
     hero.show();
+}
+
+void SettlementRecords::ArmPostGame() {
+    if (auto* ctx = settlement_()) {
+        settlement::ArmPostGame(*ctx);
+    }
 }
 
 void SettlementRecords::ShowSeat(int seat) {

@@ -26,6 +26,7 @@ public:
     void HideRecords() override;
     void ShowScoreOverTable() override;
     void ShowHeroOnTable() override;
+    void ArmPostGame() override;
     void ClearSeat(int seat) override;
     void ShowSeat(int seat) override;
 

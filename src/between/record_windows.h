@@ -16,6 +16,8 @@ public:
     virtual void ShowScoreOverTable() = 0;
     /// The history centred on the table surface and shown.
     virtual void ShowHeroOnTable() = 0;
+    /// The post-game sequence runs 2001 ms from now.
+    virtual void ArmPostGame() = 0;
     /// Display seat `seat` loses its head picture and name in both windows.
     virtual void ClearSeat(int seat) = 0;
 };

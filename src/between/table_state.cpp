@@ -87,6 +87,9 @@ void ownSeatShort(BetweenContext& ctx, const TableStateMsg& msg) {
                   changeRoom ? u"您的金币不够，请更换房间或充值后继续游戏！"_s
                              : u"您的金币不够，请领取低保或充值后继续游戏！"_s,
                   notice);
+    if (notice) {
+        ctx.records.ArmPostGame();
+    }
     for (int j = 1; j <= 3; ++j) {
         if (!ctx.hand.hand.custom.at(static_cast<std::size_t>(j)).name.isEmpty()) {
             emptyShortSeat(ctx, j);

@@ -13,6 +13,11 @@ constexpr std::uint32_t kSheetAfterMs = 2000;
 
 } // namespace
 
+void ArmPostGame(SettlementContext& ctx) {
+    ctx.state.ShowScoreAfter = true;
+    ctx.state.ResultShowTime = ctx.hand.services.time.tickMs();
+}
+
 void PostGameSequence(SettlementContext& ctx) {
     SettlementState& state = ctx.state;
     // Unsigned, so the tick's wrap does not matter.

@@ -9,4 +9,7 @@ struct SettlementContext;
 /// Score window is centred on the table window and shown.
 void PostGameSequence(SettlementContext& ctx);
 
+/// Arms the post-game sequence from now: it runs 2001 ms later.
+void ArmPostGame(SettlementContext& ctx);
+
 } // namespace qv::settlement

@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "settlement/bomb_pruning.h"
 #include "settlement/hero_window.h"
+#include "settlement/post_game.h"
 #include "settlement/score_sheet_view.h"
 #include "settlement/settlement_context.h"
 #include "table/main_form.h"
@@ -158,8 +159,7 @@ void prepareScore(SettlementContext& ctx, Score& score) {
     }
     score.centreOverTable();
     if (!ctx.hand.table.g_bHiddenPlay) {
-        ctx.state.ShowScoreAfter = true;
-        ctx.state.ResultShowTime = ctx.hand.services.time.tickMs();
+        ArmPostGame(ctx);
     }
 }
 

@@ -139,6 +139,7 @@ TEST_P(OwnSeatShortTest, TheTableIsClosedAndTheNoticeLeadsBack) {
     BetweenTable t;
     t.connect();
     t.platform.winsock.takeSent();
+    const std::uint32_t noticeTime = t.platform.time.tickMs();
     t.dispatch(tableState(4, {{6, 1}, {11, GetParam().byte11}}));
     auto* notice = t.client.forms.find<table::frmOtherExit>();
     ASSERT_NE(notice, nullptr);
@@ -155,6 +156,9 @@ TEST_P(OwnSeatShortTest, TheTableIsClosedAndTheNoticeLeadsBack) {
     EXPECT_EQ(t.client.conn.SeatedCount, 0);
     EXPECT_FALSE(t.client.conn.TimerKeepAlive.Enabled());
     EXPECT_FALSE(t.platform.process.ended());
+    // The post-game sequence runs 2001 ms after the notice.
+    EXPECT_TRUE(t.client.settlement.ShowScoreAfter);
+    EXPECT_EQ(t.client.settlement.ResultShowTime, noticeTime);
     notice->imgOK.raiseClick();
     EXPECT_EQ(t.platform.lobby.events().back().kind, platform::fake::FakeLobbyLink::Kind::Restore);
     EXPECT_EQ(t.form.windowState(), forms::window_state::kMinimized);
@@ -173,6 +177,7 @@ TEST(TableStateTest, OwnSeatShortWhileMinimisedShowsNoNotice) {
     auto* notice = t.client.forms.find<table::frmOtherExit>();
     EXPECT_TRUE(notice == nullptr || !notice->visible());
     EXPECT_TRUE(shown<settlement::Score>(t));
+    EXPECT_FALSE(t.client.settlement.ShowScoreAfter);
 }
 
 TEST(TableStateTest, AWatcherEndsWhenCoinsRunShort) {
