@@ -7,6 +7,7 @@
 #include "hand/deal.h"
 #include "hand/effect_sound.h"
 #include "hand/hand_context.h"
+#include "hand/hand_layout.h"
 #include "hand/hand_selection.h"
 #include "hand/own_finish.h"
 #include "hand/own_play.h"
@@ -114,11 +115,13 @@ bool drawPlay(HandContext& ctx, const connection::PlayMade& play, int seat) {
     auto& images = SeatCardImages(ctx, seat);
     const double width = images(0).width();
     constexpr int kTopSeat = 2;
+    // Whole pixels, rounded as the table reset rounds the anchors.
     if (seat == kTopSeat) {
-        player.playX = static_cast<std::int16_t>(500 * sx);
+        player.playX = static_cast<std::int16_t>(RoundHalfEven(500 * sx));
     } else {
-        player.playX = static_cast<std::int16_t>(PlayedRowAnchorX(seat, play.count) * sx);
-        player.playY = static_cast<std::int16_t>(320 * sy);
+        player.playX =
+            static_cast<std::int16_t>(RoundHalfEven(PlayedRowAnchorX(seat, play.count) * sx));
+        player.playY = static_cast<std::int16_t>(RoundHalfEven(320 * sy));
     }
     const int firstImage = ctx.hand.paiUsed.at(static_cast<std::size_t>(seat - 1));
     for (int i = 0; i < play.count; ++i) {

@@ -85,29 +85,34 @@ TEST(ServerPlayTest, ATrickWonByTheLastBomberTakesTheLog) {
 
 class RowTest : public ::testing::TestWithParam<QSize> {};
 
+// The row's anchor is a whole pixel, rounded to the nearest (half to even) as the table reset
+// rounds it: at 800x600, 390 and 750 scale to 304.7 and 585.9, anchored at 305 and 586.
 TEST_P(RowTest, SideSeatRowsCentreByTheirLength) {
     struct Case {
         std::uint8_t mask;
         int seat;
         int count;
-        int x;
+        int x1024;
+        int x800;
     };
-    const Case cases[] = {{2, 1, 5, 300}, {2, 1, 6, 320}, {2, 1, 10, 390},
-                          {8, 3, 5, 700}, {8, 3, 6, 680}, {8, 3, 10, 750}};
+    const Case cases[] = {{2, 1, 5, 300, 234}, {2, 1, 6, 320, 250}, {2, 1, 10, 390, 305},
+                          {8, 3, 5, 700, 547}, {8, 3, 6, 680, 531}, {8, 3, 10, 750, 586}};
     for (const Case c : cases) {
         PlayTable t(GetParam());
         t.deal();
+        const bool large = GetParam().width() == 1024;
         const float sx = t.client.table.ScaleX;
-        const float sy = t.client.table.ScaleY;
+        const int anchor = large ? c.x1024 : c.x800;
+        const int top = large ? 320 : 250;
         t.receive(testing_support::Play(c.mask, 4, cardsOf(5, c.count), 12));
         auto& images = c.seat == 1 ? t.form.cardImage1 : t.form.cardImage3;
         const double width = images(0).width();
+        EXPECT_EQ(t.client.hand.custom[static_cast<std::size_t>(c.seat)].playX, anchor);
         for (int i = 0; i < c.count; ++i) {
             const forms::Image& card = images(i);
-            EXPECT_DOUBLE_EQ(card.left(), PlayedCardLeft(static_cast<std::int16_t>(c.x * sx),
-                                                         c.count, i, width, sx))
+            EXPECT_DOUBLE_EQ(card.left(), PlayedCardLeft(anchor, c.count, i, width, sx))
                 << c.seat << " " << c.count << " " << i;
-            EXPECT_DOUBLE_EQ(card.top(), static_cast<std::int16_t>(320 * sy));
+            EXPECT_DOUBLE_EQ(card.top(), top);
             EXPECT_TRUE(card.visible());
         }
         EXPECT_EQ(t.client.hand.PlayedImg[static_cast<std::size_t>(c.seat)][33], c.count);
