@@ -34,4 +34,5 @@ exec "$build/tools/lobby_standin/lobby_standin" \
   --table-server-arg=--bag=3:20 \
   --table-server-arg=--pool=1234567 \
   --table-server-arg=--winners="$PWD/tools/table_server/sample_winners.txt" \
+  --table-server-arg=--tournament \
   "$@"

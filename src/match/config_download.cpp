@@ -8,6 +8,9 @@
 #include "table/main_form.h"
 
 #include <QFile>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
 
 namespace qv::match {
 namespace {
@@ -56,7 +59,12 @@ QString GetMatchFileName(const QString& url) {
     QString path = url;
     path.truncate(std::min(path.indexOf(u'?') < 0 ? path.size() : path.indexOf(u'?'),
                            path.indexOf(u'#') < 0 ? path.size() : path.indexOf(u'#')));
-    const QString name = vbTrim(path.mid(path.lastIndexOf(u'/') + 1));
+    // An address that climbs folders names no file of ours.
+    const QStringList segments = path.split(u'/');
+    if (segments.contains(u"."_s) || segments.contains(u".."_s)) {
+        return {};
+    }
+    const QString name = vbTrim(segments.last());
     const bool plain = std::none_of(name.begin(), name.end(), [](QChar c) {
         return c == u'\\' || c == u':' || c.unicode() < u' ' || c.unicode() == 0x7F;
     });

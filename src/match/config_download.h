@@ -43,7 +43,7 @@ private:
 
 /// The configuration's file name: the address's last path segment without query or fragment.
 /// Empty unless it is a plain name of a file of its own: no folder, drive or control character,
-/// not "." or "..", not the download's `tmp.xml` and not one of the client's own files.
+/// no "." or ".." on the way, not the download's `tmp.xml` and not one of the client's own files.
 [[nodiscard]] QString GetMatchFileName(const QString& url);
 /// Whether the file `MatchFileName` of `folder` is there with the digest `Md5_Server`.
 [[nodiscard]] bool checkMd5(MatchState& state, const QString& folder);

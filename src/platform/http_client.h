@@ -13,9 +13,10 @@ class HttpClient {
 public:
     using RequestId = int;
     struct Handlers {
-        /// The body of a finished download.
+        /// The whole body of a download answered with a success status (2xx).
         std::function<void(const QByteArray& body)> completed;
-        /// The download failed (address, connection, or an HTTP error status).
+        /// The download failed: the address, the connection (also one dropped before the body's
+        /// end) or a status other than success.
         std::function<void()> failed;
     };
 

@@ -92,6 +92,7 @@ TEST(MatchCodec, AMessageOutsideItsLayoutIsDroppedAndNothingChanges) {
         MatchTable t;
         t.loaded();
         t.scheduled();
+        t.form.ImgOpenMatchBtn.setEnabled(true);
         const MatchState before = t.client.match;
         t.receive(msg);
         EXPECT_EQ(t.client.match, before) << name;

@@ -46,7 +46,7 @@ inline constexpr std::uint32_t kT0 = 1733680800;
 
 /// A whole client on fake services, its table loaded and logged in.
 struct MatchTable {
-    MatchTable() {
+    explicit MatchTable(platform::fake::FakeTimeService::Start start = {}) : platform(start) {
         platform.screen.size_ = {1024, 768};
         form.Form_Load();
         client.conn.g_bLoggedIn = true;
@@ -94,6 +94,8 @@ struct MatchTable {
             {QStringLiteral("第4-10名"), QStringLiteral("翡翠奖励×1"), QStringLiteral("1")}};
         s.AllMatch.clear();
         s.AllMatch.push_back(d);
+        // As command 80 does before it loads a configuration.
+        client.matchPanels->initMatchUI();
     }
     /// Command 82 with runs of id 5 at `kT0` and of id 6 with none, 3600 s long, jade base 100;
     /// the runs linked to their definitions.

@@ -1,5 +1,6 @@
 #include "stdin_lines.h"
 #include "table_server.h"
+#include "tournament.h"
 #include "triggers.h"
 
 #include <QCommandLineParser>
@@ -98,8 +99,25 @@ std::optional<qv::tools::table::PhraseMode> phraseMode(const QString& name) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(kDescription + qv::tools::table::triggerHelp());
+    parser.setApplicationDescription(kDescription + qv::tools::table::tournamentHelp() +
+                                     qv::tools::table::triggerHelp());
     parser.addHelpOption();
+    const QCommandLineOption tournamentOpt(u"tournament"_s, u"Offer tournaments"_s);
+    const QCommandLineOption tournamentUrlOpt(
+        u"tournament-url"_s, u"Announce this configuration address instead of serving one"_s,
+        u"url"_s);
+    const QCommandLineOption tournamentConfigOpt(
+        u"tournament-config"_s, u"Serve and announce this configuration file"_s, u"file"_s);
+    const QCommandLineOption tournamentWrongOpt(u"tournament-wrong-digest"_s,
+                                                u"Announce a digest that matches nothing"_s);
+    const QCommandLineOption tournamentStartOpt(
+        u"tournament-start"_s, u"Seconds from the login to the run's start"_s, u"s"_s, u"60"_s);
+    const QCommandLineOption tournamentLengthOpt(u"tournament-length"_s, u"Seconds the run lasts"_s,
+                                                 u"s"_s, u"120"_s);
+    const QCommandLineOption tournamentWindowOpt(
+        u"tournament-window"_s, u"Automatic sign-up window (0: none)"_s, u"s"_s, u"120"_s);
+    parser.addOptions({tournamentOpt, tournamentUrlOpt, tournamentConfigOpt, tournamentWrongOpt,
+                       tournamentStartOpt, tournamentLengthOpt, tournamentWindowOpt});
     const QCommandLineOption portOpt(u"port"_s, u"Port, 0 for any free one"_s, u"port"_s, u"0"_s);
     const QCommandLineOption portFileOpt(u"port-file"_s, u"Write the port here"_s, u"file"_s);
     const QCommandLineOption seedOpt(u"seed"_s,
@@ -229,6 +247,34 @@ int main(int argc, char** argv) {
     server.onFinished = [] {
         QCoreApplication::exit(0);
     };
+    qv::tools::table::Tournament::Options tournamentOptions;
+    tournamentOptions.url = parser.value(tournamentUrlOpt);
+    if (parser.isSet(tournamentConfigOpt)) {
+        QFile config(parser.value(tournamentConfigOpt));
+        if (!config.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "table_server: cannot read the tournament configuration\n");
+            return 2;
+        }
+        tournamentOptions.config = config.readAll();
+    }
+    tournamentOptions.wrongDigest = parser.isSet(tournamentWrongOpt);
+    tournamentOptions.startAfter = parser.value(tournamentStartOpt).toInt();
+    tournamentOptions.length = parser.value(tournamentLengthOpt).toInt();
+    tournamentOptions.signUpWindow = parser.value(tournamentWindowOpt).toInt();
+    qv::tools::table::Tournament tournament(
+        tournamentOptions, [&server](const auto& message) { server.sendOutside(message); });
+    if (parser.isSet(tournamentOpt)) {
+        if (!tournament.listen()) {
+            std::fprintf(stderr, "table_server: cannot serve the tournament configuration\n");
+            return 2;
+        }
+        server.onLogin = [&tournament](const QString& nickname) {
+            tournament.loggedIn(nickname);
+        };
+        server.onOther = [&tournament](const auto& message) {
+            return tournament.handle(message);
+        };
+    }
     const qv::tools::table::StdinLines triggers([&server](const QString& line) {
         if (line.trimmed().isEmpty()) {
             return;

@@ -192,6 +192,9 @@ void TableServer::handle(const GameMessage& message) {
         shopRequest(message);
         break;
     default:
+        if (onOther) {
+            onOther(message);
+        }
         break;
     }
 }
@@ -223,6 +226,9 @@ void TableServer::login(const GameMessage& request) {
         send(bagList(options_.bag));
     }
     readyTimer_.start(options_.delayMs);
+    if (onLogin) {
+        onLogin(human().player.nickname);
+    }
 }
 
 void TableServer::reconnect(const GameMessage& request) {
@@ -501,6 +507,12 @@ void TableServer::endSession() {
     humanSeat_ = -1;
     nextBanker_ = -1;
     seats_ = {};
+}
+
+void TableServer::sendOutside(const GameMessage& message) {
+    if (present()) {
+        write(message);
+    }
 }
 
 void TableServer::send(GameMessage message) {

@@ -76,6 +76,12 @@ public:
 
     /// Called once the hands asked for are played and the connection is closed.
     std::function<void()> onFinished;
+    /// The tournaments: told of every accepted login with the player's nickname, and offered the
+    /// player's messages that the table does not handle (true when taken).
+    std::function<void(const QString& nickname)> onLogin;
+    std::function<bool(const GameMessage&)> onOther;
+    /// Sends a message outside the table's history, as the tournament messages are.
+    void sendOutside(const GameMessage& message);
 
 private:
     enum class Phase { Empty, Waiting, Calling, Playing };

@@ -51,7 +51,9 @@ void QtHttpClient::finished(RequestId id) {
     const Handlers handlers = std::move(found->second.second);
     pending_.erase(found);
     reply->deleteLater();
-    if (reply->error() != QNetworkReply::NoError) {
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const bool success = !status.isValid() || (status.toInt() >= 200 && status.toInt() < 300);
+    if (reply->error() != QNetworkReply::NoError || !success) {
         if (handlers.failed) {
             handlers.failed();
         }
