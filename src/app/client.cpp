@@ -9,11 +9,11 @@
 #include "platform/services.h"
 #include "plugin/register_plugin.h"
 #include "settlement/hero_window.h"
-#include "settlement/post_game.h"
 #include "settlement/result_branch.h"
 #include "settlement/score_sheet_view.h"
 #include "settlement/show_settlement.h"
 #include "shop/register_shop.h"
+#include "shop/vip_window.h"
 #include "table/main_form.h"
 #include "table/system_ticker.h"
 #include "table/vos_set.h"
@@ -33,14 +33,10 @@ Client::Client(platform::Services& platformServices) : services(platformServices
     // The tournament clock is the pump's first step.
     match::RegisterMatch(conn, matchDownload, [this] { return matchOnTable(); });
     tablePanels.registerBranches(conn);
-    conn.pumpSteps.on(connection::PumpStep::Panels, [this] {
-        if (auto* ctx = settlementOnTable()) {
-            settlement::PostGameSequence(*ctx);
-        }
-    });
     shop::RegisterShop(conn, [this] { return shopOnTable(); });
     conn.chips = &chips;
     conn.matchReset = &bagAndMatchReset;
+    conn.rewards = &rewards;
     conn.tableExit = &settlementTableExit;
     conn.propPlugin = &modProp;
     chestRandom = [engine = std::mt19937(std::random_device{}())]() mutable {
@@ -53,6 +49,7 @@ Client::Client(platform::Services& platformServices) : services(platformServices
         plugin::WirePluginControls(form, [this] { return pluginOnTable(); });
         tablePanels.wire(form);
     });
+    shop::registerShopForms(forms, conn, shop);
     chat::registerChatForms(forms, services, chat, [this] { return chatOnTable(); });
     plugin::RegisterPluginStep(conn, [this] { return pluginOnTable(); });
     chat::registerChatSteps(conn, [this] { return chatOnTable(); });
@@ -137,7 +134,7 @@ shop::ShopContext* Client::shopOnTable() {
         return nullptr;
     }
     if (!shopContext_ || &shopContext_->form != form) {
-        shopContext_.emplace(shop::ShopContext{*form, conn, shop, *jadeReward});
+        shopContext_.emplace(shop::ShopContext{*form, conn, shop, settlement, forms});
     }
     return &*shopContext_;
 }

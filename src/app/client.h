@@ -31,7 +31,7 @@
 #include "settlement/settlement_state.h"
 #include "shop/bag.h"
 #include "shop/chip_box.h"
-#include "shop/jade_reward.h"
+#include "shop/reward_sequence.h"
 #include "shop/shop_context.h"
 #include "shop/shop_state.h"
 #include "table/table_context.h"
@@ -113,9 +113,10 @@ public:
     /// The prize bar, chips, purchase and item bag on the table window, while the window is
     /// there.
     [[nodiscard]] shop::ShopContext* shopOnTable();
-    /// The jade reward display that a prize notice starts.
-    shop::LeastJadeReward leastJadeReward;
-    shop::JadeReward* jadeReward = &leastJadeReward;
+    /// The reward sequence after a hand, as the start button reaches it.
+    shop::TableRewards rewards{[this] {
+        return shopOnTable();
+    }};
     /// The chip setting as the table refreshes it.
     /// The start-up's and each login's reset of the tournaments and the item bag.
     shop::BagAndMatchReset bagAndMatchReset{conn.matchData, shop.goods};

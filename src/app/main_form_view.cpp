@@ -4,6 +4,7 @@
 #include "common/picture_resources.h"
 #include "forms/form.h"
 #include "match/panels/table_layout.h"
+#include "shop/jade_task.h"
 #include "shop/prize_panel.h"
 #include "table/main_form.h"
 
@@ -101,6 +102,12 @@ void MainFormView::hideMatchPanels() {
 void MainFormView::initPrizePanel() {
     if (shop::ShopContext* shop = client_.shopOnTable()) {
         shop::InitPrizePanel(*shop);
+    }
+}
+
+void MainFormView::initJadeTask() {
+    if (shop::ShopContext* shop = client_.shopOnTable()) {
+        shop::InitJadeTask(*shop);
     }
 }
 

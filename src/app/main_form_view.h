@@ -32,6 +32,7 @@ public:
     void hideMatchPanels() override;
     void initPrizePanel() override;
     void hidePrizePanel() override;
+    void initJadeTask() override;
 
 private:
     Client& client_;

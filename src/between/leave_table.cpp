@@ -210,6 +210,7 @@ void LeaveTableReset(BetweenContext& ctx) {
     conn.PendingSmokeOrder = false;
     conn.PendingSmokeNum = 0;
     conn.view->initPrizePanel();
+    conn.view->initJadeTask();
 
     form.ImgShowMatch.setVisible(false);
     form.ImgShowMatch.setEnabled(false);

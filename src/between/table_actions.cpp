@@ -12,7 +12,6 @@
 #include "hand/countdowns.h"
 #include "hand/per_hand_reset.h"
 #include "hand/table_reset.h"
-#include "platform/services.h"
 #include "table/chat_windows.h"
 #include "table/exit_windows.h"
 #include "table/main_form.h"
@@ -31,9 +30,6 @@ constexpr int kKeyC = 67;
 constexpr int kKeyF1 = 112;
 constexpr int kKeyF6 = 117;
 constexpr int kContinuePicture = 6;
-constexpr int kReadyStateByte = 15;
-/// The ready message goes out no sooner than this after a press of the start button.
-constexpr int kReadyDelayMs = 2000;
 
 void setbankstate(BetweenContext& ctx) {
     if (ctx.hand.plugin.loaded()) {
@@ -63,8 +59,8 @@ void toggleTalk(BetweenContext& ctx) {
     }
 }
 
-/// The start button: ready for the next hand (the ready message follows 2 s later), or back to
-/// the lobby after a player left.
+/// The start button: ready for the next hand (the reward sequence ends in the ready message), or
+/// back to the lobby after a player left.
 void startPressed(BetweenContext& ctx) {
     connection::Connection& conn = ctx.hand.conn;
     table::TableState& table = ctx.hand.table;
@@ -91,16 +87,7 @@ void startPressed(BetweenContext& ctx) {
         conn.g_bTableReset = true;
     }
     conn.chips->RefreshForced();
-    auto& time = conn.services.time;
-    auto timer = std::make_shared<platform::TimeService::TimerId>();
-    *timer = time.startTimer(kReadyDelayMs, [&time, &conn, timer] {
-        time.stopTimer(*timer);
-        connection::GameMessage ready;
-        ready.setCommand(connection::MsgTableState);
-        ready.setU8(connection::kSeatMaskByte, conn.hand.custom[0].seat);
-        ready.setU8(kReadyStateByte, 1);
-        connection::QueueFrame(conn, ready);
-    });
+    conn.rewards->ShowRewardDigits();
     hand::ShowArmedSeatChange(ctx.hand);
 }
 

@@ -13,6 +13,7 @@
 #include "match/match.h"
 #include "plugin/plugin.h"
 #include "shop/chips.h"
+#include "shop/rewards.h"
 
 #include <QString>
 
@@ -93,6 +94,8 @@ public:
     plugin::PropPlugin* propPlugin = nullptr;
     /// The chip setting, put in place by the assembly.
     shop::Chips* chips = nullptr;
+    /// The reward sequence after a hand, put in place by the assembly.
+    shop::Rewards* rewards = nullptr;
 
     /// What the connection shows: a log until the table window is there.
     std::unique_ptr<TableView> view = std::make_unique<TableLog>();

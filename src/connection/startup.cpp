@@ -78,6 +78,7 @@ void OpenConnection(Connection& conn, const QString& commandLine) {
     conn.matchReset->initMatchData();
     conn.match.G_MatchType = 0;
     conn.view->initPrizePanel();
+    conn.view->initJadeTask();
     // The prize bar waits hidden until the prize pool is known.
     conn.view->hidePrizePanel();
     conn.match.ownPKValue = -1;

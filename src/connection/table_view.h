@@ -39,6 +39,8 @@ public:
     virtual void initPrizePanel() = 0;
     /// `HidePrizePanel`: the prize bar `Pic_prize` and its winners button `bt_prizesort` hidden.
     virtual void hidePrizePanel() = 0;
+    /// `InitJadeTask`: the jade reward's sprites laid out and hidden, the reward flags cleared.
+    virtual void initJadeTask() = 0;
 };
 
 /// A table view that only keeps what was shown: the client's view until the table window is
@@ -64,6 +66,7 @@ public:
     void hideMatchPanels() override { matchPanelsHidden = true; }
     void initPrizePanel() override { ++prizePanelInits; }
     void hidePrizePanel() override { ++prizePanelHides; }
+    void initJadeTask() override { ++jadeTaskInits; }
 
     std::array<QStringList, 2> sysmsg;
     bool minimized = false;
@@ -78,6 +81,7 @@ public:
     bool matchPanelsHidden = false;
     int prizePanelInits = 0;
     int prizePanelHides = 0;
+    int jadeTaskInits = 0;
 };
 
 } // namespace qv::connection

@@ -4,6 +4,7 @@
 #include "connection/connection.h"
 #include "shop/number_text.h"
 #include "shop/prize_panel.h"
+#include "shop/reward_sequence.h"
 #include "shop/shop_context.h"
 #include "table/main_form.h"
 #include "table/system_ticker.h"
@@ -91,7 +92,7 @@ void ownPrize(ShopContext& ctx, const QString& text) {
     }
     state.JadeRewardText = field(3);
     if (LeadingNumber(state.JadeRewardText) > 0) {
-        ctx.jade.ShowJadeReward();
+        ShowJadeReward(ctx);
     }
     if (state.NewMyPrize > 0) {
         state.MyPrizePending = true;

@@ -2,11 +2,14 @@
 
 #include "connection/commands.h"
 #include "connection/connection.h"
+#include "settlement/settlement_state.h"
 #include "shop/bag.h"
 #include "shop/chip_box.h"
 #include "shop/notices.h"
+#include "shop/own_prize.h"
 #include "shop/prize_panel.h"
 #include "shop/purchase.h"
+#include "shop/reward_sequence.h"
 #include "shop/shop_context.h"
 #include "shop/winners.h"
 #include "table/main_form.h"
@@ -40,7 +43,21 @@ void RegisterShop(connection::Connection& conn, const std::function<ShopContext*
     on(conn, connection::MsgPrizeList, DecodePrizeList, OnPrizeListMessage, shop);
     on(conn, connection::MsgNotice, DecodeNotice, ApplyNotice, shop);
     conn.pumpSteps.on(connection::PumpStep::Panels, onShop(shop, [](ShopContext& ctx) {
-                          if (ctx.state.PoolRolling) {
+                          const ShopState& state = ctx.state;
+                          // Each step sees the flags the one before it set in this tick.
+                          if (state.MyPrizeRolling) {
+                              StepMyPrizeAnimation(ctx);
+                          }
+                          if (state.JadeShowing) {
+                              EndJadeReward(ctx);
+                          }
+                          if (ctx.sheet.ShowScoreAfter) {
+                              PostGameSequence(ctx);
+                          }
+                          if (state.RewardFinishPending) {
+                              FinishRewardDisplay(ctx);
+                          }
+                          if (state.PoolRolling) {
                               StepPrizePoolRoll(ctx);
                           }
                       }));

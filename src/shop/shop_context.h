@@ -1,6 +1,5 @@
 #pragma once
 
-#include "shop/jade_reward.h"
 #include "shop/shop_state.h"
 
 namespace qv::table {
@@ -9,17 +8,24 @@ class MainForm;
 namespace qv::connection {
 class Connection;
 }
+namespace qv::forms {
+class FormHost;
+}
+namespace qv::settlement {
+struct SettlementState;
+}
 
 namespace qv::shop {
 
-/// What the prize bar, the chips, the purchase and the item bag work with: the table window, the
-/// connection (with the hand, table and tournament state it reaches), their own state and the
-/// reward display they start.
+/// What the prize bar, the chips, the purchase, the item bag and the rewards after a hand work
+/// with: the table window, the connection (with the hand, table and tournament state it
+/// reaches), their own state, the settlement's waiting sheet and the pop-up windows' host.
 struct ShopContext {
     table::MainForm& form;
     connection::Connection& conn;
     ShopState& state;
-    JadeReward& jade;
+    settlement::SettlementState& sheet;
+    forms::FormHost& forms;
 };
 
 } // namespace qv::shop

@@ -3,10 +3,12 @@
 #include "shop/goods.h"
 #include "shop/prize_record.h"
 
+#include <QRandomGenerator>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace qv::shop {
 
@@ -30,6 +32,20 @@ struct ShopState {
     bool MyPrizeRolling = false;
     std::int16_t MyPrizeStartDigit = 0;
     std::int16_t ReMyPrizeWeiState = 0;
+    /// The own prize's flickering start digits: a value in [0, 1).
+    std::function<double()> Rnd = [] {
+        return QRandomGenerator::global()->generateDouble();
+    };
+
+    // The reward sequence after a hand.
+    bool JadeShowing = false;
+    std::uint32_t JadeShowTime = 0;
+    bool JadeRewardPending = false;
+    /// The jade digit sprites in use, from element 0: the table keeps its sprites, so this
+    /// stands for the array's upper bound plus one.
+    int JadeDigitCount = 1;
+    bool RewardFinishPending = false;
+    std::uint32_t RewardStepTime = 0;
 
     // The winners list: rows 1 to 9 newest first, big-prize slots 1 to 3.
     std::array<PrizeRecord, 10> PrizeList{};
@@ -52,6 +68,8 @@ struct ShopState {
 
     /// The web site of the recharge pages, without a trailing slash.
     QString SiteAddress;
+    /// The signed recharge page, made on the first click of the VIP window's button.
+    QString RechargeUrl;
 };
 
 } // namespace qv::shop

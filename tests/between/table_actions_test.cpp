@@ -86,21 +86,25 @@ TEST(SendButtonTest, SendsForAWatcherAndDuringTheFloodPauseButNotBeforeTheLogin)
 TEST(StartButtonTest, OneReadyMessageTwoSecondsAfterTheFirstPress) {
     BetweenTable t;
     auto& conn = t.client.conn;
+    const auto pumpAfter = [&](int ms) {
+        t.platform.time.advance(ms);
+        conn.pumpSteps.run(connection::PumpStep::Panels);
+    };
     t.client.table.AnNiuLocked[2] = false;
     t.form.AnNiu(2).raiseClick();
     EXPECT_TRUE(t.form.OK(0).visible());
     EXPECT_TRUE(t.client.table.AnNiuLocked[2]);
     EXPECT_FALSE(t.client.table.g_bFirstStart);
-    t.platform.time.advance(1000);
+    pumpAfter(1000);
     t.form.AnNiu(2).raiseClick();
-    t.platform.time.advance(999);
+    pumpAfter(999);
     EXPECT_FALSE(conn.SendRing.hasMessage());
-    t.platform.time.advance(1);
+    pumpAfter(1);
     ASSERT_TRUE(conn.SendRing.hasMessage());
     const auto ready = conn.SendRing.takeMessage();
     EXPECT_EQ(ready.command(), connection::MsgTableState);
     EXPECT_EQ(ready.u8(15), 1);
-    t.platform.time.advance(5000);
+    pumpAfter(5000);
     EXPECT_FALSE(conn.SendRing.hasMessage());
 }
 

@@ -4,7 +4,6 @@
 #include "platform/fake/fake_platform.h"
 #include "result_fixtures.h"
 #include "settlement/hero_window.h"
-#include "settlement/post_game.h"
 #include "settlement/score_sheet_file.h"
 #include "settlement/show_settlement.h"
 #include "table/main_form.h"
@@ -257,18 +256,6 @@ TEST(SettlementClient, PlaysTheWinOrTheLoseSound) {
     quiet.client.sound.g_bEffectOn = false;
     quiet.hand();
     EXPECT_FALSE(quiet.platform.sound.hasBuffer());
-}
-
-TEST(SettlementClient, TheSheetShowsTwoSecondsAfterTheSettlement) {
-    SettlementTable t;
-    t.hand();
-    t.platform.time.advance(2000);
-    PostGameSequence(t.ctx);
-    EXPECT_FALSE(t.score.visible());
-    t.platform.time.advance(1);
-    PostGameSequence(t.ctx);
-    EXPECT_TRUE(t.score.visible());
-    EXPECT_FALSE(t.client.settlement.ShowScoreAfter);
 }
 
 TEST(SettlementClient, HeroDoubleClickLoadsAnEarlierSheet) {

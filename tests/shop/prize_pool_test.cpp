@@ -154,12 +154,6 @@ struct OwnPrizeCase {
     bool pending;
 };
 
-class CountingJade final : public JadeReward {
-public:
-    void ShowJadeReward() override { ++shown; }
-    int shown = 0;
-};
-
 TEST(Notices, TheOwnPrizeSetsTheRewardsAndLeavesThePoolsRollAlone) {
     const std::vector<OwnPrizeCase> cases{
         {u"0;3939;1;5"_s, 3939, u"5"_s, true, true},
@@ -169,15 +163,14 @@ TEST(Notices, TheOwnPrizeSetsTheRewardsAndLeavesThePoolsRollAlone) {
     };
     for (const OwnPrizeCase& c : cases) {
         ShopTable t;
-        CountingJade jade;
-        ShopContext ctx{t.form, t.client.conn, t.client.shop, jade};
         t.dispatch(notice(1, u"100"_s));
         t.dispatch(notice(1, u"200"_s));
-        ApplyNotice(ctx, DecodeNotice(notice(7, c.text)).value());
+        ApplyNotice(t.ctx, DecodeNotice(notice(7, c.text)).value());
         SCOPED_TRACE(c.text.toStdString());
         EXPECT_EQ(t.client.shop.NewMyPrize, c.prize);
         EXPECT_EQ(t.client.shop.JadeRewardText, c.jade);
-        EXPECT_EQ(jade.shown, c.jadeShown ? 1 : 0);
+        EXPECT_EQ(t.client.shop.JadeShowing, c.jadeShown);
+        EXPECT_EQ(t.form.APNG_Jadefinish.visible(), c.jadeShown);
         EXPECT_EQ(t.client.shop.MyPrizePending, c.pending);
         EXPECT_TRUE(t.client.shop.PoolRolling);
     }

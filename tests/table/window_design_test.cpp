@@ -1,3 +1,4 @@
+#include "app/client.h"
 #include "chat/emoticon_picker.h"
 #include "common/pictures/embedded_pictures.h"
 #include "forms/image.h"
@@ -5,7 +6,9 @@
 #include "forms/picture_box.h"
 #include "forms/text_box.h"
 #include "platform/fake/fake_http_client.h"
+#include "platform/fake/fake_platform.h"
 #include "settlement/hero_window.h"
+#include "shop/vip_window.h"
 #include "table/chat_windows.h"
 #include "table/exit_windows.h"
 #include "table/vos_set.h"
@@ -53,6 +56,13 @@ forms::Form& openPicker(forms::FormHost& host) {
     return host.get<chat::frmBiaoqing>();
 }
 
+forms::Form& openVip(forms::FormHost& host) {
+    static platform::fake::FakePlatform platform;
+    static Client client{platform.services};
+    shop::registerShopForms(host, client.conn, client.shop);
+    return host.get<shop::FrmVip>();
+}
+
 // Every window with a design: a new window adds its line here.
 const std::vector<WindowUnderTest> kWindows{
     {u"MainForm"_s, &open<MainForm>, {u"icon"_s}, {}},
@@ -64,6 +74,7 @@ const std::vector<WindowUnderTest> kWindows{
     {u"VosSet"_s, &open<VosSet>, {u"background"_s}, {}},
     {u"Score"_s, &open<settlement::Score>, {u"background"_s}, {}},
     {u"Hero"_s, &open<settlement::Hero>, {u"background"_s}, {}},
+    {u"FrmVip"_s, &openVip, {}, {}},
 };
 
 // Windows whose pictures are stored but whose design is not written yet; each leaves this list
