@@ -4,6 +4,7 @@
 #include "common/picture_resources.h"
 #include "forms/form.h"
 #include "match/panels/table_layout.h"
+#include "shop/exchange_window.h"
 #include "shop/jade_task.h"
 #include "shop/prize_panel.h"
 #include "table/main_form.h"
@@ -108,6 +109,12 @@ void MainFormView::initPrizePanel() {
 void MainFormView::initJadeTask() {
     if (shop::ShopContext* shop = client_.shopOnTable()) {
         shop::InitJadeTask(*shop);
+    }
+}
+
+void MainFormView::hideExchangeWindow() {
+    if (auto* window = client_.forms.find<shop::exchangeFrm>()) {
+        window->hide();
     }
 }
 

@@ -33,6 +33,7 @@ public:
     void initPrizePanel() override;
     void hidePrizePanel() override;
     void initJadeTask() override;
+    void hideExchangeWindow() override;
 
 private:
     Client& client_;

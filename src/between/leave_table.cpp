@@ -211,6 +211,7 @@ void LeaveTableReset(BetweenContext& ctx) {
     conn.PendingSmokeNum = 0;
     conn.view->initPrizePanel();
     conn.view->initJadeTask();
+    conn.view->hideExchangeWindow();
 
     form.ImgShowMatch.setVisible(false);
     form.ImgShowMatch.setEnabled(false);

@@ -41,6 +41,8 @@ public:
     virtual void hidePrizePanel() = 0;
     /// `InitJadeTask`: the jade reward's sprites laid out and hidden, the reward flags cleared.
     virtual void initJadeTask() = 0;
+    /// The jade exchange window hidden, when it is there.
+    virtual void hideExchangeWindow() = 0;
 };
 
 /// A table view that only keeps what was shown: the client's view until the table window is
@@ -67,6 +69,7 @@ public:
     void initPrizePanel() override { ++prizePanelInits; }
     void hidePrizePanel() override { ++prizePanelHides; }
     void initJadeTask() override { ++jadeTaskInits; }
+    void hideExchangeWindow() override { exchangeWindowHidden = true; }
 
     std::array<QStringList, 2> sysmsg;
     bool minimized = false;
@@ -82,6 +85,7 @@ public:
     int prizePanelInits = 0;
     int prizePanelHides = 0;
     int jadeTaskInits = 0;
+    bool exchangeWindowHidden = false;
 };
 
 } // namespace qv::connection

@@ -1,10 +1,16 @@
 #include "shop/jade_task.h"
 
+#include "common/picture_resources.h"
 #include "connection/connection.h"
+#include "forms/form_host.h"
+#include "platform/services.h"
 #include "settlement/settlement_state.h"
+#include "shop/exchange_window.h"
 #include "shop/shop_context.h"
 #include "table/main_form.h"
 #include "table/table_state.h"
+
+#include <QDir>
 
 namespace qv::shop {
 namespace {
@@ -13,6 +19,7 @@ constexpr int kJadeSheet = 803;
 constexpr int kJadeFrameSheet = 805;
 constexpr int kJadeDigitSheet = 804;
 constexpr int kIdleInterval = 100;
+constexpr std::int16_t kExchangeHoverPicture = 1561;
 
 void layOutSprites(ShopContext& ctx) {
     table::MainForm& form = ctx.form;
@@ -58,6 +65,9 @@ void InitJadeTask(ShopContext& ctx) {
     ShopState& state = ctx.state;
     state.JadeShowTime = 0;
     state.JadeShowing = false;
+    LoadJadeTaskXml(
+        state.jadeTasks,
+        QDir(ctx.conn.services.appFolder.path()).filePath(QStringLiteral("jadetask.xml")));
     table::MainForm& form = ctx.form;
     form.Pic_Jadetask.setLeft(680 * ctx.conn.table.ScaleX);
     form.Pic_Jadetask.setTop(88 * ctx.conn.table.ScaleY);
@@ -74,6 +84,30 @@ void InitJadeTask(ShopContext& ctx) {
 
 void HideJadeTask(ShopContext& ctx) {
     ctx.form.Pic_Jadetask.setVisible(false);
+}
+
+void ImgJadeExch_MouseMove(ShopContext& ctx) {
+    forms::Image& button = ctx.form.ImgJadeExch;
+    if (button.tag() != u"1"_s) {
+        button.setTag(u"1"_s);
+        common::LoadGifRes(kExchangeHoverPicture, u"GIF"_s, button);
+    }
+}
+
+void ImgJadeExch_MouseUp(ShopContext& ctx) {
+    const bool made = ctx.forms.find<exchangeFrm>() != nullptr;
+    exchangeFrm& window = ctx.forms.get<exchangeFrm>();
+    if (!made) {
+        window.LayoutExchangeForm();
+    }
+    if (window.visible()) {
+        window.hide();
+        return;
+    }
+    const table::MainForm& table = ctx.form;
+    window.setTop(table.top() + (table.height() - window.height()) / 2);
+    window.setLeft(table.left() + (table.width() - window.width()) / 2);
+    window.setVisible(true);
 }
 
 } // namespace qv::shop

@@ -5,6 +5,7 @@
 #include "settlement/settlement_state.h"
 #include "shop/bag.h"
 #include "shop/chip_box.h"
+#include "shop/jade_task.h"
 #include "shop/notices.h"
 #include "shop/own_prize.h"
 #include "shop/prize_panel.h"
@@ -112,6 +113,9 @@ void WireShopControls(table::MainForm& form, const std::function<ShopContext*()>
     form.Img_buy_buy_bt.events.mouseMove = plain(Img_buy_buy_bt_MouseMove);
     form.Img_buy_close_bt.events.mouseMove = plain(Img_buy_close_bt_MouseMove);
     form.Pic_buy.events.mouseMove = plain(Pic_buy_MouseMove);
+
+    form.ImgJadeExch.events.mouseMove = plain(ImgJadeExch_MouseMove);
+    form.ImgJadeExch.events.mouseUp = plain(ImgJadeExch_MouseUp);
 
     form.bt_prizesort.events.click = plain(bt_prizesort_Click);
     form.bt_prizesort.events.mouseMove = plain(bt_prizesort_MouseMove);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shop/goods.h"
+#include "shop/jade_task_file.h"
 #include "shop/prize_record.h"
 
 #include <QRandomGenerator>
@@ -46,6 +47,8 @@ struct ShopState {
     int JadeDigitCount = 1;
     bool RewardFinishPending = false;
     std::uint32_t RewardStepTime = 0;
+    /// The jade task levels and tasks, read at start-up and when the player leaves a table.
+    JadeTables jadeTasks;
 
     // The winners list: rows 1 to 9 newest first, big-prize slots 1 to 3.
     std::array<PrizeRecord, 10> PrizeList{};

@@ -6,6 +6,7 @@
 #include "forms/units.h"
 #include "platform/services.h"
 #include "plugin/plugin.h"
+#include "shop/exchange_window.h"
 #include "shop/recharge_address.h"
 #include "shop/shop_state.h"
 #include "table/window_pictures.h"
@@ -104,6 +105,9 @@ void FrmVip::ImgClose_MouseMove() {
 void registerShopForms(forms::FormHost& host, connection::Connection& conn, ShopState& state) {
     host.registerForm<FrmVip>([&conn, &state](forms::FormHost& formHost) {
         return std::make_unique<FrmVip>(formHost, conn, state);
+    });
+    host.registerForm<exchangeFrm>([&conn, &state](forms::FormHost& formHost) {
+        return std::make_unique<exchangeFrm>(formHost, conn, state);
     });
 }
 

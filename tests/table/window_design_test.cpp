@@ -8,6 +8,7 @@
 #include "platform/fake/fake_http_client.h"
 #include "platform/fake/fake_platform.h"
 #include "settlement/hero_window.h"
+#include "shop/exchange_window.h"
 #include "shop/vip_window.h"
 #include "table/chat_windows.h"
 #include "table/exit_windows.h"
@@ -56,11 +57,13 @@ forms::Form& openPicker(forms::FormHost& host) {
     return host.get<chat::frmBiaoqing>();
 }
 
-forms::Form& openVip(forms::FormHost& host) {
+/// A window of the shop, made on a client of its own.
+template <class Window>
+forms::Form& openShop(forms::FormHost& host) {
     static platform::fake::FakePlatform platform;
     static Client client{platform.services};
     shop::registerShopForms(host, client.conn, client.shop);
-    return host.get<shop::FrmVip>();
+    return host.get<Window>();
 }
 
 // Every window with a design: a new window adds its line here.
@@ -74,13 +77,14 @@ const std::vector<WindowUnderTest> kWindows{
     {u"VosSet"_s, &open<VosSet>, {u"background"_s}, {}},
     {u"Score"_s, &open<settlement::Score>, {u"background"_s}, {}},
     {u"Hero"_s, &open<settlement::Hero>, {u"background"_s}, {}},
-    {u"FrmVip"_s, &openVip, {}, {}},
+    {u"FrmVip"_s, &openShop<shop::FrmVip>, {}, {}},
+    {u"exchangeFrm"_s, &openShop<shop::exchangeFrm>, {u"background"_s}, {}},
 };
 
 // Windows whose pictures are stored but whose design is not written yet; each leaves this list
 // for the one above when it is built.
 const QStringList kWindowsToCome{
-    u"ChuPai"_s, u"FrmGoods"_s, u"Information"_s, u"exchangeFrm"_s, u"frmSpeakBox"_s, u"rule"_s,
+    u"ChuPai"_s, u"FrmGoods"_s, u"Information"_s, u"frmSpeakBox"_s, u"rule"_s,
 };
 
 void collectControls(const forms::Container& container, std::set<const forms::Control*>& all) {
