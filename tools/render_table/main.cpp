@@ -14,6 +14,10 @@
 #include "rules/double_deck.h"
 #include "settlement/hero_window.h"
 #include "settlement/score_window.h"
+#include "shop/exchange_window.h"
+#include "shop/jade_task.h"
+#include "shop/own_prize.h"
+#include "shop/vip_window.h"
 #include "table/main_form.h"
 #include "table/rules_window.h"
 
@@ -241,6 +245,46 @@ bool renderPrizeBar(QSize screen, const QString& path) {
     return qv::forms::qt::saveFormPng(table.form, path);
 }
 
+/// The table at the end of a hand with the mode-7 notice of `text` ("x;prize;x;jade") just in.
+qv::shop::ShopContext& endOfHand(LoadedTable& table, const QString& text) {
+    qv::connection::GameMessage notice;
+    notice.setCommand(qv::connection::MsgNotice);
+    notice.setU16le(16, 7);
+    notice.writeBytes(19, *qv::toGbk(text));
+    qv::connection::DispatchFrame(table.client.conn, notice);
+    return *table.client.shopOnTable();
+}
+
+/// The jade reward of a hand on the table.
+bool renderJade(QSize screen, const QString& path) {
+    LoadedTable table(screen);
+    endOfHand(table, u"0;3939;1;25"_s);
+    return qv::forms::qt::saveFormPng(table.form, path);
+}
+
+/// The own prize with its final digits on the table.
+bool renderOwnPrize(QSize screen, const QString& path) {
+    LoadedTable table(screen);
+    qv::shop::ShowFinalPrizeDigits(endOfHand(table, u"0;3939;1;0"_s));
+    return qv::forms::qt::saveFormPng(table.form, path);
+}
+
+/// The VIP window of level 3.
+bool renderVip(QSize screen, const QString& path) {
+    LoadedTable table(screen);
+    auto& vip = table.client.forms.get<qv::shop::FrmVip>();
+    vip.Form_Load();
+    vip.initFrm(3);
+    return qv::forms::qt::saveFormPng(vip, path);
+}
+
+/// The exchange catalogue on its first page.
+bool renderExchange(QSize screen, const QString& path) {
+    LoadedTable table(screen);
+    qv::shop::ImgJadeExch_MouseUp(*table.client.shopOnTable());
+    return qv::forms::qt::saveFormPng(table.client.forms.get<qv::shop::exchangeFrm>(), path);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -253,7 +297,9 @@ int main(int argc, char** argv) {
         u"Renders the table window to PNG files without a display, at 1024x768 and 800x600:\n"
         "the laid-out table (table-WxH.png), four players seated and a hand dealt (dealt-),\n"
         "the middle of a hand (mid-hand-), the rules window (rules-), the prize bar (prize-),\n"
-        "and the score sheet (score-) and the history (hero-) of a seated table."_s);
+        "the score sheet (score-) and the history (hero-) of a seated table, the jade reward\n"
+        "(jade-) and the own prize (own-prize-) after a hand, the VIP window (vip-) and the\n"
+        "exchange catalogue (exchange-)."_s);
     parser.addHelpOption();
     parser.addPositionalArgument(
         u"folder"_s, u"Where the files go, made when missing (default: the current folder)"_s,
@@ -279,7 +325,11 @@ int main(int argc, char** argv) {
                                 {u"rules", renderRules},
                                 {u"prize", renderPrizeBar},
                                 {u"score", renderRecords<qv::settlement::Score>},
-                                {u"hero", renderRecords<qv::settlement::Hero>}};
+                                {u"hero", renderRecords<qv::settlement::Hero>},
+                                {u"jade", renderJade},
+                                {u"own-prize", renderOwnPrize},
+                                {u"vip", renderVip},
+                                {u"exchange", renderExchange}};
     int status = 0;
     for (const QSize screen : {QSize(1024, 768), QSize(800, 600)}) {
         for (const Picture& picture : pictures) {
