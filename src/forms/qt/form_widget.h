@@ -89,6 +89,10 @@ private:
     [[nodiscard]] Control* controlOf(const QObject* widget) const;
     /// Runs the key handlers; true when the key must not reach `receiver` as it is.
     bool routeKey(QObject* receiver, const QKeyEvent& event, bool press);
+    /// Whether `watched` is the first of this window's widgets a key event reaches: the one
+    /// nearest the focus (Qt hands a key that a widget leaves on to its parent, through the filter
+    /// again).
+    [[nodiscard]] bool firstKeyReceiver(const QObject* watched) const;
 
     Form* form_;
     Mode mode_;

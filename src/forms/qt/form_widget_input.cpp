@@ -4,6 +4,7 @@
 #include "forms/qt/form_widget.h"
 #include "forms/qt/key_codes.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -108,12 +109,25 @@ bool FormWidget::routeKey(QObject* receiver, const QKeyEvent& event, bool press)
     return true;
 }
 
+bool FormWidget::firstKeyReceiver(const QObject* watched) const {
+    for (const QWidget* widget = QApplication::focusWidget(); widget != nullptr && widget != this;
+         widget = widget->parentWidget()) {
+        if (widget == surface_ || controlOf(widget) != nullptr) {
+            return widget == watched;
+        }
+    }
+    return true;
+}
+
 bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
-        return !replayingKey_ && routeKey(watched, *static_cast<QKeyEvent*>(event), true);
+        return !replayingKey_ && firstKeyReceiver(watched) &&
+               routeKey(watched, *static_cast<QKeyEvent*>(event), true);
     case QEvent::KeyRelease:
-        routeKey(watched, *static_cast<QKeyEvent*>(event), false);
+        if (firstKeyReceiver(watched)) {
+            routeKey(watched, *static_cast<QKeyEvent*>(event), false);
+        }
         return false;
     case QEvent::FocusIn:
         if (Control* control = controlOf(watched)) {
