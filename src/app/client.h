@@ -88,7 +88,7 @@ public:
         return betweenOnTable();
     }};
     /// The real ways out of the table once the window is there.
-    between::BetweenTableExit betweenTableExit{conn.leastTableExit, [this] {
+    between::BetweenTableExit betweenTableExit{conn.bareTableExit, [this] {
                                                    return betweenOnTable();
                                                }};
     /// The settlement on the table window, while the window is there.

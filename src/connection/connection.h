@@ -82,8 +82,8 @@ public:
     Dispatcher dispatcher;
     PumpSteps pumpSteps;
 
-    LeastTableExit leastTableExit{*this};
-    TableExit* tableExit = &leastTableExit;
+    BareTableExit bareTableExit{*this};
+    TableExit* tableExit = &bareTableExit;
     Socks5Client socks{*this};
     ProxyConnect* proxy = &socks;
     FrmReconnect frmReconnect{*this};

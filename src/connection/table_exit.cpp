@@ -13,7 +13,7 @@ constexpr int kExitStateByte = 15;
 
 } // namespace
 
-void LeastTableExit::SendLeaveTable() {
+void BareTableExit::SendLeaveTable() {
     GameMessage leave;
     leave.setCommand(MsgTableState);
     leave.setU8(kSeatMaskByte, conn_.hand.custom[0].seat);
@@ -21,7 +21,7 @@ void LeastTableExit::SendLeaveTable() {
     conn_.services.winsock.SendData(leave.toByteArray());
 }
 
-void LeastTableExit::LeaveTableReset() {
+void BareTableExit::LeaveTableReset() {
     conn_.TimerBong.setEnabled(false);
     conn_.TimerKeepAlive.setEnabled(false);
     conn_.slots.disarmAll();
@@ -35,7 +35,7 @@ void LeastTableExit::LeaveTableReset() {
     conn_.view->minimizeTable();
 }
 
-void LeastTableExit::ShowOtherExit(const QString& text) {
+void BareTableExit::ShowOtherExit(const QString& text) {
     conn_.services.messageBox.show(text, QString());
 }
 

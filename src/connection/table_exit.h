@@ -19,11 +19,12 @@ public:
     virtual void ShowOtherExit(const QString& text) = 0;
 };
 
-/// The least the ways out do until they are built: the leave message straight to the socket,
-/// the pump and the connection stopped, the start button locked and the table minimised.
-class LeastTableExit final : public TableExit {
+/// The ways out where no table window stands: the leave message straight to the socket, the pump
+/// and the connection stopped, the start button locked and the table minimised. The table's own
+/// way out builds on it.
+class BareTableExit final : public TableExit {
 public:
-    explicit LeastTableExit(Connection& conn) : conn_(conn) {}
+    explicit BareTableExit(Connection& conn) : conn_(conn) {}
     void SendLeaveTable() override;
     void LeaveTableReset() override;
     void ClearTableState() override {}
