@@ -61,39 +61,49 @@ qsizetype ansiLength(const QString& s) {
 }
 
 double leadingNumber(const QString& text) {
-    int end = 0;
-    const QString t = text.trimmed();
-    const auto digitsFrom = [&t](int at) {
-        while (at < t.size() && t[at].isDigit()) {
-            ++at;
-        }
-        return at;
+    // Only ASCII digits count: the conversion below reads no other, so "2\uFF11" is 2, not 0.
+    const auto isDigit = [](QChar c) {
+        return c >= u'0' && c <= u'9';
     };
-    if (end < t.size() && (t[end] == u'+' || t[end] == u'-')) {
-        ++end;
+    const qsizetype n = text.size();
+    qsizetype at = 0;
+    while (at < n && text[at].isSpace()) {
+        ++at;
     }
-    const int intStart = end;
-    end = digitsFrom(end);
-    bool anyDigit = end > intStart;
-    if (end < t.size() && t[end] == u'.') {
-        const int fracEnd = digitsFrom(end + 1);
-        anyDigit = anyDigit || fracEnd > end + 1;
-        end = fracEnd;
+    const qsizetype start = at;
+    if (at < n && (text[at] == u'+' || text[at] == u'-')) {
+        ++at;
     }
-    if (!anyDigit) {
+    bool digits = false;
+    while (at < n && isDigit(text[at])) {
+        ++at;
+        digits = true;
+    }
+    if (at < n && text[at] == u'.') {
+        ++at;
+        while (at < n && isDigit(text[at])) {
+            ++at;
+            digits = true;
+        }
+    }
+    if (!digits) {
         return 0.0;
     }
-    if (end < t.size() && (t[end] == u'e' || t[end] == u'E')) {
-        int exp = end + 1;
-        if (exp < t.size() && (t[exp] == u'+' || t[exp] == u'-')) {
+    qsizetype end = at;
+    if (at < n && (text[at] == u'e' || text[at] == u'E')) {
+        qsizetype exp = at + 1;
+        if (exp < n && (text[exp] == u'+' || text[exp] == u'-')) {
             ++exp;
         }
-        const int expEnd = digitsFrom(exp);
-        if (expEnd > exp) {
-            end = expEnd;
+        // An exponent counts only when digits follow: "2e" is 2.
+        if (exp < n && isDigit(text[exp])) {
+            while (exp < n && isDigit(text[exp])) {
+                ++exp;
+            }
+            end = exp;
         }
     }
-    const double value = t.left(end).toDouble();
+    const double value = text.mid(start, end - start).toDouble();
     return std::isfinite(value) ? value : 0.0;
 }
 

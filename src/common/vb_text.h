@@ -20,7 +20,8 @@ namespace qv {
 /// The 1-based position of `find` in `s` from `start` on, 0 when absent; an empty `find` gives
 /// `start` while it lies within `s`.
 [[nodiscard]] qsizetype vbInStr(qsizetype start, const QString& s, const QString& find);
-/// The runtime's leading-number reading: the number at the start of the text, 0 when none.
+/// The number a text begins with, as the runtime's Val reads it: blanks skipped, a sign, digits
+/// with one decimal point and an exponent; 0 when the text begins with none or with one too large.
 [[nodiscard]] double leadingNumber(const QString& text);
 /// The text's length in the system code page (GBK bytes, '?' for what has no GBK form).
 [[nodiscard]] qsizetype ansiLength(const QString& s);

@@ -1,9 +1,9 @@
 #include "shop/bag.h"
 
+#include "common/vb_text.h"
 #include "connection/connection.h"
 #include "hand/hand_state.h"
 #include "shop/chip_box.h"
-#include "shop/number_text.h"
 #include "shop/prize_panel.h"
 #include "shop/shop_context.h"
 #include "shop/user_chips.h"
@@ -117,7 +117,7 @@ void MsgBagItem(ShopContext& ctx, const BagUpdate& update) {
     }
     const std::int32_t saved = LoadUserChip(UserInfoPath(ctx), ctx.conn.hand.custom[0].name);
     const std::int32_t now = GetGoodsCount(goods, kCigarettes);
-    const double chips = LeadingNumber(ctx.form.Txt_chip.text());
+    const double chips = leadingNumber(ctx.form.Txt_chip.text());
     if ((old > now && chips > now) || (old < now && chips != saved)) {
         RefreshChip(ctx, false);
     }

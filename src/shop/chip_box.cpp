@@ -1,6 +1,7 @@
 #include "shop/chip_box.h"
 
 #include "common/picture_resources.h"
+#include "common/vb_text.h"
 #include "connection/connection.h"
 #include "hand/hand_state.h"
 #include "platform/app_folder.h"
@@ -29,7 +30,7 @@ constexpr std::int32_t kCapWithoutTable = 99;
 constexpr int kPurchaseTopFromChips = 300;
 
 double boxValue(const forms::TextBox& box) {
-    return LeadingNumber(box.text());
+    return leadingNumber(box.text());
 }
 
 std::int32_t cigarettes(const ShopContext& ctx) {
@@ -60,7 +61,7 @@ void GetRoomChipNum(ShopContext& ctx) {
     }
     const auto keyed =
         std::find_if(rooms.begin(), rooms.end(), [key](const match::SortEntry& room) {
-            return LeadingNumber(room.text) == key;
+            return leadingNumber(room.text) == key;
         });
     if (keyed != rooms.end()) {
         cap = keyed->value;
@@ -81,9 +82,9 @@ void Txt_chip_Change(ShopContext& ctx) {
     const std::int32_t count = cigarettes(ctx);
     QString text = box.text();
     if (!text.isEmpty()) {
-        text = WholeText(LeadingNumber(text));
+        text = WholeText(leadingNumber(text));
     }
-    double value = LeadingNumber(text);
+    double value = leadingNumber(text);
     if (value < 0) {
         value = 1;
         text = u"1"_s;

@@ -1,8 +1,8 @@
 #include "shop/notices.h"
 
 #include "common/gbk.h"
+#include "common/vb_text.h"
 #include "connection/connection.h"
-#include "shop/number_text.h"
 #include "shop/prize_panel.h"
 #include "shop/reward_sequence.h"
 #include "shop/shop_context.h"
@@ -43,7 +43,7 @@ void notify(ShopContext& ctx, QString text) {
 
 void poolAmount(ShopContext& ctx, const QString& text) {
     ShopState& state = ctx.state;
-    const double amount = LeadingNumber(text);
+    const double amount = leadingNumber(text);
     if (state.NewPrizePool > 0 && amount != state.NewPrizePool) {
         state.NewPrizePool = amount;
         state.PoolRollTime = 0;
@@ -86,12 +86,12 @@ void ownPrize(ShopContext& ctx, const QString& text) {
     const auto field = [&fields](qsizetype i) {
         return i < fields.size() ? fields[i] : QString();
     };
-    state.NewMyPrize = LeadingNumber(field(1));
+    state.NewMyPrize = leadingNumber(field(1));
     if (state.NewMyPrize < kLeastOwnPrize) {
         state.NewMyPrize = 0;
     }
     state.JadeRewardText = field(3);
-    if (LeadingNumber(state.JadeRewardText) > 0) {
+    if (leadingNumber(state.JadeRewardText) > 0) {
         ShowJadeReward(ctx);
     }
     if (state.NewMyPrize > 0) {

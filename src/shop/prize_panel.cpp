@@ -1,6 +1,7 @@
 #include "shop/prize_panel.h"
 
 #include "common/picture_resources.h"
+#include "common/vb_text.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
 #include "platform/services.h"
@@ -284,19 +285,19 @@ void Pic_prize_MouseMove(ShopContext& ctx, double x, double y) {
         box.setVisible(true);
         box.setTag(u"1"_s);
     }
-    if (LeadingNumber(form.Img_add_bt.tag()) != 0) {
+    if (leadingNumber(form.Img_add_bt.tag()) != 0) {
         resetHover(form.Img_add_bt, 1648);
     }
-    if (LeadingNumber(form.Img_reduce_bt.tag()) != 0) {
+    if (leadingNumber(form.Img_reduce_bt.tag()) != 0) {
         resetHover(form.Img_reduce_bt, 1650);
     }
-    if (LeadingNumber(form.Img_chip_bt.tag()) == 1) {
+    if (leadingNumber(form.Img_chip_bt.tag()) == 1) {
         resetHover(form.Img_chip_bt, 1652);
     }
-    if (LeadingNumber(form.Img_buy_bt.tag()) != 0) {
+    if (leadingNumber(form.Img_buy_bt.tag()) != 0) {
         resetHover(form.Img_buy_bt, 1644);
     }
-    if (LeadingNumber(form.Img_yan.tag()) != 0) {
+    if (leadingNumber(form.Img_yan.tag()) != 0) {
         form.Img_yan.setTag(u"0"_s);
         common::LoadGifResCopy(579, u"GIF"_s, form.Img_yan);
     }

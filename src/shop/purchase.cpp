@@ -1,6 +1,7 @@
 #include "shop/purchase.h"
 
 #include "common/picture_resources.h"
+#include "common/vb_text.h"
 #include "connection/connection.h"
 #include "platform/services.h"
 #include "platform/shell.h"
@@ -59,7 +60,7 @@ QString availableText(const ShopContext& ctx) {
 }
 
 std::int64_t quantity(const ShopContext& ctx) {
-    return SaturatedWhole(LeadingNumber(ctx.form.Txt_buy_num.text()));
+    return SaturatedWhole(leadingNumber(ctx.form.Txt_buy_num.text()));
 }
 
 void refreshLabels(ShopContext& ctx) {

@@ -1,7 +1,7 @@
 #include "shop/user_chips.h"
 
 #include "common/ini_file.h"
-#include "shop/number_text.h"
+#include "common/vb_text.h"
 
 #include <QFile>
 
@@ -33,7 +33,7 @@ classIniFile openIni(const QString& path) {
 /// The entries the file holds: its `num`, but no further than its names go, since entries are
 /// only ever added after the last one. A `num` that is no number counts as none.
 int entryCount(const IniKeys& keys) {
-    const double num = std::floor(LeadingNumber(keys.GetIniKey(kSection, kCount)));
+    const double num = std::floor(leadingNumber(keys.GetIniKey(kSection, kCount)));
     int present = 0;
     while (present < num && !keys.GetIniKey(kSection, userKey(present + 1)).isEmpty()) {
         ++present;
@@ -67,7 +67,7 @@ std::int32_t LoadUserChip(const QString& iniPath, const QString& name) {
     if (entry == 0) {
         return 1;
     }
-    const double value = LeadingNumber(keys.GetIniKey(kSection, chipKey(entry)));
+    const double value = leadingNumber(keys.GetIniKey(kSection, chipKey(entry)));
     const bool usable = value >= 1 && value <= std::numeric_limits<std::int32_t>::max();
     return usable ? static_cast<std::int32_t>(value) : 1;
 }

@@ -2,11 +2,11 @@
 
 #include "common/gbk.h"
 #include "common/picture_resources.h"
+#include "common/vb_text.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
 #include "connection/server_text.h"
 #include "forms/color.h"
-#include "shop/number_text.h"
 #include "shop/shop_context.h"
 #include "table/main_form.h"
 
@@ -283,7 +283,7 @@ void bt_prizesort_Click(ShopContext& ctx) {
 
 void bt_prizesort_MouseMove(ShopContext& ctx) {
     forms::Image& button = ctx.form.bt_prizesort;
-    if (LeadingNumber(button.tag()) != 1) {
+    if (leadingNumber(button.tag()) != 1) {
         button.setTag(u"1"_s);
         common::LoadGifResCopy(582, u"GIF"_s, button);
     }

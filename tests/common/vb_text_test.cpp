@@ -2,6 +2,7 @@
 #include "common/vb_text.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace qv {
 namespace {
@@ -33,6 +34,19 @@ TEST(VbText, TrimsRemoveSpacesOnly) {
 TEST(VbText, AnsiLengthCountsDoubleBytes) {
     EXPECT_EQ(ansiLength(u"ab本游"_s), 6);
     EXPECT_EQ(ansiLength(QString()), 0);
+}
+
+TEST(VbText, LeadingNumberReadsTheNumberTheTextBeginsWith) {
+    const std::pair<QString, double> cases[]{
+        {u"42"_s, 42},     {u" \t\n-3.5x"_s, -3.5}, {u"+.5"_s, 0.5},
+        {u"7."_s, 7},      {u"1.5e3;x"_s, 1500},    {u"2e"_s, 2},
+        {u"2e+"_s, 2},     {u"1e999"_s, 0},         {u"."_s, 0},
+        {u"-"_s, 0},       {u"abc"_s, 0},           {QString(), 0},
+        {u"2\uFF11"_s, 2}, {u"\u0661"_s, 0},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(leadingNumber(text), value) << text.toStdString();
+    }
 }
 
 } // namespace
