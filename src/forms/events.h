@@ -15,6 +15,10 @@ inline constexpr int kShift = 1;
 inline constexpr int kCtrl = 2;
 inline constexpr int kAlt = 4;
 } // namespace shift
+/// The Windows virtual-key codes the handlers test by name.
+namespace key {
+inline constexpr int kEscape = 0x1B;
+} // namespace key
 
 /// The handler slots of a control. `Prefix` is empty for a single control and `int` (the element
 /// index) for the slots a control array shares among its elements. Key codes are the Windows

@@ -6,6 +6,7 @@
 #include "hand/hand_state.h"
 #include "platform/app_folder.h"
 #include "platform/services.h"
+#include "shop/button_hover.h"
 #include "shop/number_text.h"
 #include "shop/purchase.h"
 #include "shop/shop_context.h"
@@ -23,7 +24,6 @@ namespace qv::shop {
 namespace {
 
 constexpr std::uint8_t kChipSetting = 3;
-constexpr int kEsc = 27;
 constexpr double kRoomKeyUnit = 65536;
 constexpr double kRoomKeys = 256;
 constexpr std::int32_t kCapWithoutTable = 99;
@@ -41,11 +41,6 @@ void ensureCap(ShopContext& ctx) {
     if (ctx.state.RoomChipCap < 1) {
         GetRoomChipNum(ctx);
     }
-}
-
-void hover(forms::Image& button, std::int16_t picture) {
-    button.setTag(u"1"_s);
-    common::LoadGifRes(picture, u"GIF"_s, button);
 }
 
 } // namespace
@@ -162,26 +157,26 @@ void Img_yan_Click(ShopContext& ctx) {
 }
 
 void Pic_chipinfo_KeyDown(ShopContext& ctx, int keyCode) {
-    if (keyCode == kEsc && ctx.form.Pic_chipinfo.visible()) {
+    if (keyCode == forms::key::kEscape && ctx.form.Pic_chipinfo.visible()) {
         ctx.form.Pic_chipinfo.setVisible(false);
     }
 }
 
 void Img_add_bt_MouseMove(ShopContext& ctx) {
     if (ctx.form.Img_add_bt.tag() != u"1"_s) {
-        hover(ctx.form.Img_add_bt, 1649);
+        ShowHover(ctx.form.Img_add_bt, 1649);
     }
 }
 
 void Img_reduce_bt_MouseMove(ShopContext& ctx) {
     if (ctx.form.Img_reduce_bt.tag() != u"1"_s) {
-        hover(ctx.form.Img_reduce_bt, 1651);
+        ShowHover(ctx.form.Img_reduce_bt, 1651);
     }
 }
 
 void Img_chip_bt_MouseMove(ShopContext& ctx) {
     if (ctx.form.Img_chip_bt.enabled() && ctx.form.Img_chip_bt.tag() == u"0"_s) {
-        hover(ctx.form.Img_chip_bt, 1653);
+        ShowHover(ctx.form.Img_chip_bt, 1653);
     }
 }
 

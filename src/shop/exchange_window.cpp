@@ -6,6 +6,7 @@
 #include "hand/hand_state.h"
 #include "platform/services.h"
 #include "plugin/plugin.h"
+#include "shop/button_hover.h"
 #include "shop/recharge_address.h"
 #include "shop/shop_state.h"
 #include "table/window_pictures.h"
@@ -13,7 +14,7 @@
 namespace qv::shop {
 namespace {
 
-constexpr int kSlots = 8;
+constexpr int kPageSlots = 8;
 constexpr int kColumns = 4;
 constexpr std::int16_t kFirstGoodsPicture = 1880;
 constexpr std::int16_t kBar = 445;
@@ -61,11 +62,6 @@ void load(forms::Image& image, std::int16_t picture) {
     common::LoadGifRes(picture, u"GIF"_s, image);
 }
 
-void hover(forms::Image& image, std::int16_t picture) {
-    image.setTag(u"1"_s);
-    load(image, picture);
-}
-
 } // namespace
 
 exchangeFrm::exchangeFrm(forms::FormHost& host, connection::Connection& conn, ShopState& state)
@@ -87,34 +83,34 @@ exchangeFrm::exchangeFrm(forms::FormHost& host, connection::Connection& conn, Sh
         hide();
     };
     Image_close.events.mouseMove = [this](int, int, double, double) {
-        hover(Image_close, kCloseHover);
+        ShowHover(Image_close, kCloseHover);
     };
     pageUp.events.click = [this] {
         pageUp_Click();
     };
     pageUp.events.mouseMove = [this](int, int, double, double) {
-        hover(scroll, kBarLeftLit);
+        ShowHover(scroll, kBarLeftLit);
     };
     pageDown.events.click = [this] {
         pageDown_Click();
     };
     pageDown.events.mouseMove = [this](int, int, double, double) {
-        hover(scroll, kBarRightLit);
+        ShowHover(scroll, kBarRightLit);
     };
     scroll.events.mouseMove = [this](int, int, double, double) {
-        hover(scroll, kBar);
+        ShowHover(scroll, kBar);
     };
     exchange.events.mouseDown = [this](int, int, double, double) {
         exchange_MouseDown();
     };
     exchange.events.mouseMove = [this](int, int, double, double) {
-        hover(exchange, kExchangeHover);
+        ShowHover(exchange, kExchangeHover);
     };
     img_buyvip.events.mouseDown = [this](int, int, double, double) {
         img_buyvip_MouseDown();
     };
     img_buyvip.events.mouseMove = [this](int, int, double, double) {
-        hover(img_buyvip, kBuyVipHover);
+        ShowHover(img_buyvip, kBuyVipHover);
     };
 }
 
@@ -124,7 +120,7 @@ void exchangeFrm::LayoutExchangeForm() {
     title2(0).setCaption({});
     const double w = exchangelist(0).width();
     const double h = exchangelist(0).height();
-    for (int i = 0; i < kSlots; ++i) {
+    for (int i = 0; i < kPageSlots; ++i) {
         const int s = i + 1;
         forms::Image& tile = exchangelist.exists(s) ? exchangelist(s) : exchangelist.load(s);
         tile.move(675 + (w + 525) * (i % kColumns), 1200 + (h + 1110) * (i / kColumns), w, h);
@@ -174,17 +170,17 @@ void exchangeFrm::FillExchangeCatalogue() {
     ExchangeDragging = false;
     ExchangePage_ = 1;
     ExchangeLastIndex = static_cast<std::int32_t>(kCatalogue.size()) - 1;
-    ExchangePageCount = static_cast<std::int16_t>(ExchangeLastIndex / kSlots + 1);
+    ExchangePageCount = static_cast<std::int16_t>(ExchangeLastIndex / kPageSlots + 1);
 }
 
 void exchangeFrm::ShowExchangePage(std::int16_t shown) {
-    const int base = (shown - 1) * kSlots;
-    for (int s = 1; s <= kSlots; ++s) {
+    const int base = (shown - 1) * kPageSlots;
+    for (int s = 1; s <= kPageSlots; ++s) {
         title1(s).setCaption({});
         title2(s).setCaption({});
         exchangelist(s).setPicture(QImage());
     }
-    const int n = ExchangeLastIndex - base < kSlots ? ExchangeLastIndex - base + 1 : kSlots;
+    const int n = ExchangeLastIndex - base < kPageSlots ? ExchangeLastIndex - base + 1 : kPageSlots;
     for (int j = base; j < base + n; ++j) {
         const int s = j - base + 1;
         const ExchangeItem& item = ExchangeItems.at(static_cast<std::size_t>(j));

@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kJadeSheet = 803;
 constexpr int kJadeFrameSheet = 805;
-constexpr int kJadeDigitSheet = 804;
 constexpr int kIdleInterval = 100;
 constexpr std::int16_t kExchangeHoverPicture = 1561;
 

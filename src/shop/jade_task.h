@@ -4,6 +4,9 @@ namespace qv::shop {
 
 struct ShopContext;
 
+/// The sheet of the jade count's ten digits, which the task panel and the reward both show.
+inline constexpr int kJadeDigitSheet = 804;
+
 /// The jade feature's set-up at start-up and when the player leaves a table: the task file read
 /// again, the reward sprites laid out and hidden, the reward sequence's flags cleared, the task
 /// panel hidden.

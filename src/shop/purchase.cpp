@@ -22,7 +22,6 @@ constexpr std::uint8_t kBuyGoods = 2;
 constexpr std::int32_t kMostPerPurchase = 1000;
 constexpr std::int64_t kStep = 100;
 constexpr int kPanelLeft = 340;
-constexpr int kEsc = 27;
 constexpr int kBackspace = 8;
 
 struct ButtonLook {
@@ -108,10 +107,6 @@ void toNormal(forms::Image& button, std::int16_t picture) {
     common::LoadGifRes(picture, u"GIF"_s, button);
 }
 
-void notify(ShopContext& ctx, QString text) {
-    table::AddSystemMessage(ctx.form, text);
-}
-
 void buyDuringGame(ShopContext& ctx) {
     connection::Connection& conn = ctx.conn;
     const std::int32_t most = max_buy_num(ctx);
@@ -128,8 +123,9 @@ void buyDuringGame(ShopContext& ctx) {
     conn.PendingSmokeNum = static_cast<int>(std::clamp<std::int64_t>(total, 0, most));
     if (q > 0 && total > 0 && total <= most && total <= kMostPerPurchase) {
         conn.PendingSmokeOrder = true;
-        notify(ctx,
-               u"您提交购买"_s + QString::number(total) + u"根香烟的订单，游戏结束时交易生效！"_s);
+        QString order =
+            u"您提交购买"_s + QString::number(total) + u"根香烟的订单，游戏结束时交易生效！"_s;
+        table::AddSystemMessage(ctx.form, order);
     }
 }
 
@@ -212,7 +208,8 @@ void Img_buy_reduce_bt_Click(ShopContext& ctx) {
 
 void Img_buy_buy_bt_Click(ShopContext& ctx) {
     if (available(ctx) < price(ctx)) {
-        notify(ctx, u"您的可用金额不足！"_s);
+        QString shortOfMoney = u"您的可用金额不足！"_s;
+        table::AddSystemMessage(ctx.form, shortOfMoney);
         return;
     }
     if (ctx.conn.g_bInGame) {
@@ -227,7 +224,7 @@ void Img_buy_close_bt_Click(ShopContext& ctx) {
 }
 
 void Pic_buy_KeyDown(ShopContext& ctx, int keyCode) {
-    if (keyCode == kEsc && ctx.form.Pic_buy.visible()) {
+    if (keyCode == forms::key::kEscape && ctx.form.Pic_buy.visible()) {
         ctx.form.Pic_buy.setVisible(false);
     }
 }

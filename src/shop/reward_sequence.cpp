@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "settlement/score_window.h"
 #include "settlement/settlement_state.h"
+#include "shop/jade_task.h"
 #include "shop/own_prize.h"
 #include "shop/shop_context.h"
 #include "table/main_form.h"
@@ -22,7 +23,6 @@ constexpr std::uint32_t kSheetAfterMs = 2000;
 constexpr std::uint32_t kRewardStepMs = 2000;
 /// A longer jade text shows its rightmost digits.
 constexpr int kMaxJadeDigits = 10;
-constexpr int kJadeDigitSheet = 804;
 constexpr int kJadeDigitWidth = 22;
 constexpr int kJadeDigitHeight = 29;
 constexpr int kJadeInterval = 200;

@@ -20,18 +20,17 @@ namespace qv::shop {
 namespace {
 
 constexpr int kRows = 9;
-constexpr int kSlots = 3;
+constexpr int kBigPrizeSlots = 3;
 constexpr std::uint8_t kListKind = 4;
 constexpr std::uint8_t kRefreshWanted = 255;
 constexpr std::uint8_t kNeverBig = 255;
 constexpr int kFirstRecordByte = 19;
 constexpr int kRecordBytes = 56;
-constexpr int kItemBytes = 6;
+constexpr int kPrizeItemBytes = 6;
 constexpr int kRemarkByte = 24;
 constexpr int kRemarkEnd = 48;
 constexpr int kLastOneByteRemark = 45;
 constexpr int kLastTwoByteRemark = 44;
-constexpr int kEsc = 27;
 constexpr int kUtcPlus8Seconds = 8 * 3600;
 
 /// The colours of rows 1 to 3 and of the rest, blue in the high byte.
@@ -73,11 +72,11 @@ PrizeRecord decodeRecord(const connection::GameMessage& msg, int at, std::uint8_
     rec.Value32 = s32(msg, at + 50);
     rec.ItemCount = items;
     for (int k = 0; k < items; ++k) {
-        const int item = at + 55 + kItemBytes * k;
+        const int item = at + 55 + kPrizeItemBytes * k;
         rec.ItemIds.push_back(static_cast<std::int16_t>(msg.u16le(item)));
         rec.ItemCounts.push_back(s32(msg, item + 2));
     }
-    rec.PrizeKind = msg.u8(at + 55 + kItemBytes * items);
+    rec.PrizeKind = msg.u8(at + 55 + kPrizeItemBytes * items);
     return rec;
 }
 
@@ -86,7 +85,7 @@ bool bigCandidate(const PrizeRecord& rec) {
 }
 
 void placeBig(ShopState& state, const PrizeRecord& candidate) {
-    for (int j = 1; j <= kSlots; ++j) {
+    for (int j = 1; j <= kBigPrizeSlots; ++j) {
         PrizeRecord& slot = state.BigPrizes.at(static_cast<std::size_t>(j));
         if (slot.RecordId == candidate.RecordId) {
             return;
@@ -127,7 +126,7 @@ std::optional<PrizeListReply> DecodePrizeList(const connection::GameMessage& msg
             break;
         }
         const std::uint8_t items = msg.u8(at + 54);
-        const int size = kRecordBytes + kItemBytes * items;
+        const int size = kRecordBytes + kPrizeItemBytes * items;
         if (at + size > connection::kMessageSize) {
             break;
         }
@@ -290,7 +289,7 @@ void bt_prizesort_MouseMove(ShopContext& ctx) {
 }
 
 void Pic_prizesort_KeyDown(ShopContext& ctx, int keyCode) {
-    if (keyCode == kEsc && ctx.form.Pic_prizesort.visible()) {
+    if (keyCode == forms::key::kEscape && ctx.form.Pic_prizesort.visible()) {
         ctx.form.Pic_prizesort.setVisible(false);
     }
 }
