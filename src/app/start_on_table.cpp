@@ -81,6 +81,7 @@ void StartOnTable(Client& client, table::MainForm& form, const QString& commandL
     };
     form.events.unload = [&client, previous = std::move(form.events.unload)](int& cancel) {
         connection::Form_Unload(client.conn);
+        shop::unloadShopForms(client.forms);
         if (previous) {
             previous(cancel);
         }

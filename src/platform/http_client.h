@@ -20,10 +20,16 @@ public:
         std::function<void()> failed;
     };
 
+    /// Whether a download follows the server's redirections; refused, a redirection fails it.
+    enum class Redirects { Follow, Refuse };
+
     virtual ~HttpClient() = default;
     /// Starts downloading an http or https address; 0 when it cannot be started (and no handler
     /// runs then).
-    virtual RequestId get(const QString& url, Handlers handlers) = 0;
+    virtual RequestId get(const QString& url, Handlers handlers, Redirects redirects) = 0;
+    RequestId get(const QString& url, Handlers handlers) {
+        return get(url, std::move(handlers), Redirects::Follow);
+    }
     /// Drops a download; its handlers never run. Unknown or finished ids are ignored.
     virtual void cancel(RequestId id) = 0;
 };

@@ -4,6 +4,7 @@
 #include "connection/connection.h"
 #include "hand/hand_state.h"
 #include "shop/chip_box.h"
+#include "shop/goods_window.h"
 #include "shop/prize_panel.h"
 #include "shop/shop_context.h"
 #include "shop/user_chips.h"
@@ -101,6 +102,7 @@ void MsgBagList(ShopContext& ctx, const BagList& list) {
     TakeBagList(goods, list.items);
     showBankButton(ctx.form);
     BuildBagSlots(goods);
+    ShowCurrentGoodsPage(ctx.forms);
     showCigarettes(ctx, GetGoodsCount(goods, kCigarettes));
     RefreshChip(ctx, false);
     Send95(ctx);
@@ -112,6 +114,7 @@ void MsgBagItem(ShopContext& ctx, const BagUpdate& update) {
     const std::int32_t old = GetGoodsCount(goods, kCigarettes);
     TakeBagItem(goods, update.item);
     BuildBagSlots(goods);
+    ShowCurrentGoodsPage(ctx.forms);
     if (!cigarettes) {
         return;
     }

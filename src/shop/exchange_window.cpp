@@ -238,7 +238,7 @@ void exchangeFrm::restoreHovers() {
 }
 
 void exchangeFrm::exchange_MouseDown() {
-    conn_.services.shell.openPage(state_.SiteAddress + u"/duihuan"_s);
+    conn_.services.shell.openPage(ExchangeAddress(state_.SiteAddress));
 }
 
 void exchangeFrm::img_buyvip_MouseDown() {

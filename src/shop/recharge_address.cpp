@@ -23,4 +23,8 @@ QString RechargeAddress(const QString& site, const QString& name, const QString&
            u"&m="_s + GetStrMd5(name + code + kSalt);
 }
 
+QString ExchangeAddress(const QString& site) {
+    return site + u"/duihuan"_s;
+}
+
 } // namespace qv::shop

@@ -10,5 +10,7 @@ namespace qv::shop {
 /// value's "&", "=", "#", blanks or Chinese characters stay that value.
 [[nodiscard]] QString RechargeAddress(const QString& site, const QString& name,
                                       const QString& code);
+/// The site's exchange page, where goods are exchanged for jade.
+[[nodiscard]] QString ExchangeAddress(const QString& site);
 
 } // namespace qv::shop

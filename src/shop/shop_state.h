@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shop/goods.h"
+#include "shop/goods_pictures.h"
 #include "shop/jade_task_file.h"
 #include "shop/prize_record.h"
 
@@ -68,6 +69,8 @@ struct ShopState {
     bool isUpdateChipNum = true;
 
     Goods goods;
+    /// The goods window's picture downloads.
+    GoodsPictures goodsPictures;
 
     /// The web site of the recharge pages, without a trailing slash.
     QString SiteAddress;

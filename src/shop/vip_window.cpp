@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "plugin/plugin.h"
 #include "shop/exchange_window.h"
+#include "shop/goods_window.h"
 #include "shop/recharge_address.h"
 #include "shop/shop_state.h"
 #include "table/window_pictures.h"
@@ -109,6 +110,15 @@ void registerShopForms(forms::FormHost& host, connection::Connection& conn, Shop
     host.registerForm<exchangeFrm>([&conn, &state](forms::FormHost& formHost) {
         return std::make_unique<exchangeFrm>(formHost, conn, state);
     });
+    host.registerForm<FrmGoods>([&conn, &state](forms::FormHost& formHost) {
+        return std::make_unique<FrmGoods>(formHost, conn, state);
+    });
+}
+
+void unloadShopForms(forms::FormHost& host) {
+    host.unload<FrmGoods>();
+    host.unload<exchangeFrm>();
+    host.unload<FrmVip>();
 }
 
 } // namespace qv::shop

@@ -41,5 +41,7 @@ private:
 
 /// Makes the shop's pop-up windows on the connection and the shop's state.
 void registerShopForms(forms::FormHost& host, connection::Connection& conn, ShopState& state);
+/// Unloads the shop's pop-up windows in the order the table window's closing does.
+void unloadShopForms(forms::FormHost& host);
 
 } // namespace qv::shop

@@ -133,6 +133,7 @@ class FixedFolder : public platform::AppFolder {
 public:
     explicit FixedFolder(QString path) : path_(std::move(path)) {}
     [[nodiscard]] QString path() const override { return path_; }
+    [[nodiscard]] QString cachePath() const override { return path_; }
 
 private:
     QString path_;

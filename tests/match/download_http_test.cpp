@@ -2,14 +2,12 @@
 #include "common/md5.h"
 #include "match_fixture.h"
 #include "platform/qt/qt_http_client.h"
+#include "support/http_test_server.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -33,38 +31,24 @@ QByteArray readFile(const QString& path) {
 /// A client on fake services but a real HTTP client, and the configuration server of the tests.
 struct Served {
     Served() {
-        QDir(dir.path()).mkdir(u"files"_s);
         put(u"cfg.xml"_s, kConfig);
         put(u"wrong.xml"_s, "<html>a page</html>");
         put(u"empty.xml"_s, QByteArray());
-        server.start(u"python3"_s, {QStringLiteral(QV_CONFIG_SERVER), dir.path()});
-        const QDeadlineTimer deadline(20000);
-        while (!QFile::exists(dir.filePath(u"port"_s)) && !deadline.hasExpired()) {
-            QThread::msleep(20);
-        }
-        port = readFile(dir.filePath(u"port"_s)).toInt();
+        port = server.port();
         platform.screen.size_ = {1024, 768};
         form.Form_Load();
         client.conn.g_bLoggedIn = true;
     }
-    ~Served() {
-        server.kill();
-        server.waitForFinished();
-    }
-    Served(const Served&) = delete;
-    Served& operator=(const Served&) = delete;
 
     void put(const QString& name, const QByteArray& bytes) const {
-        QFile f(dir.filePath(u"files/"_s + name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        ASSERT_TRUE(server.put(name, bytes));
     }
     /// Announces `name` on the server with the digest of the good configuration, and waits for
     /// the download to end.
     void announce(const QString& name) {
         Msg msg(80);
         msg.bytes(16, GetBytesMd5(static_cast<std::int32_t>(kConfig.size()), kConfig).toLatin1());
-        msg.bytes(48, u"http://127.0.0.1:%1/%2"_s.arg(port).arg(name).toLatin1());
+        msg.bytes(48, server.url(name).toLatin1());
         connection::GameMessage m = msg.m;
         connection::DispatchFrame(client.conn, m);
         const QDeadlineTimer deadline(20000);
@@ -72,30 +56,16 @@ struct Served {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         }
     }
-    [[nodiscard]] int requests() const {
-        return static_cast<int>(readFile(dir.filePath(u"requests.log"_s)).count('\n'));
-    }
+    [[nodiscard]] int requests() const { return static_cast<int>(server.requested().size()); }
     [[nodiscard]] QString local(const QString& name) const {
         return QDir(platform.appFolder.path()).filePath(name);
     }
 
-    QTemporaryDir dir;
-    QProcess server;
+    test::HttpTestServer server;
     int port = 0;
     platform::fake::FakePlatform platform;
     platform::qt::QtHttpClient http;
-    platform::Services services{.time = platform.time,
-                                .winsock = platform.winsock,
-                                .screen = platform.screen,
-                                .messageBox = platform.messageBox,
-                                .appFolder = platform.appFolder,
-                                .singleInstance = platform.singleInstance,
-                                .shell = platform.shell,
-                                .process = platform.process,
-                                .lobby = platform.lobby,
-                                .plugins = platform.plugins,
-                                .sound = platform.sound,
-                                .http = http};
+    platform::Services services = platform.withHttp(http);
     Client client{services};
     table::MainForm& form = client.forms.get<table::MainForm>();
 };

@@ -9,6 +9,7 @@
 #include "platform/fake/fake_platform.h"
 #include "settlement/hero_window.h"
 #include "shop/exchange_window.h"
+#include "shop/goods_window.h"
 #include "shop/vip_window.h"
 #include "table/chat_windows.h"
 #include "table/exit_windows.h"
@@ -79,12 +80,16 @@ const std::vector<WindowUnderTest> kWindows{
     {u"Hero"_s, &open<settlement::Hero>, {u"background"_s}, {}},
     {u"FrmVip"_s, &openShop<shop::FrmVip>, {}, {}},
     {u"exchangeFrm"_s, &openShop<shop::exchangeFrm>, {u"background"_s}, {}},
+    {u"FrmGoods"_s, &openShop<shop::FrmGoods>, {u"background"_s}, {}},
 };
 
 // Windows whose pictures are stored but whose design is not written yet; each leaves this list
 // for the one above when it is built.
 const QStringList kWindowsToCome{
-    u"ChuPai"_s, u"FrmGoods"_s, u"Information"_s, u"frmSpeakBox"_s, u"rule"_s,
+    u"ChuPai"_s,
+    u"Information"_s,
+    u"frmSpeakBox"_s,
+    u"rule"_s,
 };
 
 void collectControls(const forms::Container& container, std::set<const forms::Control*>& all) {

@@ -36,9 +36,11 @@ public:
 class FakeAppFolder final : public AppFolder {
 public:
     [[nodiscard]] QString path() const override { return dir_.path(); }
+    [[nodiscard]] QString cachePath() const override { return cache_.path(); }
 
 private:
     QTemporaryDir dir_;
+    QTemporaryDir cache_;
 };
 
 class FakeSingleInstance final : public SingleInstance {

@@ -2,7 +2,7 @@
 
 namespace qv::platform::fake {
 
-HttpClient::RequestId FakeHttpClient::get(const QString& url, Handlers handlers) {
+HttpClient::RequestId FakeHttpClient::get(const QString& url, Handlers handlers, Redirects) {
     if (refuse_) {
         return 0;
     }

@@ -10,7 +10,9 @@ namespace qv::platform::fake {
 /// Downloads that the test finishes: it sees each request and completes or fails it.
 class FakeHttpClient final : public HttpClient {
 public:
-    RequestId get(const QString& url, Handlers handlers) override;
+    using HttpClient::get;
+    /// Redirections are the test's to play: it completes or fails each request.
+    RequestId get(const QString& url, Handlers handlers, Redirects redirects) override;
     void cancel(RequestId id) override;
 
     /// Makes every new request fail to start.

@@ -33,18 +33,23 @@ struct FakePlatform {
 
     FakeHttpClient http;
 
-    Services services{.time = time,
-                      .winsock = winsock,
-                      .screen = screen,
-                      .messageBox = messageBox,
-                      .appFolder = appFolder,
-                      .singleInstance = singleInstance,
-                      .shell = shell,
-                      .process = process,
-                      .lobby = lobby,
-                      .plugins = plugins,
-                      .sound = sound,
-                      .http = http};
+    Services services = withHttp(http);
+
+    /// The fake services with `client` for the downloads (a real one, against a local server).
+    [[nodiscard]] Services withHttp(HttpClient& client) {
+        return Services{.time = time,
+                        .winsock = winsock,
+                        .screen = screen,
+                        .messageBox = messageBox,
+                        .appFolder = appFolder,
+                        .singleInstance = singleInstance,
+                        .shell = shell,
+                        .process = process,
+                        .lobby = lobby,
+                        .plugins = plugins,
+                        .sound = sound,
+                        .http = client};
+    }
 };
 
 } // namespace qv::platform::fake

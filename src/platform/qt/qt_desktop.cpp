@@ -27,6 +27,10 @@ QString QtAppFolder::path() const {
     return QCoreApplication::applicationDirPath();
 }
 
+QString QtAppFolder::cachePath() const {
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+}
+
 QtSingleInstance::QtSingleInstance(const QString& name)
     : lock_(QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
                 .filePath(name + QStringLiteral(".lock"))) {

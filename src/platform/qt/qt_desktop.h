@@ -25,6 +25,7 @@ public:
 class QtAppFolder final : public AppFolder {
 public:
     [[nodiscard]] QString path() const override;
+    [[nodiscard]] QString cachePath() const override;
 };
 
 /// A lock file named for the program in the user's runtime folder, so each user runs one copy; a

@@ -13,13 +13,15 @@ QtHttpClient::~QtHttpClient() {
     }
 }
 
-HttpClient::RequestId QtHttpClient::get(const QString& url, Handlers handlers) {
+HttpClient::RequestId QtHttpClient::get(const QString& url, Handlers handlers,
+                                        Redirects redirects) {
     if (!isWebAddress(url)) {
         return 0;
     }
     QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
+                         redirects == Redirects::Follow ? QNetworkRequest::NoLessSafeRedirectPolicy
+                                                        : QNetworkRequest::ManualRedirectPolicy);
     if (!manager_) {
         manager_ = std::make_unique<QNetworkAccessManager>();
     }

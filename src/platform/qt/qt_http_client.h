@@ -19,7 +19,8 @@ public:
     QtHttpClient(const QtHttpClient&) = delete;
     QtHttpClient& operator=(const QtHttpClient&) = delete;
 
-    RequestId get(const QString& url, Handlers handlers) override;
+    using HttpClient::get;
+    RequestId get(const QString& url, Handlers handlers, Redirects redirects) override;
     void cancel(RequestId id) override;
 
 private:
