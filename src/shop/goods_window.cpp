@@ -5,6 +5,7 @@
 #include "connection/connection.h"
 #include "forms/form_host.h"
 #include "platform/services.h"
+#include "shop/button_hover.h"
 #include "shop/recharge_address.h"
 #include "shop/shop_state.h"
 #include "table/window_pictures.h"
@@ -15,8 +16,8 @@ namespace qv::shop {
 namespace {
 
 constexpr int kTiles = 12;
-constexpr int kColumns = 4;
-constexpr std::array<double, kColumns> kColumnLefts{32, 94, 156, 217};
+constexpr int kTileColumns = 4;
+constexpr std::array<double, kTileColumns> kColumnLefts{32, 94, 156, 217};
 constexpr std::array<double, 3> kRowTops{51, 123, 194};
 constexpr double kCountBelow = 48;
 constexpr double kCountWidth = 49;
@@ -24,12 +25,13 @@ constexpr double kCountHeight = 14;
 constexpr double kFrameMargin = 5;
 constexpr std::int16_t kTilePlaceholder = 786;
 constexpr std::int16_t kFirstPagePicture = 1640;
-constexpr std::int16_t kClosePicture = 1550;
-constexpr std::int16_t kCloseHoverPicture = 1551;
+constexpr std::int16_t kGoodsClosePicture = 1550;
+constexpr std::int16_t kGoodsCloseHoverPicture = 1551;
 
-void showPicture(forms::Image& button, std::int16_t picture, const QString& tag) {
+/// The button back to its normal picture `picture`, marked so (its tag "0").
+void showNormalPicture(forms::Image& button, std::int16_t picture) {
     common::LoadGifRes(picture, u"GIF"_s, button);
-    button.setTag(tag);
+    button.setTag(u"0"_s);
 }
 
 std::int16_t pagePicture(int index, bool hover) {
@@ -100,8 +102,8 @@ FrmGoods::FrmGoods(forms::FormHost& host, connection::Connection& conn, ShopStat
 void FrmGoods::Form_Load() {
     setTag(u"1"_s);
     for (int j = 1; j <= kTiles; ++j) {
-        const double left = kColumnLefts.at(static_cast<std::size_t>((j - 1) % kColumns));
-        const double top = kRowTops.at(static_cast<std::size_t>((j - 1) / kColumns));
+        const double left = kColumnLefts.at(static_cast<std::size_t>((j - 1) % kTileColumns));
+        const double top = kRowTops.at(static_cast<std::size_t>((j - 1) / kTileColumns));
         forms::Image& tile = iPic1.load(j);
         tile.setLeft(left);
         tile.setTop(top);
@@ -219,13 +221,13 @@ void FrmGoods::ImgPage_Click(int index) {
 
 void FrmGoods::ImgPage_MouseMove(int index) {
     if (ImgPage(index).tag() != u"1"_s) {
-        showPicture(ImgPage(index), pagePicture(index, true), u"1"_s);
+        ShowHover(ImgPage(index), pagePicture(index, true));
     }
 }
 
 void FrmGoods::ImgClose_MouseMove() {
     if (ImgClose.tag() != u"1"_s) {
-        showPicture(ImgClose, kCloseHoverPicture, u"1"_s);
+        ShowHover(ImgClose, kGoodsCloseHoverPicture);
     }
 }
 
@@ -238,11 +240,11 @@ void FrmGoods::Form_MouseDown(int button) {
 void FrmGoods::Form_MouseMove() {
     for (const int i : {0, 1}) {
         if (ImgPage(i).tag() != u"0"_s) {
-            showPicture(ImgPage(i), pagePicture(i, false), u"0"_s);
+            showNormalPicture(ImgPage(i), pagePicture(i, false));
         }
     }
     if (ImgClose.tag() != u"0"_s) {
-        showPicture(ImgClose, kClosePicture, u"0"_s);
+        showNormalPicture(ImgClose, kGoodsClosePicture);
     }
 }
 
