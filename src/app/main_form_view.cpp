@@ -112,6 +112,12 @@ void MainFormView::initJadeTask() {
     }
 }
 
+void MainFormView::hideJadeTask() {
+    if (shop::ShopContext* shop = client_.shopOnTable()) {
+        shop::HideJadeTask(*shop);
+    }
+}
+
 void MainFormView::hideExchangeWindow() {
     if (auto* window = client_.forms.find<shop::exchangeFrm>()) {
         window->hide();

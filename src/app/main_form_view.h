@@ -33,6 +33,7 @@ public:
     void initPrizePanel() override;
     void hidePrizePanel() override;
     void initJadeTask() override;
+    void hideJadeTask() override;
     void hideExchangeWindow() override;
 
 private:

@@ -41,6 +41,8 @@ public:
     virtual void hidePrizePanel() = 0;
     /// `InitJadeTask`: the jade reward's sprites laid out and hidden, the reward flags cleared.
     virtual void initJadeTask() = 0;
+    /// `HideJadeTask`: the jade task panel hidden.
+    virtual void hideJadeTask() = 0;
     /// The jade exchange window hidden, when it is there.
     virtual void hideExchangeWindow() = 0;
 };
@@ -69,6 +71,7 @@ public:
     void initPrizePanel() override { ++prizePanelInits; }
     void hidePrizePanel() override { ++prizePanelHides; }
     void initJadeTask() override { ++jadeTaskInits; }
+    void hideJadeTask() override { ++jadeTaskHides; }
     void hideExchangeWindow() override { exchangeWindowHidden = true; }
 
     std::array<QStringList, 2> sysmsg;
@@ -85,6 +88,7 @@ public:
     int prizePanelInits = 0;
     int prizePanelHides = 0;
     int jadeTaskInits = 0;
+    int jadeTaskHides = 0;
     bool exchangeWindowHidden = false;
 };
 

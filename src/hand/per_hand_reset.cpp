@@ -2,7 +2,6 @@
 
 #include "hand/hand_context.h"
 #include "hand/hand_records.h"
-#include "table/main_form.h"
 
 namespace qv::hand {
 
@@ -10,7 +9,7 @@ void ClearHandState(HandContext& ctx) {
     ClearHandRecords(ctx.hand);
     ctx.conn.SeatMsgCount = 0;
     ctx.conn.g_bInGame = false;
-    ctx.form.Pic_Jadetask.setVisible(false);
+    ctx.conn.view->hideJadeTask();
 }
 
 void ClearTableState(HandContext& ctx) {

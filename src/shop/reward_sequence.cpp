@@ -196,7 +196,7 @@ void HideJadeDisplay(ShopContext& ctx) {
         digit->setVisible(false);
     }
     ctx.state.JadeShowing = false;
-    form.Pic_Jadetask.setVisible(false);
+    HideJadeTask(ctx);
 }
 
 void ShowScoreWindow(ShopContext& ctx) {

@@ -2,6 +2,7 @@
 #include "app/start_on_table.h"
 #include "connection/commands.h"
 #include "connection/connection.h"
+#include "hand/per_hand_reset.h"
 #include "platform/fake/fake_platform.h"
 #include "table/main_form.h"
 
@@ -80,6 +81,15 @@ TEST_F(MainFormViewTest, CountdownAnimationStartsItsTimer) {
     EXPECT_TRUE(form.Timer_ani.enabled());
     EXPECT_EQ(form.Timer_ani.interval(), 1500);
     EXPECT_EQ(form.Timer_ani.tag(), u"0"_s);
+}
+
+TEST_F(MainFormViewTest, EachResetBeforeAHandHidesTheJadeTaskPanel) {
+    auto& form = start(u"alice$secret$127.0.0.1$6000$loc$0$$0$$$0$$$0$0$"_s);
+    for (void (*reset)(hand::HandContext&) : {&hand::ClearHandState, &hand::ClearTableState}) {
+        form.Pic_Jadetask.setVisible(true);
+        reset(*client.handOnTable());
+        EXPECT_FALSE(form.Pic_Jadetask.visible());
+    }
 }
 
 TEST_F(MainFormViewTest, ClosingTheTableStopsTheLobbyLinkAndShutsDown) {
