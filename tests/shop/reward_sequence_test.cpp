@@ -38,6 +38,8 @@ struct Timeline {
     int pressAt;
     /// When the player leaves the table.
     int leaveAt;
+    /// When the pump's ready countdown runs out, the start button not pressed.
+    int countdownAt;
     /// The displays coming ("+") and going ("-") and the ready messages, each with its time.
     QString shows;
 };
@@ -75,7 +77,13 @@ QString run(const Timeline& c) {
             InitPrizePanel(t.ctx);
             InitJadeTask(t.ctx);
         }
+        if (at == c.countdownAt) {
+            t.client.conn.g_bLoggedIn = true;
+            t.client.conn.slots.arm(connection::kReadySlot);
+            t.client.conn.CountDown = 0;
+        }
         t.client.conn.pumpSteps.run(connection::PumpStep::Panels);
+        t.client.conn.pumpSteps.run(connection::PumpStep::Countdowns);
         note(jade, t.form.APNG_Jadefinish.visible(), "jade", at);
         note(prize, t.form.APNG_prize.visible(), "prize", at);
         note(sheet, scoreShown(t), "sheet", at);
@@ -93,19 +101,21 @@ QString run(const Timeline& c) {
 TEST(RewardSequence, ShowsTheRewardsTheSheetAndTheReadyMessageInTurn) {
     const QString longJade = QString(199, u'1') + u"7"_s;
     const std::vector<Timeline> cases{
-        {"nothing pending", {}, 0, kNone, kNone, u"+sheet@2001"_s},
-        {"prize only", u"0;3939;1;0"_s, 0, kNone, kNone,
+        {"nothing pending", {}, 0, kNone, kNone, kNone, u"+sheet@2001"_s},
+        {"prize only", u"0;3939;1;0"_s, 0, kNone, kNone, kNone,
          u"+prize@2001 -prize@10006 +sheet@10006"_s},
-        {"jade and prize", u"0;3939;1;5"_s, 0, kNone, kNone,
+        {"jade and prize", u"0;3939;1;5"_s, 0, kNone, kNone, kNone,
          u"+jade@0 -jade@5000 +prize@5000 -prize@13005 +sheet@13005"_s},
-        {"jade only", u"0;0;1;5"_s, 0, kNone, kNone, u"+jade@0 -jade@5000 +sheet@5000"_s},
-        {"a press with nothing pending", {}, 0, 3000, kNone, u"+sheet@2001 ready@5000"_s},
-        {"a press with the prize and the sheet pending", u"0;1500;1;0"_s, 0, 1000, kNone,
+        {"jade only", u"0;0;1;5"_s, 0, kNone, kNone, kNone, u"+jade@0 -jade@5000 +sheet@5000"_s},
+        {"a press with nothing pending", {}, 0, 3000, kNone, kNone, u"+sheet@2001 ready@5000"_s},
+        {"a press with the prize and the sheet pending", u"0;1500;1;0"_s, 0, 1000, kNone, kNone,
          u"+prize@1000 -prize@3000 +sheet@3000 ready@5000"_s},
-        {"a press on a long jade text", u"0;0;1;"_s + longJade, 0, 1000, kNone,
+        {"a press on a long jade text", u"0;0;1;"_s + longJade, 0, 1000, kNone, kNone,
          u"+jade@0 +sheet@3000 -jade@5000 ready@5000"_s},
-        {"a press before any result", {}, kNone, 100, kNone, u"ready@2100"_s},
-        {"leaving after the press", {}, 0, 1000, 4000, u"+sheet@3000"_s},
+        {"a press before any result", {}, kNone, 100, kNone, kNone, u"ready@2100"_s},
+        {"leaving after the press", {}, 0, 1000, 4000, kNone, u"+sheet@3000"_s},
+        {"the ready countdown first", u"0;3939;1;5"_s, 0, kNone, kNone, 3000,
+         u"+jade@0 ready@3000 -jade@5000 +prize@5000 -prize@13005 +sheet@13005"_s},
     };
     for (const Timeline& c : cases) {
         EXPECT_EQ(run(c), c.shows) << c.name;
