@@ -20,6 +20,9 @@ struct HelpCase {
 
 const HelpCase kCases[] = {
     {"TableServer", QV_TABLE_SERVER, "--help", 0, u"--cut-at-play"},
+    {"TableServerReward", QV_TABLE_SERVER, "--help", 0, u"--reward <prize,jade>"},
+    {"TableServerBadReward", QV_TABLE_SERVER, "--reward=3939", 2,
+     u"--reward takes two whole numbers as PRIZE,JADE"},
     {"LobbyStandIn", QV_LOBBY_STANDIN, "--help", 0, u"the client ended (exit code N)"},
     {"RenderTable", QV_RENDER_TABLE, "--help", 0, u"[folder]"},
     {"TestScript", QV_SOURCE_DIR "/scripts/test.sh", "--help", 0, u"[PRESET...]"},

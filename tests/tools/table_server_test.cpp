@@ -562,6 +562,25 @@ TEST_P(TriggerTest, TheClientReceivesWhatTheLineNames) {
 INSTANTIATE_TEST_SUITE_P(Cases, TriggerTest, testing::ValuesIn(kTriggerCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
+// With --reward the player's prize and jade come with every hand's result: the mode-7 notice
+// right after the two result messages, before the table waits again.
+TEST(TableServerTest, TheRewardComesWithTheResult) {
+    ServerProcess server({u"--seed"_s, u"7"_s, u"--delay"_s, u"0"_s, u"--reward"_s, u"3939,5"_s});
+    TableClient client(server.port());
+    client.login();
+    ASSERT_TRUE(playHand(client));
+    const auto reward = client.next();
+    ASSERT_TRUE(reward);
+    const auto notice = shop::DecodeNotice(*reward);
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->mode, 7);
+    EXPECT_EQ(notice->text, u"0;3939;1;5"_s);
+    const auto waiting = client.next();
+    ASSERT_TRUE(waiting);
+    EXPECT_EQ(waiting->command(), MsgTableState);
+    EXPECT_EQ(tableState(*waiting).state, 0);
+}
+
 // A computer player leaving during a hand gives the hand up as the client does: no result and
 // no more plays; a new player sits down, the table waits, and once everybody is ready again
 // the next hand is dealt.

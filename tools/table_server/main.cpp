@@ -57,7 +57,11 @@ How the table behaves:
   the partner third, 1 with him fourth; alone, factor 2 and three shares for the
   banker. A bomb of five or more cards is worth 5 x 2^(cards - 5) stakes to the
   bomber's side. The results come as two messages (the banker's side first),
-  then every seat is announced again with its new coins and level. A computer
+  then every seat is announced again with its new coins and level. With
+  --reward PRIZE,JADE the player's own prize and jade reward of the hand follow
+  the results at once, before the table waits again: the prize notice of mode 7
+  with the text "0;PRIZE;1;JADE" (the client rolls a prize of 1000 or more and
+  shows jade above 0). A computer
   player short of coins leaves and another sits down; a player short of coins is
   told so and the table closes for him.
 - Chat messages are relayed back to the table as they came. After a trick a
@@ -91,6 +95,22 @@ std::optional<qv::tools::table::PhraseMode> phraseMode(const QString& name) {
         return PhraseMode::Always;
     }
     return std::nullopt;
+}
+
+/// "PRIZE,JADE" as the own-prize notice's text, or nothing.
+std::optional<QString> rewardText(const QString& value) {
+    const QStringList parts = value.split(u',');
+    if (parts.size() != 2) {
+        return std::nullopt;
+    }
+    bool prizeOk = false;
+    bool jadeOk = false;
+    const qulonglong prize = parts[0].toULongLong(&prizeOk);
+    const qulonglong jade = parts[1].toULongLong(&jadeOk);
+    if (!prizeOk || !jadeOk) {
+        return std::nullopt;
+    }
+    return u"0;%1;1;%2"_s.arg(prize).arg(jade);
 }
 
 } // namespace
@@ -152,6 +172,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption atHandEndOpt(
         u"at-hand-end"_s, u"Run this trigger line at the end of every hand (repeatable)"_s,
         u"line"_s);
+    const QCommandLineOption rewardOpt(
+        u"reward"_s,
+        u"The player's own prize and jade after every hand, sent with the result (see above)"_s,
+        u"prize,jade"_s);
     const QCommandLineOption bagOpt(
         u"bag"_s, u"The player's item bag, sent once he is seated, as \"id:count id:count\""_s,
         u"goods"_s);
@@ -167,9 +191,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption pluginResultOpt(
         u"plugin-result"_s,
         u"Tell the item plug-in of every hand's result: command 46 after the first result"_s);
-    parser.addOptions({portOpt, portFileOpt, seedOpt, delayOpt, handsOpt, dropOpt, cutOpt,
-                       reconnectOpt, logOpt, dealAfterOpt, turnOpt, phrasesOpt, watchOpt,
-                       atHandEndOpt, bagOpt, poolOpt, winnersOpt, pluginOpt, pluginResultOpt});
+    parser.addOptions({portOpt, portFileOpt, seedOpt,      delayOpt,     handsOpt,
+                       dropOpt, cutOpt,      reconnectOpt, logOpt,       dealAfterOpt,
+                       turnOpt, phrasesOpt,  watchOpt,     atHandEndOpt, rewardOpt,
+                       bagOpt,  poolOpt,     winnersOpt,   pluginOpt,    pluginResultOpt});
     parser.process(app);
 
     const QString reconnect = parser.value(reconnectOpt);
@@ -218,6 +243,15 @@ int main(int argc, char** argv) {
             return 2;
         }
         options.atHandEnd.push_back(std::get<qv::tools::table::Trigger>(parsed));
+    }
+
+    if (parser.isSet(rewardOpt)) {
+        const auto reward = rewardText(parser.value(rewardOpt));
+        if (!reward) {
+            std::fprintf(stderr, "table_server: --reward takes two whole numbers as PRIZE,JADE\n");
+            return 2;
+        }
+        options.reward = *reward;
     }
 
     for (const QString& word : parser.value(bagOpt).split(u' ', Qt::SkipEmptyParts)) {

@@ -4,6 +4,7 @@
 #include "connection/commands.h"
 #include "hand_result.h"
 #include "players.h"
+#include "shop_messages.h"
 
 #include <algorithm>
 
@@ -23,6 +24,7 @@ constexpr std::uint32_t kThreadBase = 0x1000;
 constexpr std::uint32_t kPhraseSalt = 0x5EED0F0EU;
 constexpr int kMsPerSecond = 1000;
 constexpr int kCutMessageBytes = 100;
+constexpr std::int16_t kOwnPrizeMode = 7;
 
 const char* refusalText(Hand::Refusal refusal) {
     switch (refusal) {
@@ -421,6 +423,9 @@ void TableServer::endHand() {
         send(pluginMessage(MsgPropScore));
     }
     send(handResult(result.shared, result.rows[2], result.rows[3]));
+    if (!options_.reward.isEmpty()) {
+        send(notice(kOwnPrizeMode, options_.reward));
+    }
     for (int index = 0; index < kSeats; ++index) {
         const auto i = static_cast<std::size_t>(index);
         SeatedPlayer& player = seat(index).player;

@@ -49,6 +49,9 @@ public:
         bool pluginAllowed = false;
         /// Command 46 goes between the two result messages of every hand.
         bool pluginResult = false;
+        /// The player's own prize and jade after every hand, the mode-7 notice's text sent with
+        /// the result; none when empty.
+        QString reward;
         /// Run at the end of every hand, once the table waits again.
         std::vector<Trigger> atHandEnd;
         /// The player's item bag, sent once he is seated; none when empty.
