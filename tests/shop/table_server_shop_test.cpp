@@ -1,10 +1,12 @@
 #include "app/client.h"
 #include "forms/input_router.h"
+#include "settlement/score_window.h"
 #include "shop/winners.h"
 #include "support/mouse_turn.h"
 #include "support/network_table.h"
 #include "table/main_form.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -36,6 +38,19 @@ std::vector<ChipSetting> chipSettings(const std::vector<test::LoggedMessage>& lo
         }
     }
     return settings;
+}
+
+/// The player's ready messages (command 16 with byte 15 = 1) the server got.
+int readies(const std::vector<test::LoggedMessage>& log) {
+    return static_cast<int>(std::count_if(log.begin(), log.end(), [](const auto& m) {
+        return m.in && m.command == 16 && m.bytes.size() > 15 && m.bytes.at(15) == 1;
+    }));
+}
+
+/// The hands the server dealt (command 1).
+int deals(const std::vector<test::LoggedMessage>& log) {
+    return static_cast<int>(std::count_if(log.begin(), log.end(),
+                                          [](const auto& m) { return !m.in && m.command == 1; }));
 }
 
 bool noted(const std::vector<test::LoggedMessage>& log, const QByteArray& text) {
@@ -118,6 +133,70 @@ TEST(ShopTableServerTest, TheServerFillsThePrizeBarAndGetsTheChips) {
     const auto settings = chipSettings(server.log());
     EXPECT_EQ(settings.front().resultsBefore, 0);
     EXPECT_EQ(settings.back().amount, 5U);
+}
+
+// On real sockets the server ends a hand with the player's prize and jade: the client shows the
+// jade, then the prize rolling, then the sheet. The start button, pressed with the mouse while
+// the prize rolls, stops the ready countdown and leaves the ready message to the reward
+// sequence: the server gets exactly one, and deals the next hand.
+TEST(ShopTableServerTest, AHandsRewardsShowInTurnAndTheStartButtonReadiesOnce) {
+    // The ready countdown after a result runs for the turn time: ten seconds leave the jade its
+    // five and the press its moment.
+    test::TableServerRun server({u"--seed"_s, u"1"_s, u"--delay"_s, u"0"_s, u"--turn-seconds"_s,
+                                 u"10"_s, u"--phrases"_s, u"off"_s, u"--reward"_s, u"3939,5"_s});
+    ASSERT_GT(server.port(), 0);
+    test::ClientAtTable atTable(server.port());
+    auto& process = atTable.platform.fakes.process;
+    Client& client = atTable.client;
+    table::MainForm& form = atTable.form;
+    forms::InputRouter mouse(form);
+    const QPointF start = form.Pic1.pixelRect().topLeft() + form.AnNiu(2).pixelRect().center();
+    const auto pressStart = [&] {
+        ASSERT_EQ(&mouse.targetAt(start), &form.AnNiu(2));
+        mouse.mousePress(start, forms::mouse::kLeft, 0);
+        mouse.mouseRelease(start, forms::mouse::kLeft, 0);
+    };
+
+    ASSERT_TRUE(test::runUntil([&client] { return client.conn.SeatedCount == 4; }, process));
+    pressStart();
+    // What came on the table, in turn, and the jade's digit when it came.
+    QStringList shown;
+    int jadeDigit = -1;
+    const auto sheet = [&client] {
+        const auto* score = client.forms.find<settlement::Score>();
+        return score != nullptr && score->visible();
+    };
+    const auto note = [&shown](bool now, const QString& what) {
+        if (now && !shown.contains(what)) {
+            shown << what;
+        }
+    };
+    const auto prizeRolls = [&] {
+        test::playTurnByMouse(client, mouse);
+        if (form.APNG_Jadefinish.visible() && jadeDigit < 0) {
+            jadeDigit = form.APNG_JadeNum(0).frameCounter();
+        }
+        note(form.APNG_Jadefinish.visible(), u"jade"_s);
+        note(form.APNG_prize.visible(), u"prize"_s);
+        note(sheet(), u"sheet"_s);
+        return form.APNG_prize.visible();
+    };
+    ASSERT_TRUE(test::runUntil(prizeRolls, process, 120000));
+    EXPECT_EQ(jadeDigit, 5);
+    ASSERT_EQ(readies(server.log()), 1);
+
+    QElapsedTimer sincePress;
+    sincePress.start();
+    pressStart();
+    const auto dealtAgain = [&] {
+        note(sheet(), u"sheet"_s);
+        return deals(server.log()) == 2;
+    };
+    ASSERT_TRUE(test::runUntil(dealtAgain, process));
+    EXPECT_GE(sincePress.elapsed(), 4000);
+    EXPECT_EQ(shown, (QStringList{u"jade"_s, u"prize"_s, u"sheet"_s}));
+    EXPECT_EQ(readies(server.log()), 2);
+    EXPECT_FALSE(client.shop.RewardFinishPending);
 }
 
 } // namespace

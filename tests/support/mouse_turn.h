@@ -10,8 +10,9 @@ class InputRouter;
 namespace qv::test {
 
 /// Takes the client's turn as a person would once its play buttons show: the hint button raises
-/// cards and a right click on the table plays them (the hint passes when nothing beats). Does
-/// nothing when it is not his turn.
+/// cards and a right click on the bare table plays them (the hint passes when nothing beats).
+/// When he is to call his partner, calls with his lowest card. Does nothing when it is not his
+/// turn.
 void playTurnByMouse(Client& client, forms::InputRouter& mouse);
 
 } // namespace qv::test
