@@ -45,10 +45,10 @@ public:
     void Timer1_Timer();
 
     // clang-format off
-    forms::ControlArray<forms::Label> LblNum{*this, u"LblNum"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 293, .top = 42, .width = 130, .height = 24, .foreColor = 0xFFFFFF, .alignment = forms::DesignAlign::Centre}}};
+    forms::ControlArray<forms::Label> LblNum{*this, u"LblNum"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 293, .top = 42, .width = 130, .height = 24, .foreColor = 0x004080, .alignment = forms::DesignAlign::Centre}}};
     forms::Label RTBGoodsDes{*this, u"RTBGoodsDes"_s, {.left = 296, .top = 112, .width = 121, .height = 133, .foreColor = 0xFFFFFE, .ampersandLiteral = true}};
     forms::Label LblExchange{*this, u"LblExchange"_s, {.left = 368, .top = 244, .width = 48, .height = 14, .visible = false, .text = u"兑换", .foreColor = 0x0080FF}};
-    forms::Label LblshowPage{*this, u"LblshowPage"_s, {.left = 76, .top = 277, .width = 135, .height = 14, .foreColor = 0xFFFFFF, .alignment = forms::DesignAlign::Centre}};
+    forms::Label LblshowPage{*this, u"LblshowPage"_s, {.left = 76, .top = 277, .width = 135, .height = 14, .foreColor = 0x004080, .alignment = forms::DesignAlign::Centre}};
     forms::ControlArray<forms::Image> iPic1{*this, u"iPic1"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 334, .top = 63, .width = 49, .height = 48, .visible = false, .stretch = true}}};
     forms::Image ImgSelected{*this, u"ImgSelected"_s, {.left = 27, .top = 46, .width = 66, .height = 76, .visible = false, .picture = true}};
     forms::ControlArray<forms::Image> ImgPage{*this, u"ImgPage"_s, {{.firstIndex = 0, .lastIndex = 0, .left = 72, .top = 274, .width = 40, .height = 20, .pictureRes = 1640}, {.firstIndex = 1, .lastIndex = 1, .left = 176, .top = 274, .width = 40, .height = 20, .pictureRes = 1642}}};

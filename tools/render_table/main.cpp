@@ -6,6 +6,7 @@
 #include "app/client.h"
 #include "app/start_on_table.h"
 #include "common/gbk.h"
+#include "common/picture_resources.h"
 #include "connection/commands.h"
 #include "forms/qt/render_to_image.h"
 #include "hand/hints_shown.h"
@@ -15,6 +16,7 @@
 #include "settlement/hero_window.h"
 #include "settlement/score_window.h"
 #include "shop/exchange_window.h"
+#include "shop/goods_window.h"
 #include "shop/jade_task.h"
 #include "shop/own_prize.h"
 #include "shop/vip_window.h"
@@ -285,6 +287,33 @@ bool renderExchange(QSize screen, const QString& path) {
     return qv::forms::qt::saveFormPng(table.client.forms.get<qv::shop::exchangeFrm>(), path);
 }
 
+/// The goods window's first page over a sample catalogue: thirteen stacks of three goods, the
+/// first with its picture.
+bool renderGoods(QSize screen, const QString& path) {
+    LoadedTable table(screen);
+    qv::shop::Goods& goods = table.client.shop.goods;
+    const std::array<const char16_t*, 3> names{u"手机话费-10元", u"骏网一卡通10元",
+                                               u"九阳1.5L电水壶"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        qv::shop::GoodsInfoEntry entry;
+        entry.id = static_cast<std::int32_t>(100 + i);
+        entry.name = QString::fromUtf16(names.at(i));
+        entry.description = entry.name + u"，可在网站上用翡翠兑换。"_s;
+        entry.exchangeable = 1;
+        goods.GoodsInfo.push_back(entry);
+    }
+    goods.GoodsInfo[1].picture = qv::common::LoadGifPicture(1880, u"GIF"_s);
+    goods.GoodsInfo[1].pictureLoaded = true;
+    for (std::int32_t n = 0; n < 13; ++n) {
+        const auto index = static_cast<std::int16_t>(1 + n % 3);
+        goods.MyGoods.push_back(
+            {goods.GoodsInfo[static_cast<std::size_t>(index)].id, n + 1, index});
+    }
+    qv::shop::BuildBagSlots(goods);
+    qv::shop::ShowCurrentGoodsPage(table.client.forms);
+    return qv::forms::qt::saveFormPng(qv::shop::GoodsWindow(table.client.forms), path);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -298,8 +327,8 @@ int main(int argc, char** argv) {
         "the laid-out table (table-WxH.png), four players seated and a hand dealt (dealt-),\n"
         "the middle of a hand (mid-hand-), the rules window (rules-), the prize bar (prize-),\n"
         "the score sheet (score-) and the history (hero-) of a seated table, the jade reward\n"
-        "(jade-) and the own prize (own-prize-) after a hand, the VIP window (vip-) and the\n"
-        "exchange catalogue (exchange-)."_s);
+        "(jade-) and the own prize (own-prize-) after a hand, the VIP window (vip-), the\n"
+        "exchange catalogue (exchange-) and the goods window over a sample catalogue (goods-)."_s);
     parser.addHelpOption();
     parser.addPositionalArgument(
         u"folder"_s, u"Where the files go, made when missing (default: the current folder)"_s,
@@ -329,7 +358,8 @@ int main(int argc, char** argv) {
                                 {u"jade", renderJade},
                                 {u"own-prize", renderOwnPrize},
                                 {u"vip", renderVip},
-                                {u"exchange", renderExchange}};
+                                {u"exchange", renderExchange},
+                                {u"goods", renderGoods}};
     int status = 0;
     for (const QSize screen : {QSize(1024, 768), QSize(800, 600)}) {
         for (const Picture& picture : pictures) {

@@ -352,7 +352,8 @@ def design():
         d[f"frmSpeakBox/imgSpeakBox_{i}.gif"] = Entry("key", p(panels.speech_box, w, h, tail))
     d["exchangeFrm/background.gif"] = gif(p(panels.rows_window, 520, 484, "翡翠兑换", [], [], 0),
                                           wood)
-    d["FrmGoods/background.gif"] = gif(p(panels.rows_window, 435, 310, "道具", [], [], 0), wood)
+    d["FrmGoods/background.gif"] = gif(p(panels.goods_window, 435, 310, "道具",
+                                         (290, 106, 424, 241)), wood)
     d["FrmGoods/ImgSelected.gif"] = gif(p(panels.goods_frame, 66, 76), CREAM)
     return d
 

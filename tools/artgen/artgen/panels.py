@@ -82,6 +82,13 @@ def rows_window(w, h, title, labels, tops, label_x, inner=PAPER, label_size=13):
     return c.image()
 
 
+def goods_window(w, h, title, details):
+    """The goods window: the frame, and a dark box at `details` behind the light description."""
+    c = frame_window(w, h, title)
+    c.rrect(details, 6, fill=DARK_WOOD, outline=DARK_GOLD, width=1)
+    return c.image()
+
+
 def grid_window(w, h, title, title_at, columns, rows, head=None, ink=DARK_WOOD):
     """A sheet: wood frame, cells between the `columns` and `rows` edges (the first row the head
     row, in `head`), laid out as the window's controls are, and the title where the head row has
