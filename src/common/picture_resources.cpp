@@ -30,15 +30,19 @@ QImage decoded(QImage picture, const QByteArray& format) {
     return format.compare("gif", Qt::CaseInsensitive) == 0 ? toPaletteImage(picture) : picture;
 }
 
-// Decodes with the one decoder that reads `format`. Left to guess, the platform's loader would
+// Reads with the one decoder that reads `format`. Left to guess, the platform's loader would
 // load every picture plug-in it has to ask each of them.
-QImage decodeAs(const QByteArray& bytes, const QByteArray& format) {
+QImage readAs(const QByteArray& bytes, const QByteArray& format) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
-    return decoded(reader.read(), format);
+    return reader.read();
+}
+
+QImage decodeAs(const QByteArray& bytes, const QByteArray& format) {
+    return decoded(readAs(bytes, format), format);
 }
 
 QImage decodeResource(const QByteArray& bytes) {
@@ -109,6 +113,24 @@ QImage LoadGifPicture(std::int16_t resId, const QString& resType) {
         const std::optional<QByteArray> bytes = PictureResourceBytes(resId, resType);
         return bytes ? decodeResource(*bytes) : QImage();
     });
+}
+
+QImage LoadSheetPicture(std::int16_t resId) {
+    static DecodedPictureCache<std::int16_t> cache;
+    return cache.get(resId, [&] {
+        const std::optional<QByteArray> bytes =
+            PictureResourceBytes(resId, QString::fromUtf16(kPictureType));
+        const QByteArray format = bytes ? PictureFormat(*bytes) : QByteArray();
+        return format.isEmpty()
+                   ? QImage()
+                   : readAs(*bytes, format).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    });
+}
+
+QSize SheetPictureSize(std::int16_t resId) {
+    const std::optional<QByteArray> bytes =
+        PictureResourceBytes(resId, QString::fromUtf16(kPictureType));
+    return bytes ? PictureHeaderSize(*bytes) : QSize();
 }
 
 QSize PictureResourceSize(std::int16_t resId, const QString& resType) {

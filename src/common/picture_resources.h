@@ -18,10 +18,17 @@ concept PictureHolder = requires(T control, const QImage& picture) {
 };
 
 /// The stored bytes of picture resource `resId` of type `resType` (the type matched without
-/// regard to case), or nothing when the store has no such resource. The sprite animation reads
-/// its PNG sheets this way.
+/// regard to case), or nothing when the store has no such resource.
 [[nodiscard]] std::optional<QByteArray> PictureResourceBytes(std::int16_t resId,
                                                              const QString& resType);
+
+/// Resource `resId` of type "GIF" as a sprite sheet: a picture of any format the store holds (the
+/// sheets are PNG) with its transparency, premultiplied for drawing; a null picture on any
+/// failure. Decoded once and shared as `LoadGifPicture`'s are, and safe to call from any thread.
+[[nodiscard]] QImage LoadSheetPicture(std::int16_t resId);
+/// The size of that picture, read from the resource's header without decoding it; empty when the
+/// store has no such resource or it is no picture.
+[[nodiscard]] QSize SheetPictureSize(std::int16_t resId);
 
 /// The resource decoded as a picture object: GIF (its first frame) and JPEG, recognised by their
 /// bytes. A null picture on any failure (no such resource, PNG sheet, undecodable bytes).

@@ -31,21 +31,18 @@ void APNG::LoadAnimation(std::int32_t ResId, std::int32_t left, std::int32_t top
     if (CountX < 1 || CountY < 1 || ResId < INT16_MIN || ResId > INT16_MAX) {
         return;
     }
-    const auto bytes = common::PictureResourceBytes(static_cast<std::int16_t>(ResId), u"GIF"_s);
-    if (!bytes) {
+    const auto resId = static_cast<std::int16_t>(ResId);
+    const QSize size = common::SheetPictureSize(resId);
+    if (size.isEmpty()) {
         return;
     }
-    const QImage image = QImage::fromData(*bytes);
-    if (image.isNull()) {
-        return;
-    }
-    sheet_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    sheet_ = forms::DeferredPicture(size, [resId] { return common::LoadSheetPicture(resId); });
     columns_ = CountX;
     rows_ = CountY;
     offsetLeft_ = left;
     offsetTop_ = top;
-    frameWidth_ = sheet_.width() / CountX;
-    frameHeight_ = sheet_.height() / CountY;
+    frameWidth_ = size.width() / CountX;
+    frameHeight_ = size.height() / CountY;
 }
 
 void APNG::Pause(std::int32_t FrameIndex) {
@@ -81,7 +78,7 @@ void APNG::paint(QPainter& painter, QSizeF /*size*/) const {
     const auto frame = static_cast<std::int32_t>(counter_ % frames());
     const QRect source((frame % columns_) * frameWidth_, (frame / columns_) * frameHeight_,
                        frameWidth_, frameHeight_);
-    painter.drawImage(QPoint(offsetLeft_, offsetTop_), sheet_, source);
+    painter.drawImage(QPoint(offsetLeft_, offsetTop_), sheet_.image(), source);
 }
 
 } // namespace qv::controls

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "forms/deferred_picture.h"
 #include "forms/timer.h"
 #include "forms/user_control.h"
-
-#include <QImage>
 
 #include <cstdint>
 
@@ -19,7 +18,9 @@ public:
 
     /// Loads sheet `ResId` (resource type "GIF") cut into `CountX` x `CountY` frames, drawn at
     /// (`left`, `top`) in the control. The frame counter and the timer go on; nothing is
-    /// repainted. A grid below 1 x 1, or a resource that is not a picture, changes nothing.
+    /// repainted. A grid below 1 x 1, or a resource that is not a picture, changes nothing. The
+    /// sheet's pixels are decoded when a frame is first drawn: most sprites wait hidden for a
+    /// moment of the game that may never come.
     void LoadAnimation(std::int32_t ResId, std::int32_t left, std::int32_t top, std::int32_t CountX,
                        std::int32_t CountY);
     /// Stops the steps; a frame of 0 or more becomes the counter and is shown.
@@ -42,7 +43,7 @@ private:
     /// Brings the counter within the grid and asks for the frame to be shown.
     void repaint();
 
-    QImage sheet_;
+    forms::DeferredPicture sheet_;
     std::int32_t columns_ = 0;
     std::int32_t rows_ = 0;
     std::int32_t offsetLeft_ = 0;
