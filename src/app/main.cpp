@@ -4,6 +4,7 @@
 #include "forms/qt/web_browser_widget.h"
 #include "forms/web_browser.h"
 #include "platform/qt/font_config_warm_up.h"
+#include "platform/qt/network_module.h"
 #include "platform/qt/qt_platform.h"
 #include "table/main_form.h"
 
@@ -12,6 +13,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -33,7 +36,14 @@ int main(int argc, char** argv) {
     qv::platform::qt::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Quorvale"_s);
-    qv::platform::qt::QtPlatform platform(u"quorvale"_s);
+    // Loaded while the font configuration is read: that reading takes longer.
+    std::optional<qv::platform::qt::NetworkServices> network =
+        qv::platform::qt::LoadNetworkServices();
+    if (!network) {
+        std::fputs("quorvale: the network module libqv_network.so cannot be loaded\n", stderr);
+        return 1;
+    }
+    qv::platform::qt::QtPlatform platform(u"quorvale"_s, std::move(*network));
     qv::Client client(platform.services);
     // The web site of the recharge pages is a setting of the installation.
     client.shop.SiteAddress = qEnvironmentVariable("QUORVALE_SITE");
