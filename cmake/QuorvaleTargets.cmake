@@ -6,6 +6,12 @@ target_compile_options(qv_options INTERFACE
   -Wnull-dereference -Wimplicit-fallthrough)
 target_compile_definitions(qv_options INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS QT_NO_FOREACH)
+# GCC collects its garbage only once a compile holds a gigabyte, which none of ours reaches: about
+# a tenth less time per source for a little more memory, the same code.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  target_compile_options(qv_options INTERFACE --param=ggc-min-expand=1000
+                                              --param=ggc-min-heapsize=1048576)
+endif()
 # lld links the many test programs in a fraction of the time the default linker takes.
 include(CheckLinkerFlag)
 check_linker_flag(CXX -fuse-ld=lld QV_HAVE_LLD)
