@@ -39,7 +39,7 @@ class WholeHandTest : public ::testing::TestWithParam<Driver> {};
 // countdown's automatic play or by the mouse (the first hint raised, a right click on the
 // table). Every play it sends is taken, and the hand ends with three seats out.
 TEST_P(WholeHandTest, TheClientPlaysAWholeHand) {
-    test::TableServerRun server({u"--seed"_s, GetParam() == Driver::Countdown ? u"5"_s : u"11"_s,
+    test::TableServerRun server({u"--seed"_s, GetParam() == Driver::Countdown ? u"6"_s : u"11"_s,
                                  u"--delay"_s, u"0"_s, u"--deal-after"_s, u"100"_s,
                                  u"--turn-seconds"_s, u"2"_s, u"--hands"_s, u"1"_s});
     ASSERT_GT(server.port(), 0);

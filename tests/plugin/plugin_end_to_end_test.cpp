@@ -76,6 +76,10 @@ TEST(PluginEndToEnd, TheChestsComeBetweenTheHandAndItsSheet) {
     ASSERT_TRUE(test::runUntil([&] { return client.match.juNum == 1; }, process, 20000));
     shoot(atTable.form, u"chests-opened.png"_s);
     EXPECT_TRUE(atTable.form.ImgProp(2).visible()) << "the open chest stays at the seat";
+    // The player takes the next hand with the continue button rather than waiting out the ready
+    // countdown.
+    ASSERT_TRUE(test::runUntil([&] { return !client.table.AnNiuLocked[2]; }, process, 20000));
+    atTable.form.AnNiu(2).raiseClick();
     ASSERT_TRUE(
         test::runUntil([&] { return countMessages(server.log(), false, 1) == 2; }, process, 30000));
     EXPECT_EQ(client.match.juNum, 1) << "one sheet for the hand";
