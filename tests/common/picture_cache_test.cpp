@@ -49,6 +49,28 @@ TEST(PictureCacheTest, EveryResourceGivesTheFreshDecodesPixelsEveryTime) {
     EXPECT_EQ(pictures, 490);
 }
 
+TEST(PictureCacheTest, EveryResourceAsASheetGivesTheFreshDecodesPixelsEveryTime) {
+    int sheets = 0;
+    for (int id = -1; id <= kLastStoredId; ++id) {
+        const auto resId = static_cast<std::int16_t>(id);
+        SCOPED_TRACE(id);
+        const std::optional<QByteArray> bytes = PictureResourceBytes(resId, u"GIF"_s);
+        const QImage fresh = bytes ? QImage::fromData(*bytes) : QImage();
+        const QImage sheet = LoadSheetPicture(resId);
+        if (fresh.isNull()) {
+            EXPECT_TRUE(sheet.isNull());
+            EXPECT_TRUE(SheetPictureSize(resId).isEmpty());
+            continue;
+        }
+        ++sheets;
+        EXPECT_EQ(SheetPictureSize(resId), sheet.size());
+        EXPECT_EQ(sheet, fresh.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        EXPECT_EQ(LoadSheetPicture(resId).constBits(), sheet.constBits());
+    }
+    // every stored picture, the five sprite sheets among them
+    EXPECT_EQ(sheets, 495);
+}
+
 TEST(PictureCacheTest, EveryDesignPictureGivesTheFreshDecodesPixelsEveryTime) {
     int pictures = 0;
     for (QDirIterator it(u":/design"_s, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
