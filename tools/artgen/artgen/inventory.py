@@ -350,7 +350,7 @@ def design():
     for i, ((w, h), tail) in enumerate((((174, 92), "bottom-left"), ((198, 92), "left"),
                                         ((208, 104), "top-left"), ((208, 104), "right"))):
         d[f"frmSpeakBox/imgSpeakBox_{i}.gif"] = Entry("key", p(panels.speech_box, w, h, tail))
-    d["exchangeFrm/background.gif"] = gif(p(panels.rows_window, 520, 484, "翡翠兑换", [], [], 0),
+    d["exchangeFrm/background.gif"] = gif(p(panels.rows_window, 520, 484, "翡翠兑换", [], [], 0, DARK_WOOD),
                                           wood)
     d["FrmGoods/background.gif"] = gif(p(panels.goods_window, 435, 310, "道具",
                                          (290, 106, 424, 241)), wood)
