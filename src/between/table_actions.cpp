@@ -24,7 +24,6 @@ using namespace Qt::StringLiterals;
 namespace qv::between {
 namespace {
 
-constexpr int kKeyEsc = 27;
 constexpr int kKeyAlt = 18;
 constexpr int kKeyC = 67;
 constexpr int kKeyF1 = 112;
@@ -185,7 +184,7 @@ void AnNiu_MouseMove(BetweenContext& ctx, int index) {
 void Pic1_KeyDown(BetweenContext& ctx, int keyCode) {
     table::MainForm& form = ctx.hand.form;
     table::TableState& table = ctx.hand.table;
-    if (keyCode == kKeyEsc) {
+    if (keyCode == forms::key::kEscape) {
         setbankstate(ctx);
         form.Pic_matchDetail.setVisible(false);
         form.Pic_sortDetail.setVisible(false);
@@ -216,7 +215,7 @@ void Pic1_KeyDown(BetweenContext& ctx, int keyCode) {
 
 void Pic1_KeyPress(BetweenContext& ctx, int& keyAscii) {
     table::MainForm& form = ctx.hand.form;
-    if (keyAscii == kKeyEsc || form.windowState() != forms::window_state::kNormal) {
+    if (keyAscii == forms::key::kEscape || form.windowState() != forms::window_state::kNormal) {
         return;
     }
     form.Chat.setSelStart(static_cast<int>(form.Chat.text().size()));

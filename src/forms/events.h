@@ -15,7 +15,7 @@ inline constexpr int kShift = 1;
 inline constexpr int kCtrl = 2;
 inline constexpr int kAlt = 4;
 } // namespace shift
-/// The Windows virtual-key codes the handlers test by name.
+/// The key codes the handlers test by name; Esc is the same as a virtual-key code and a character.
 namespace key {
 inline constexpr int kEscape = 0x1B;
 } // namespace key

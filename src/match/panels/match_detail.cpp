@@ -123,7 +123,7 @@ void ShowMatchDetail(MatchContext& ctx, int row) {
 }
 
 void Pic_matchDetail_KeyDown(MatchContext& ctx, int keyCode) {
-    if (keyCode == kEscape && ctx.form.Pic_matchDetail.visible()) {
+    if (keyCode == forms::key::kEscape && ctx.form.Pic_matchDetail.visible()) {
         ctx.form.Pic_matchDetail.setVisible(false);
     }
 }

@@ -10,7 +10,6 @@ struct TableState;
 
 namespace qv::match::panels {
 
-inline constexpr int kEscape = 27;
 inline constexpr int kLeftButton = 1;
 
 /// A drag of a panel by its body: the press records where the pointer went down, a move of 5

@@ -217,7 +217,7 @@ void ImgRefresh_Click(MatchContext& ctx) {
 }
 
 void Pic_sortDetail_KeyDown(MatchContext& ctx, int keyCode) {
-    if (keyCode == kEscape && ctx.form.Pic_sortDetail.visible()) {
+    if (keyCode == forms::key::kEscape && ctx.form.Pic_sortDetail.visible()) {
         ctx.form.Pic_sortDetail.setVisible(false);
     }
 }
