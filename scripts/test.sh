@@ -8,8 +8,9 @@ export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
 
 usage="Usage: scripts/test.sh [PRESET...]
 Installs the Debian packages it needs when they are missing, builds and runs every test in each
-preset named (default: default and asan; the presets are in CMakePresets.json). Ends with one
-line \"tests: N passed, N failed\" over all presets; its exit status is 0 when every test passed.
+preset named (default: default and asan; the presets are in CMakePresets.json). A preset's tests
+run while the next preset builds, and their output follows the last build. Ends with one line
+\"tests: N passed, N failed\" over all presets; its exit status is 0 when every test passed.
 QV_JOBS sets the jobs of the build and of the tests (default: every core)."
 for arg in "$@"; do
   case $arg in
@@ -23,17 +24,28 @@ scripts/deps.sh
 presets=("$@")
 ((${#presets[@]})) || presets=(default asan)
 jobs=${QV_JOBS:-$(nproc)}
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+logs=() runs=()
+trap 'kill "${runs[@]}" 2>/dev/null || true; rm -f "${logs[@]}"' EXIT
 
-status=0 passed=0 failed=0
+# Most of a run's time is end-to-end tests waiting on the real clock: the next preset builds
+# meanwhile.
 for preset in "${presets[@]}"; do
   echo "== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
-  ctest --preset "$preset" -j "$jobs" | tee "$log" || status=1
+  logs+=("$(mktemp)")
+  ctest --preset "$preset" -j "$jobs" >"${logs[-1]}" 2>&1 &
+  runs+=($!)
+done
+
+status=0 passed=0 failed=0
+for i in "${!presets[@]}"; do
+  wait "${runs[i]}" || status=1
+  echo "== ${presets[i]} tests"
+  cat "${logs[i]}"
   # "100% tests passed, 0 tests failed out of 449"
-  summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1 || true)
+  summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "${logs[i]}" | tail -1 ||
+    true)
   if [[ $summary =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
     failed=$((failed + BASH_REMATCH[1]))
     passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
