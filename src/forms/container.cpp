@@ -39,6 +39,14 @@ void Container::setScaleMode(ScaleMode mode) {
     surfaceChanged();
 }
 
+void Container::settleControlSizes() const {
+    for (const auto* layer : {&windowless_, &windowed_}) {
+        for (const Control* control : *layer) {
+            control->settleSize();
+        }
+    }
+}
+
 double Container::scaleWidth() const {
     return pixelsToTwips(innerPixelSize().width()) / unitTwipsX_;
 }
@@ -63,6 +71,7 @@ void Container::setScaleWidth(double width) {
     if (width == 0) {
         return;
     }
+    settleControlSizes();
     scaleMode_ = ScaleMode::User;
     unitTwipsX_ = pixelsToTwips(innerPixelSize().width()) / width;
     surfaceChanged();
@@ -72,6 +81,7 @@ void Container::setScaleHeight(double height) {
     if (height == 0) {
         return;
     }
+    settleControlSizes();
     scaleMode_ = ScaleMode::User;
     unitTwipsY_ = pixelsToTwips(innerPixelSize().height()) / height;
     surfaceChanged();

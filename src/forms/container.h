@@ -161,6 +161,8 @@ private:
     void addStroke(std::variant<PaintedPicture, PrintedText> what);
     void clearDrawing();
     void surfaceChanged();
+    /// Works out the sizes controls left until needed while the units they count in hold.
+    void settleControlSizes() const;
 
     std::vector<Control*> windowless_;
     std::vector<Control*> windowed_;

@@ -183,6 +183,7 @@ std::int64_t Container::point(double x, double y) const {
 }
 
 void Container::copySurfacePropertiesFrom(const Container& other) {
+    settleControlSizes();
     scaleMode_ = other.scaleMode_;
     scaleLeft_ = other.scaleLeft_;
     scaleTop_ = other.scaleTop_;

@@ -36,6 +36,7 @@ Control::~Control() {
 }
 
 void Control::setGeometry(const Geometry& geometry) {
+    settleSize();
     if (assign(geometry_, geometry)) {
         geometryChanged();
     }
@@ -46,31 +47,32 @@ void Control::setLeft(double left) {
 }
 
 void Control::setTop(double top) {
-    Geometry geometry = geometry_;
+    Geometry geometry = this->geometry();
     geometry.top = top;
     setGeometry(geometry);
 }
 
 void Control::setWidth(double width) {
-    Geometry geometry = geometry_;
+    Geometry geometry = this->geometry();
     geometry.width = width;
     setGeometry(geometry);
 }
 
 void Control::setHeight(double height) {
-    Geometry geometry = geometry_;
+    Geometry geometry = this->geometry();
     geometry.height = height;
     setGeometry(geometry);
 }
 
 void Control::move(double left, std::optional<double> top, std::optional<double> width,
                    std::optional<double> height) {
-    setGeometry({left, top.value_or(geometry_.top), width.value_or(geometry_.width),
-                 height.value_or(geometry_.height)});
+    const Geometry& now = geometry();
+    setGeometry(
+        {left, top.value_or(now.top), width.value_or(now.width), height.value_or(now.height)});
 }
 
 void Control::setPixelSize(double widthPixels, double heightPixels) {
-    Geometry geometry = geometry_;
+    Geometry geometry = this->geometry();
     geometry.width = container_->widthFromPixels(widthPixels);
     geometry.height = container_->heightFromPixels(heightPixels);
     if (assign(geometry_, geometry)) {
@@ -119,9 +121,14 @@ void Control::zOrder(int position) {
     changed();
 }
 
+void Control::setSettledPixelSize(double widthPixels, double heightPixels) const {
+    geometry_.width = container_->widthFromPixels(widthPixels);
+    geometry_.height = container_->heightFromPixels(heightPixels);
+}
+
 QRectF Control::pixelRect() const {
-    return container_->rectToPixels(geometry_.left, geometry_.top, geometry_.width,
-                                    geometry_.height);
+    const Geometry& now = geometry();
+    return container_->rectToPixels(now.left, now.top, now.width, now.height);
 }
 
 bool Control::shownInForm() const {
@@ -130,7 +137,7 @@ bool Control::shownInForm() const {
 
 void Control::copyControlPropertiesFrom(const Control& other) {
     copyComponentPropertiesFrom(other);
-    geometry_ = other.geometry_;
+    geometry_ = other.geometry();
     visible_ = false;
     toolTipText_ = other.toolTipText_;
     mousePointer_ = other.mousePointer_;

@@ -37,10 +37,10 @@ public:
     [[nodiscard]] Container& container() const { return *container_; }
     [[nodiscard]] Layer layer() const { return layer_; }
 
-    [[nodiscard]] double left() const { return geometry_.left; }
-    [[nodiscard]] double top() const { return geometry_.top; }
-    [[nodiscard]] double width() const { return geometry_.width; }
-    [[nodiscard]] double height() const { return geometry_.height; }
+    [[nodiscard]] double left() const { return geometry().left; }
+    [[nodiscard]] double top() const { return geometry().top; }
+    [[nodiscard]] double width() const { return geometry().width; }
+    [[nodiscard]] double height() const { return geometry().height; }
     void setLeft(double left);
     void setTop(double top);
     void setWidth(double width);
@@ -98,6 +98,11 @@ protected:
     virtual void geometryChanged() {}
     /// Sets the size from pixels without the hooks that user changes run.
     void setPixelSize(double widthPixels, double heightPixels);
+    /// Works out a size left until it is needed; runs before the geometry is read or changed.
+    virtual void settleSize() const {}
+    /// Takes the size settleSize worked out, in pixels. It counts no change and runs no hook:
+    /// the change that left the size to be worked out was counted already.
+    void setSettledPixelSize(double widthPixels, double heightPixels) const;
 
 private:
     struct Geometry {
@@ -108,11 +113,15 @@ private:
         bool operator==(const Geometry&) const = default;
     };
     void setGeometry(const Geometry& geometry);
+    [[nodiscard]] const Geometry& geometry() const {
+        settleSize();
+        return geometry_;
+    }
     friend class Container;
 
     Container* container_;
     Layer layer_;
-    Geometry geometry_;
+    mutable Geometry geometry_;
     bool visible_ = true;
     QString toolTipText_;
     int mousePointer_ = pointer::kDefault;

@@ -41,16 +41,19 @@ void Label::setBackStyle(int style) {
 }
 
 void Label::setAlignment(int alignment) {
+    settleSize();
     assign(alignment_, alignment);
 }
 
 void Label::setAutoSize(bool on) {
+    settleSize();
     if (assign(autoSize_, on)) {
         fitToText();
     }
 }
 
 void Label::setWordWrap(bool on) {
+    settleSize();
     if (assign(wordWrap_, on)) {
         fitToText();
     }
@@ -102,16 +105,36 @@ void Label::fitToText() {
     if (!autoSize_) {
         return;
     }
+    if (!wordWrap_) {
+        // Measuring loads the font, the dearest part of a label: one that is never shown nor
+        // measured never pays for it.
+        sizeStale_ = true;
+        return;
+    }
+    const double width = pixelRect().width();
+    setPixelSize(width, textPixelSize(width).height());
+}
+
+void Label::settleSize() const {
+    if (!sizeStale_) {
+        return;
+    }
+    sizeStale_ = false;
+    const QSizeF size = textPixelSize(kUnboundedPixels);
+    setSettledPixelSize(size.width(), size.height());
+}
+
+QSizeF Label::textPixelSize(double wrapWidth) const {
     const QFontMetricsF metrics(pixelFont(font()));
-    const double wrapWidth = wordWrap_ ? pixelRect().width() : kUnboundedPixels;
+    const QString text = displayText();
     const QRectF bounds =
-        metrics.boundingRect(QRectF(0, 0, wrapWidth, kUnboundedPixels), textFlags(), displayText());
-    const double height = displayText().isEmpty() ? metrics.height() : bounds.height();
-    setPixelSize(wordWrap_ ? pixelRect().width() : bounds.width(), height);
+        metrics.boundingRect(QRectF(0, 0, wrapWidth, kUnboundedPixels), textFlags(), text);
+    return {bounds.width(), text.isEmpty() ? metrics.height() : bounds.height()};
 }
 
 void Label::copyPropertiesFrom(const Label& other) {
     copyStyledPropertiesFrom(other);
+    sizeStale_ = false;
     caption_ = other.caption_;
     backStyle_ = other.backStyle_;
     alignment_ = other.alignment_;

@@ -46,9 +46,12 @@ public:
 
 protected:
     void fontChanged() override { fitToText(); }
+    void settleSize() const override;
 
 private:
     void fitToText();
+    /// The size of the text laid out in `wrapWidth` pixels.
+    [[nodiscard]] QSizeF textPixelSize(double wrapWidth) const;
 
     QString caption_;
     int backStyle_ = 0;
@@ -56,6 +59,8 @@ private:
     bool autoSize_ = false;
     bool wordWrap_ = false;
     bool useMnemonic_ = true;
+    /// Fitted to text that changed since: measured when the size is first needed.
+    mutable bool sizeStale_ = false;
 };
 
 } // namespace qv::forms

@@ -1,6 +1,7 @@
 #include "test_form.h"
 
 #include <gmock/gmock.h>
+#include <memory>
 
 namespace qv::forms::test {
 namespace {
@@ -61,6 +62,40 @@ TEST(LabelTest, AutoSizeFollowsTheTextAndMnemonicsAreHiddenUnlessTurnedOff) {
     EXPECT_EQ(label.displayText(), u"A&B C"_s);
     label.setUseMnemonic(false);
     EXPECT_EQ(label.displayText(), u"A&&B &C"_s);
+}
+
+TEST(LabelTest, AnAutoSizedLabelHasTheSizeItsTextHadWhenTheSizeOrTheUnitsChanged) {
+    FormFixture f;
+    f.form.setScaleMode(ScaleMode::Pixels);
+    f.form.move(0, 0, 6000, 4500);
+    const auto fittedLabel = [&f](const QString& name) {
+        auto label = std::make_unique<Label>(f.form, name);
+        label->setVisible(false);
+        label->setAutoSize(true);
+        label->setCaption(u"长长长"_s);
+        return label;
+    };
+    const double fitted = fittedLabel(u"measured"_s)->width();
+    ASSERT_GT(fitted, 0);
+
+    // A size set after the text lasts until the next text.
+    const auto sized = fittedLabel(u"sized"_s);
+    sized->setWidth(7);
+    EXPECT_EQ(sized->width(), 7);
+    sized->setCaption(u"长长长长长长"_s);
+    EXPECT_GT(sized->width(), fitted);
+
+    // Turning AutoSize off keeps the size of the text the label had then.
+    const auto frozen = fittedLabel(u"frozen"_s);
+    frozen->setAutoSize(false);
+    frozen->setCaption(u"短"_s);
+    EXPECT_EQ(frozen->width(), fitted);
+
+    // New units leave the size counted in the old ones, as for any control.
+    const auto rescaled = fittedLabel(u"rescaled"_s);
+    f.form.setScaleWidth(f.form.scaleWidth() * 2);
+    EXPECT_EQ(rescaled->width(), fitted);
+    EXPECT_EQ(fittedLabel(u"refitted"_s)->width(), fitted * 2);
 }
 
 TEST(ListBoxTest, ListOperationsKeepTheSelectionOnItsLine) {
