@@ -47,6 +47,9 @@ int main(int argc, char** argv) {
     qv::Client client(platform.services);
     // The web site of the recharge pages is a setting of the installation.
     client.shop.SiteAddress = qEnvironmentVariable("QUORVALE_SITE");
+    // Made while the font configuration is read: the table's design measures no text until the
+    // table is laid out.
+    qv::table::MainForm& table = client.forms.get<qv::table::MainForm>();
     // The window system chooses its default font among those installed, which needs the reading.
     fonts.finish();
     qv::forms::qt::QtWindowSystem windows(client.forms);
@@ -55,7 +58,6 @@ int main(int argc, char** argv) {
     windows.registerWidgetFactory(QString::fromUtf16(qv::forms::kWebBrowserKind),
                                   qv::forms::qt::webBrowserWidgetFactory());
     // The lobby passes one line; the program reads it whole, as the platform hands it over.
-    qv::app::StartOnTable(client, client.forms.get<qv::table::MainForm>(),
-                          QApplication::arguments().mid(1).join(u' '));
+    qv::app::StartOnTable(client, table, QApplication::arguments().mid(1).join(u' '));
     return QApplication::exec();
 }
