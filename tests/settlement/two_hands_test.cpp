@@ -52,7 +52,7 @@ int readiesBeforeTheResult(const std::vector<test::LoggedMessage>& log) {
 // the sheet is kept but not shown, and whose result puts the table back. Each hand's sheet is in
 // info.vm.
 TEST(TwoHandsTest, EachHandIsSettledAndTheCountdownStartsTheNext) {
-    test::TableServerRun server({u"--seed"_s, u"11"_s, u"--delay"_s, u"0"_s, u"--turn-seconds"_s,
+    test::TableServerRun server({u"--seed"_s, u"7"_s, u"--delay"_s, u"0"_s, u"--turn-seconds"_s,
                                  u"2"_s, u"--hands"_s, u"2"_s, u"--phrases"_s, u"off"_s});
     ASSERT_GT(server.port(), 0);
     const QString logPath = server.logPath();
