@@ -32,13 +32,13 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    // Reading the font configuration and loading the network module each take about as long as
-    // starting the application beside them.
+    // Reading the font configuration takes about as long as starting the application beside it.
     qv::platform::qt::FontConfigWarmUp fonts;
-    qv::platform::qt::NetworkModuleLoad networkModule;
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Quorvale"_s);
-    std::optional<qv::platform::qt::NetworkServices> network = networkModule.services();
+    // Loaded while the font configuration is read: that reading takes longer.
+    std::optional<qv::platform::qt::NetworkServices> network =
+        qv::platform::qt::LoadNetworkServices();
     if (!network) {
         std::fputs("quorvale: the network module libqv_network.so cannot be loaded\n", stderr);
         return 1;

@@ -4,15 +4,12 @@
 #include "platform/lobby_link.h"
 #include "platform/socket.h"
 
-#include <QtGlobal>
-
-#include <future>
 #include <memory>
 #include <optional>
 
 // What the network module offers the platform. The module alone links Qt Network, whose loading
-// with the libraries it needs costs the start one to two milliseconds: the program loads it on a
-// thread of its own while the application is made, which takes about as long.
+// with the libraries it needs costs the start about a millisecond: the program loads it while the
+// font configuration is still being read, when the window could not be drawn anyway.
 
 namespace qv::platform::qt {
 
@@ -28,18 +25,7 @@ struct NetworkServices {
 using CreateNetworkServices = NetworkServices* (*)();
 inline constexpr char kCreateNetworkServicesSymbol[] = "qvCreateNetworkServices";
 
-/// The network module (libqv_network.so), loaded on a thread of its own from when this is made,
-/// or when its services are asked for if no thread can be started.
-class NetworkModuleLoad {
-public:
-    NetworkModuleLoad();
-
-    /// Waits for the module, then makes its services on the calling thread, which is the one their
-    /// objects live on; nothing when the module does not load. Needs a QApplication; call once.
-    [[nodiscard]] std::optional<NetworkServices> services();
-
-private:
-    std::future<QFunctionPointer> entry_;
-};
+/// Loads the module (libqv_network.so) and makes its services; nothing when it does not load.
+[[nodiscard]] std::optional<NetworkServices> LoadNetworkServices();
 
 } // namespace qv::platform::qt
