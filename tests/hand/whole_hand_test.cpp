@@ -5,6 +5,8 @@
 #include "table/main_form.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -33,15 +35,27 @@ ServerLog readLog(const QString& path) {
 
 enum class Driver { Countdown, Mouse };
 
-class WholeHandTest : public ::testing::TestWithParam<Driver> {};
+/// Who plays the client's turns, on which deal.
+struct HandRun {
+    const char* name;
+    Driver driver;
+    const char16_t* seed;
+};
+
+void PrintTo(const HandRun& run, std::ostream* out) {
+    *out << run.name;
+}
+
+class WholeHandTest : public ::testing::TestWithParam<HandRun> {};
 
 // The client plays a whole hand at the table server over real sockets, its turns played by the
 // countdown's automatic play or by the mouse (the first hint raised, a right click on the
 // table). Every play it sends is taken, and the hand ends with three seats out.
 TEST_P(WholeHandTest, TheClientPlaysAWholeHand) {
-    test::TableServerRun server({u"--seed"_s, GetParam() == Driver::Countdown ? u"6"_s : u"11"_s,
-                                 u"--delay"_s, u"0"_s, u"--deal-after"_s, u"100"_s,
-                                 u"--turn-seconds"_s, u"2"_s, u"--hands"_s, u"1"_s});
+    const HandRun& run = GetParam();
+    test::TableServerRun server({u"--seed"_s, QString::fromUtf16(run.seed), u"--delay"_s, u"0"_s,
+                                 u"--deal-after"_s, u"100"_s, u"--turn-seconds"_s, u"2"_s,
+                                 u"--hands"_s, u"1"_s});
     ASSERT_GT(server.port(), 0);
 
     test::ClientAtTable atTable(server.port());
@@ -50,13 +64,15 @@ TEST_P(WholeHandTest, TheClientPlaysAWholeHand) {
     table::MainForm& form = atTable.form;
     forms::InputRouter mouse(form);
     const auto over = [&] {
-        if (GetParam() == Driver::Mouse) {
+        if (run.driver == Driver::Mouse) {
             test::playTurnByMouse(client, mouse);
         }
-        return client.hand.g_FinishCount == 3;
+        return client.hand.g_FinishCount == 3 && client.match.juNum == 1;
     };
-    // Three badges shown: three seats are out and the server closed the hand. However slow the
-    // machine, the client gets its time: the bound only ends a hung run.
+    // Three badges shown and the hand's result in: three seats are out and the server closed the
+    // hand. The player's own last play shows his badge when it is queued, before it is sent, so
+    // the badges alone do not say the hand is over. However slow the machine, the client gets its
+    // time: the bound only ends a hung run.
     ASSERT_TRUE(test::runUntil(over, platform.fakes.process, 240000));
     server.waitForEnd(10000);
     const ServerLog log = readLog(server.logPath());
@@ -65,11 +81,14 @@ TEST_P(WholeHandTest, TheClientPlaysAWholeHand) {
     EXPECT_EQ(log.results, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Drivers, WholeHandTest,
-                         ::testing::Values(Driver::Countdown, Driver::Mouse),
-                         [](const ::testing::TestParamInfo<Driver>& driver) {
-                             return driver.param == Driver::Countdown ? "Countdown" : "Mouse";
-                         });
+// Dealt from seed 3, the player's partner goes out and leaves him the lead, and the countdown's
+// play of his last cards makes him the third seat out.
+INSTANTIATE_TEST_SUITE_P(
+    Drivers, WholeHandTest,
+    ::testing::Values(HandRun{"Countdown", Driver::Countdown, u"6"},
+                      HandRun{"Mouse", Driver::Mouse, u"11"},
+                      HandRun{"CountdownGoesOutThird", Driver::Countdown, u"3"}),
+    [](const ::testing::TestParamInfo<HandRun>& run) { return std::string(run.param.name); });
 
 } // namespace
 } // namespace qv::hand
