@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QThread>
 
 #include <cstdio>
 #include <cstring>
@@ -32,13 +33,16 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    // Reading the font configuration takes about as long as starting the application beside it.
+    // Qt takes the first thread that asks for its own to be the main one, and the module's loading
+    // asks: this one asks first.
+    QThread::currentThread();
+    // Reading the font configuration and loading the network module each take about as long as
+    // starting the application beside them.
     qv::platform::qt::FontConfigWarmUp fonts;
+    qv::platform::qt::NetworkModuleLoad networkModule;
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Quorvale"_s);
-    // Loaded while the font configuration is read: that reading takes longer.
-    std::optional<qv::platform::qt::NetworkServices> network =
-        qv::platform::qt::LoadNetworkServices();
+    std::optional<qv::platform::qt::NetworkServices> network = networkModule.services();
     if (!network) {
         std::fputs("quorvale: the network module libqv_network.so cannot be loaded\n", stderr);
         return 1;

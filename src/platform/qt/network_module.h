@@ -4,12 +4,15 @@
 #include "platform/lobby_link.h"
 #include "platform/socket.h"
 
+#include <QtGlobal>
+
+#include <future>
 #include <memory>
 #include <optional>
 
 // What the network module offers the platform. The module alone links Qt Network, whose loading
-// with the libraries it needs costs the start about a millisecond: the program loads it while the
-// font configuration is still being read, when the window could not be drawn anyway.
+// with the libraries it needs costs the start one to two milliseconds: the program loads it on a
+// thread of its own while the application is made, which takes about as long.
 
 namespace qv::platform::qt {
 
@@ -25,7 +28,18 @@ struct NetworkServices {
 using CreateNetworkServices = NetworkServices* (*)();
 inline constexpr char kCreateNetworkServicesSymbol[] = "qvCreateNetworkServices";
 
-/// Loads the module (libqv_network.so) and makes its services; nothing when it does not load.
-[[nodiscard]] std::optional<NetworkServices> LoadNetworkServices();
+/// The network module (libqv_network.so), loaded on a thread of its own from when this is made,
+/// or when its services are asked for if no thread can be started.
+class NetworkModuleLoad {
+public:
+    NetworkModuleLoad();
+
+    /// Waits for the module, then makes its services on the calling thread, which is the one their
+    /// objects live on; nothing when the module does not load. Needs a QApplication; call once.
+    [[nodiscard]] std::optional<NetworkServices> services();
+
+private:
+    std::future<QFunctionPointer> entry_;
+};
 
 } // namespace qv::platform::qt
