@@ -63,15 +63,18 @@ TEST_P(WholeHandTest, TheClientPlaysAWholeHand) {
     Client& client = atTable.client;
     table::MainForm& form = atTable.form;
     forms::InputRouter mouse(form);
+    bool threeOut = false;
     const auto over = [&] {
         if (run.driver == Driver::Mouse) {
             test::playTurnByMouse(client, mouse);
         }
-        return client.hand.g_FinishCount == 3 && client.match.juNum == 1;
+        threeOut = threeOut || client.hand.g_FinishCount == 3;
+        return threeOut && readLog(server.logPath()).results == 2;
     };
-    // Three badges shown and the hand's result in: three seats are out and the server closed the
+    // Three badges shown and the hand's result sent: three seats are out and the server closed the
     // hand. The player's own last play shows his badge when it is queued, before it is sent, so
-    // the badges alone do not say the hand is over. However slow the machine, the client gets its
+    // the badges alone do not say the hand is over; and the badges are remembered, as the client
+    // leaves the table when the server closes it. However slow the machine, the client gets its
     // time: the bound only ends a hung run.
     ASSERT_TRUE(test::runUntil(over, platform.fakes.process, 240000));
     server.waitForEnd(10000);
