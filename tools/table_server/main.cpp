@@ -144,8 +144,9 @@ int main(int argc, char** argv) {
                                      u"Seed of the seats and deals (default: the clock)"_s, u"n"_s);
     const QCommandLineOption delayOpt(u"delay"_s, u"Computer players' think time"_s, u"ms"_s,
                                       u"800"_s);
-    const QCommandLineOption handsOpt(u"hands"_s, u"Close after this many hands (0: play on)"_s,
-                                      u"n"_s, u"0"_s);
+    const QCommandLineOption handsOpt(
+        u"hands"_s, u"Close one second after the result of this many hands (0: play on)"_s, u"n"_s,
+        u"0"_s);
     const QCommandLineOption dropOpt(u"drop-after-plays"_s,
                                      u"Drop the connection once, after this many play messages"_s,
                                      u"n"_s, u"0"_s);

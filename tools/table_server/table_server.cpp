@@ -439,9 +439,16 @@ void TableServer::endHand() {
     phase_ = Phase::Waiting;
     if (handsOver()) {
         // A player whose connection was lost during the hand is owed its end: the table stays
-        // open for his reconnect, which gets the result, and closes after it.
+        // open for his reconnect, which gets the result, and closes after it. A present player
+        // gets a moment to take the result in before the table closes under him, as a real
+        // table never closes with its result.
         if (present()) {
-            finish();
+            note(u"the hands are played: closing in a moment"_s);
+            QTimer::singleShot(kLingerMs, this, [this] {
+                if (!finished_) {
+                    finish();
+                }
+            });
         } else {
             note(u"the hands are played: waiting for the player to come back for the result"_s);
             returnTimer_.start((options_.turnSeconds + kGraceSeconds) * kMsPerSecond);

@@ -64,6 +64,8 @@ public:
 
     /// How long past the client's own countdown the server waits before moving for him.
     static constexpr int kGraceSeconds = 5;
+    /// How long the table stays open after the last hand's result for a present player.
+    static constexpr int kLingerMs = 1000;
     static constexpr int kAutoPlayAfter = 3;
     static constexpr std::uint32_t kStake = 100;
 
