@@ -43,7 +43,8 @@ def prize_banner():
         c.rrect((50, 16, fw - 50, 100), 14, fill=DARK_GOLD)
         c.gradient((54, 20, fw - 54, 96), (226, 60, 50), DEEP_RED, r=11)
         c.rrect((60, 25, fw - 60, 91), 9, outline=LIGHT_GOLD, width=1.5)
-        c.text((fw / 2, 58), "恭喜您获得奖励", 44, LIGHT_GOLD, stroke=3, stroke_fill=DARK_WOOD)
+        # The words keep to the left: the prize's digits roll in from the right over the rest.
+        c.text((195, 58), "恭喜您获得奖励", 34, LIGHT_GOLD, stroke=3, stroke_fill=DARK_WOOD)
         for i in range(7):
             x = 80 + ((i * 83 + f * 29) % 440)
             y = 12 + ((i * 37 + f * 23) % 90)
